@@ -44,6 +44,13 @@ public:
     std::unique_ptr<Recordset> OpenRecordset(const std::string& table, int type = dbOpenTable);
     // Releases the file. Recordsets opened from it are closed too.
     void Close();
+
+    // Groups changes into one all-or-nothing step (used by bulk imports;
+    // the screens never call these). Without them every Update and Delete
+    // is its own durable step.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
     const std::string& Name() const { return name_; }
 
 private:
