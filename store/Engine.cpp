@@ -1,0 +1,71 @@
+// DBEngine and Database: opening word database files and their tables.
+#include "store/Engine.h"
+
+#include "store/Connection.h"
+#include "store/FileCheck.h"
+#include "store/RecordsetState.h"
+
+namespace lexitor::store {
+
+DBEngine& DBEngine::instance() {
+    static DBEngine engine;
+    return engine;
+}
+
+std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& name) {
+    const std::string path = checkWordFile(name);
+    auto connection = std::make_shared<Connection>(path, name);
+    // Reading the schema must not change the file, whatever it holds.
+    connection->exec("PRAGMA query_only=ON");
+    checkWordSchema(*connection);
+    connection->exec("PRAGMA query_only=OFF");
+    return std::unique_ptr<Database>(new Database(name, std::move(connection)));
+}
+
+Database::Database(std::string name, std::shared_ptr<Connection> connection)
+    : name_(std::move(name)), connection_(std::move(connection)) {}
+
+Database::~Database() {
+    try {
+        Close();
+    } catch (...) {
+        // Closing releases memory and the file; nothing is left to report to.
+    }
+}
+
+std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& table, int type) {
+    if (!connection_->isOpen()) {
+        throw EngineError("The database '" + name_ + "' is closed.");
+    }
+    if (type != dbOpenTable) {
+        throw EngineError("Only table-type recordsets (dbOpenTable) are supported.");
+    }
+    auto state = std::make_unique<Recordset::State>();
+    state->connection = connection_;
+    state->table = checkWordTable(*connection_, table);
+    state->quotedTable = "\"" + state->table + "\"";
+    for (std::size_t at = 1;
+         (at = state->quotedTable.find('"', at)) < state->quotedTable.size() - 1; at += 2) {
+        state->quotedTable.insert(at, 1, '"');
+    }
+    state->order = TableOrder::shared(connection_->path(), state->table);
+    return std::unique_ptr<Recordset>(new Recordset(std::move(state)));
+}
+
+void Database::Close() {
+    connection_->close();
+}
+
+void Database::BeginTrans() {
+    connection_->begin();
+}
+
+void Database::CommitTrans() {
+    connection_->commit();
+}
+
+void Database::Rollback() {
+    connection_->rollback();
+}
+
+} // namespace lexitor::store

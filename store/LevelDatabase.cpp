@@ -1,0 +1,57 @@
+#include "store/WordRecord.h"
+
+#include "store/Connection.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace lexitor::store {
+
+const LevelDatabase& levelDatabase(int level) {
+    if (level < 0 || level >= static_cast<int>(kLevels.size())) {
+        throw EngineError("There is no level " + std::to_string(level) +
+                          "; levels are 0, 1 and 2.");
+    }
+    return kLevels[static_cast<std::size_t>(level)];
+}
+
+const LevelDatabase& levelDatabaseForEditorCode(int code) {
+    if (code < 1 || code > static_cast<int>(kLevels.size())) {
+        throw EngineError("There is no editor level code " + std::to_string(code) +
+                          "; codes are 1, 2 and 3.");
+    }
+    return kLevels[static_cast<std::size_t>(code - 1)];
+}
+
+void createLevelDatabase(const std::string& path, int level) {
+    const LevelDatabase& db = levelDatabase(level);
+    // O_EXCL: an existing file, even one made a moment ago, is never overwritten.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == EEXIST) {
+            throw EngineError("'" + path + "' already exists; it is not overwritten.");
+        }
+        throw EngineError("Cannot create '" + path + "': " + std::strerror(error) + ".");
+    }
+    ::close(fd);
+    try {
+        Connection connection(path, path);
+        const std::string table(db.table);
+        connection.exec("PRAGMA journal_mode=WAL");
+        connection.exec("BEGIN");
+        connection.exec("CREATE TABLE " + table +
+                        " (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT)");
+        connection.exec("CREATE INDEX " + std::string(db.index) + " ON " + table +
+                        " (trim(word) COLLATE NOCASE)");
+        connection.exec("COMMIT");
+    } catch (...) {
+        ::unlink(path.c_str());
+        throw;
+    }
+}
+
+} // namespace lexitor::store

@@ -1,0 +1,76 @@
+#pragma once
+// The inside of a Recordset: where it stands, in which order, and the row
+// being added or edited.
+
+#include "store/Connection.h"
+#include "store/Engine.h"
+#include "store/IndexKey.h"
+#include "store/TableOrder.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace lexitor::store {
+
+using RowFields = std::array<FieldValue, 6>;
+
+struct Recordset::State {
+    enum class Where { Unset, Bof, Row, Deleted, Eof };
+    enum class Editing { None, Adding, Editing };
+
+    std::shared_ptr<Connection> connection;
+    std::shared_ptr<TableOrder> order;
+    std::string table;       // as the file spells it
+    std::string quotedTable; // for SQL text
+    std::string index;       // "" walks the table order
+    bool closed = false;
+
+    // The position: a row (current or just deleted) is named by its rowid
+    // and, in index order, its key; `pos` is its place in the active order
+    // as of order version `posVersion` (for a deleted row, the place of the
+    // row after it).
+    Where where = Where::Unset;
+    long long rowId = 0;
+    IndexKey key;
+    std::size_t pos = 0;
+    std::uint64_t posVersion = 0;
+    bool noMatch = false;
+
+    Editing editing = Editing::None;
+    long long editRowId = 0;
+    RowFields buffer;
+    std::array<bool, 6> dirty{};
+
+    // The fields of the current row as last read.
+    RowFields cached;
+    long long cachedRowId = 0;
+    std::uint64_t cachedVersion = 0;
+
+    // Throws unless the recordset and its database are open.
+    void ensureOpen() const;
+    std::size_t activeSize();
+    // Makes the row at `at` of the active order current.
+    void place(std::size_t at);
+    // Finds the position again after the shared order changed.
+    void sync();
+    // Finds the current row's place in the active order (after an index
+    // switch or a bookmark); marks it deleted when it is gone.
+    void locate();
+    // Throws unless there is a current row: "No current record." or "Record is deleted.".
+    void requireRow();
+    // The six fields of the current row, read once per order version.
+    const RowFields& currentFields();
+    void cancelEditing();
+    void insertRow();
+    void rewriteRow();
+    // Place of the first entry at or after (key, rowId) in the active order.
+    std::size_t lowerBound(const IndexKey& key, long long rowId);
+    bool rowAt(std::size_t at, long long rowId);
+};
+
+// The position of a word field name (any letter case), or throws.
+std::size_t fieldIndex(const std::string& name);
+
+} // namespace lexitor::store

@@ -1,0 +1,168 @@
+#include "store/TableOrder.h"
+
+#include "store/Connection.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+
+namespace lexitor::store {
+
+namespace {
+
+std::string quoted(const std::string& name) {
+    std::string out = "\"";
+    for (char c : name) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace
+
+std::shared_ptr<TableOrder> TableOrder::shared(const std::string& file, const std::string& table) {
+    static std::map<std::string, std::weak_ptr<TableOrder>> orders;
+    const std::string key = file + '\n' + table;
+    if (auto existing = orders[key].lock()) {
+        return existing;
+    }
+    std::erase_if(orders, [](const auto& entry) { return entry.second.expired(); });
+    auto order = std::make_shared<TableOrder>(table);
+    orders[key] = order;
+    return order;
+}
+
+const std::vector<long long>& TableOrder::rows(Connection& connection) {
+    if (!rowsLoaded_) {
+        std::vector<long long> loaded;
+        loaded.reserve(count_.value_or(0));
+        Query query(
+            connection.statement("SELECT rowid FROM " + quoted(table_) + " ORDER BY rowid"));
+        while (query->step()) {
+            loaded.push_back(query->integer(0));
+        }
+        rows_ = std::move(loaded);
+        rowsLoaded_ = true;
+        count_ = static_cast<int>(rows_.size());
+        highest_ = std::max(highest_.value_or(0), rows_.empty() ? 0 : rows_.back());
+    }
+    return rows_;
+}
+
+const std::vector<IndexEntry>& TableOrder::index(Connection& connection) {
+    if (!indexLoaded_) {
+        std::vector<IndexEntry> loaded;
+        loaded.reserve(count_.value_or(0));
+        Query query(connection.statement("SELECT rowid, word FROM " + quoted(table_)));
+        while (query->step()) {
+            loaded.push_back({indexKey(query->text(1)), query->integer(0)});
+        }
+        std::sort(loaded.begin(), loaded.end());
+        index_ = std::move(loaded);
+        indexLoaded_ = true;
+    }
+    return index_;
+}
+
+int TableOrder::count(Connection& connection) {
+    if (!count_) {
+        Query query(connection.statement("SELECT count(*) FROM " + quoted(table_)));
+        query->step();
+        const long long n = query->integer(0);
+        if (n > std::numeric_limits<int>::max()) {
+            throw EngineError("Table '" + table_ + "' holds too many rows.");
+        }
+        count_ = static_cast<int>(n);
+    }
+    return *count_;
+}
+
+long long TableOrder::nextRowId(Connection& connection) {
+    if (!highest_) {
+        Query query(connection.statement("SELECT max(rowid) FROM " + quoted(table_)));
+        query->step();
+        highest_ = query->integer(0);
+    }
+    if (*highest_ == std::numeric_limits<long long>::max()) {
+        throw EngineError("Table '" + table_ + "' has no room for another row.");
+    }
+    return *highest_ + 1;
+}
+
+bool TableOrder::contains(Connection& connection, long long rowId) {
+    const auto& all = rows(connection);
+    return std::binary_search(all.begin(), all.end(), rowId);
+}
+
+std::optional<IndexKey> TableOrder::keyOf(long long rowId) const {
+    if (!indexLoaded_) {
+        return std::nullopt;
+    }
+    const auto it = std::find_if(index_.begin(), index_.end(),
+                                 [rowId](const IndexEntry& e) { return e.rowId == rowId; });
+    return it == index_.end() ? std::nullopt : std::optional(it->key);
+}
+
+void TableOrder::added(long long rowId, const FieldValue& word) {
+    ++version_;
+    highest_ = std::max(highest_.value_or(0), rowId);
+    if (count_) {
+        ++*count_;
+    }
+    if (rowsLoaded_) {
+        rows_.insert(std::upper_bound(rows_.begin(), rows_.end(), rowId), rowId);
+    }
+    if (indexLoaded_) {
+        IndexEntry entry{indexKey(word), rowId};
+        index_.insert(std::upper_bound(index_.begin(), index_.end(), entry), std::move(entry));
+    }
+}
+
+void TableOrder::removed(long long rowId) {
+    ++version_;
+    if (count_) {
+        --*count_;
+    }
+    if (rowsLoaded_) {
+        const auto it = std::lower_bound(rows_.begin(), rows_.end(), rowId);
+        if (it != rows_.end() && *it == rowId) {
+            rows_.erase(it);
+        }
+    }
+    if (indexLoaded_) {
+        if (const auto it = findEntry(rowId); it != index_.end()) {
+            index_.erase(it);
+        }
+    }
+}
+
+void TableOrder::wordChanged(long long rowId, const FieldValue& word) {
+    ++version_;
+    if (!indexLoaded_) {
+        return;
+    }
+    if (const auto it = findEntry(rowId); it != index_.end()) {
+        index_.erase(it);
+    }
+    IndexEntry entry{indexKey(word), rowId};
+    index_.insert(std::upper_bound(index_.begin(), index_.end(), entry), std::move(entry));
+}
+
+void TableOrder::invalidate() {
+    ++version_;
+    rowsLoaded_ = indexLoaded_ = false;
+    rows_.clear();
+    index_.clear();
+    count_.reset();
+    // highest_ stays: a rowid handed out once is never handed out again.
+}
+
+std::vector<IndexEntry>::iterator TableOrder::findEntry(long long rowId) {
+    return std::find_if(index_.begin(), index_.end(),
+                        [rowId](const IndexEntry& e) { return e.rowId == rowId; });
+}
+
+} // namespace lexitor::store
