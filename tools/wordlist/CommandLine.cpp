@@ -1,0 +1,77 @@
+#include "tools/wordlist/CommandLine.h"
+
+#include "store/WordRecord.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include <cstdio>
+
+namespace lexitor::tools::wordlist {
+
+std::optional<Options> parseOptions(const QString& command, const QStringList& args, int allowed) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption level(QStringLiteral("level"), QString(), QStringLiteral("N"));
+    const QCommandLineOption dir(QStringLiteral("dir"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"));
+    parser.addOption(help);
+    if (allowed & kLevelOption)
+        parser.addOption(level);
+    if (allowed & kDirOption)
+        parser.addOption(dir);
+    if (allowed & kFormatOption)
+        parser.addOption(format);
+    if (allowed & kDryRunOption)
+        parser.addOption(dryRun);
+
+    const QString usage = QStringLiteral(" (see lexitor-words --help)");
+    if (!parser.parse(QStringList{command} + args)) {
+        printError(command + QStringLiteral(": ") + parser.errorText() + usage);
+        return std::nullopt;
+    }
+    Options options;
+    if (parser.isSet(help)) {
+        options.help = true;
+        return options;
+    }
+    options.positional = parser.positionalArguments();
+    if (allowed & kLevelOption) {
+        bool ok = false;
+        const QString text = parser.value(level);
+        options.level = text.toInt(&ok);
+        if (!parser.isSet(level) || !ok || options.level < 0 ||
+            options.level >= int(store::kLevels.size())) {
+            printError(command + QStringLiteral(": --level 0, 1 or 2 is required") + usage);
+            return std::nullopt;
+        }
+    }
+    if ((allowed & kDirOption) && parser.isSet(dir))
+        options.dir = parser.value(dir);
+    if ((allowed & kFormatOption) && parser.isSet(format)) {
+        options.format = formatFromName(parser.value(format));
+        if (!options.format) {
+            printError(command + QStringLiteral(": --format must be tsv or csv") + usage);
+            return std::nullopt;
+        }
+    }
+    options.dryRun = (allowed & kDryRunOption) && parser.isSet(dryRun);
+    return options;
+}
+
+void printError(const QString& message) {
+    std::fprintf(stderr, "lexitor-words: %s\n", message.toUtf8().constData());
+}
+
+void printLine(const QString& message) {
+    std::fprintf(stdout, "%s\n", message.toUtf8().constData());
+}
+
+QString levelFilePath(const QString& dir, int level) {
+    const auto file = store::levelDatabase(level).file;
+    return QDir(dir).filePath(QString::fromLatin1(file.data(), qsizetype(file.size())));
+}
+
+} // namespace lexitor::tools::wordlist

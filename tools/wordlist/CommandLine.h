@@ -1,0 +1,43 @@
+#pragma once
+// What the sub-commands share: their options, messages to the user, and
+// the paths of the level databases in a folder.
+
+#include "tools/wordlist/WordList.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace lexitor::tools::wordlist {
+
+// Exit statuses of the tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1; // bad input, a refused file, an engine failure
+inline constexpr int kExitUsage = 2;   // a bad command line
+
+struct Options {
+    int level = -1;
+    QString dir = QStringLiteral(".");
+    std::optional<Format> format;
+    bool dryRun = false;
+    bool help = false;
+    QStringList positional;
+};
+
+enum OptionSet { kLevelOption = 1, kDirOption = 2, kFormatOption = 4, kDryRunOption = 8 };
+
+// Parses the arguments after the sub-command's name; prints the reason and
+// returns std::nullopt on a bad command line. --level is required whenever
+// it is allowed.
+std::optional<Options> parseOptions(const QString& command, const QStringList& args, int allowed);
+
+// "lexitor-words: <message>" on stderr.
+void printError(const QString& message);
+// A line on stdout.
+void printLine(const QString& message);
+// The full help text, also printed by `lexitor-words --help`.
+void printHelp();
+
+// DIR/wordN.mdb for level N.
+QString levelFilePath(const QString& dir, int level);
+
+} // namespace lexitor::tools::wordlist

@@ -1,0 +1,33 @@
+#pragma once
+// Turns the bytes of a word list file into the rows to import, with every
+// reason to refuse the file: not UTF-8, a bad header, a wrong number of
+// fields, a missing word or answer, a null where a text is needed, a word
+// that the list holds twice.
+
+#include "store/WordRecord.h"
+#include "tools/wordlist/WordList.h"
+
+#include <QByteArrayView>
+
+namespace lexitor::tools::wordlist {
+
+struct ListRow {
+    int line = 0;
+    store::WordRecord record;
+};
+
+struct ReadList {
+    std::vector<ListRow> rows;
+    std::vector<ListIssue> issues;
+};
+
+ReadList readWordList(QByteArrayView bytes, Format format);
+
+// The word as the duplicate test seeks it: without surrounding blanks.
+std::string searchWord(const std::string& word);
+
+// The same rule as the "Add Records" screen: the trimmed text has at
+// least two characters.
+bool isLongEnough(const store::FieldValue& text);
+
+} // namespace lexitor::tools::wordlist
