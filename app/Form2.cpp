@@ -1,0 +1,61 @@
+#include "app/Form2.h"
+
+#include "app/Program.h"
+#include "app/frmChoice.h"
+#include "app/frmLogin.h"
+#include "editor/frmEdit.h"
+#include "entry/Form1.h"
+#include "quiz/frmTest.h"
+#include "screens/Messages.h"
+#include "screens/ScreenRefs.h"
+
+#include <QMouseEvent>
+
+namespace lexitor {
+
+using namespace screens;
+
+Form2::Form2() : Screen(form2Table()) {
+    onClick("cmdEdit", &Form2::cmdEdit_Click);
+    onClick("cmdEdit2", &Form2::cmdEdit2_Click);
+    onClick("cmdtest", &Form2::cmdtest_Click);
+    onClick("cmdExit", &Form2::cmdExit_Click);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == control("Label1") && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        guarded([this] { Label1_Click(); });
+        return true;
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void Form2::cmdEdit_Click() {
+    refs::get<Form2>().hideScreen();
+    refs::get<frmLogin>().showScreen();
+}
+
+void Form2::cmdEdit2_Click() {
+    refs::get<Form2>().hideScreen();
+    refs::get<frmChoice>().showScreen();
+}
+
+void Form2::cmdtest_Click() {
+    refs::get<Form2>().hideScreen();
+    refs::get<frmTest>().showScreen();
+}
+
+void Form2::cmdExit_Click() {
+    if (MsgBox("Are you sure you want to quit?", vbYesNo + vbInformation, "Confirm") != vbYes)
+        return;
+    refs::release<Form1>();
+    refs::release<Form2>();
+    refs::release<frmChoice>();
+    refs::release<frmLogin>();
+    app::endProgram();
+}
+
+void Form2::Label1_Click() { app::openHelpPage(); }
+
+} // namespace lexitor

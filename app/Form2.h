@@ -1,0 +1,27 @@
+#pragma once
+// The main menu: the hub every screen is reached from and returns to.
+
+#include "screens/Screen.h"
+
+namespace lexitor {
+
+class Form2 : public screens::Screen {
+    Q_OBJECT
+public:
+    Form2();
+
+    // The editor level code (1, 2 or 3) the level chooser hands to the editor.
+    qint16 n = 0;
+
+    void cmdEdit_Click();
+    void cmdEdit2_Click();
+    void cmdtest_Click();
+    void cmdExit_Click();
+    void Label1_Click();
+
+protected:
+    void closeRequested() override { cmdExit_Click(); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace lexitor

@@ -1,0 +1,20 @@
+#pragma once
+// Ending the program and opening the help page, behind seams that tests
+// replace.
+
+#include <QUrl>
+
+#include <functional>
+
+namespace lexitor::app {
+
+// Ends the program: leaves the event loop; main then destroys every screen.
+void endProgram();
+void setEndProgramHandler(std::function<void()> handler);
+
+// Opens readme.html of the working directory in the desktop's viewer,
+// without a shell. A failure to start the viewer is ignored.
+void openHelpPage();
+void setUrlOpener(std::function<bool(const QUrl&)> opener);
+
+} // namespace lexitor::app

@@ -1,0 +1,32 @@
+#include "app/frmChoice.h"
+
+#include "app/Form2.h"
+#include "editor/frmEdit.h"
+#include "screens/ScreenRefs.h"
+
+namespace lexitor {
+
+using namespace screens;
+
+frmChoice::frmChoice() : Screen(frmChoiceTable()) {
+    onClick("Command1", &frmChoice::Command1_Click);
+    onClick("Command2", &frmChoice::Command2_Click);
+    onClick("Command3", &frmChoice::Command3_Click);
+}
+
+void frmChoice::chooseLevel(qint16 editorCode) {
+    refs::get<Form2>().n = editorCode;
+    refs::get<frmEdit>().showScreen();
+    // An editor that refused the level has already unloaded this chooser
+    // and shown the main menu.
+    if (isUnloaded())
+        return;
+    hideScreen();
+}
+
+void frmChoice::closeRequested() {
+    hideScreen();
+    refs::get<Form2>().showScreen();
+}
+
+} // namespace lexitor

@@ -1,0 +1,25 @@
+#pragma once
+// The level chooser before the database editor.
+
+#include "screens/Screen.h"
+
+namespace lexitor {
+
+class frmChoice : public screens::Screen {
+    Q_OBJECT
+public:
+    frmChoice();
+
+    void Command1_Click() { chooseLevel(1); }
+    void Command2_Click() { chooseLevel(2); }
+    void Command3_Click() { chooseLevel(3); }
+
+protected:
+    // The chooser has no way back of its own; closing it returns to the menu.
+    void closeRequested() override;
+
+private:
+    void chooseLevel(qint16 editorCode);
+};
+
+} // namespace lexitor

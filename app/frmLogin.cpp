@@ -1,0 +1,48 @@
+#include "app/frmLogin.h"
+
+#include "app/Form2.h"
+#include "entry/Form1.h"
+#include "screens/Messages.h"
+#include "screens/ScreenRefs.h"
+
+namespace lexitor {
+
+using namespace screens;
+
+namespace {
+// Compared exactly: case-sensitive, blanks included.
+const QString kUserName = QStringLiteral("kavel");
+const QString kPassword = QStringLiteral("mupretdoxa");
+} // namespace
+
+frmLogin::frmLogin() : Screen(frmLoginTable()) {
+    onClick("cmdOK", &frmLogin::cmdOK_Click);
+    onClick("cmdCancel", &frmLogin::cmdCancel_Click);
+}
+
+void frmLogin::cmdOK_Click() {
+    QLineEdit* password = textBox("txtPass");
+    const QString passwordText = password->text();
+    const QString userText = textBox("txtUser")->text();
+    const bool userMatches = userText == kUserName;
+    const bool passwordMatches = passwordText == kPassword;
+    if (userMatches && passwordMatches) {
+        LoginSucceeded = true;
+        hideScreen();
+        password->clear();
+        refs::get<Form1>().showScreen();
+        return;
+    }
+    MsgBox("Invalid Password, try again!", vbOKOnly, "Login");
+    password->setFocus();
+    password->selectAll();
+}
+
+void frmLogin::cmdCancel_Click() {
+    LoginSucceeded = false;
+    hideScreen();
+    refs::get<Form2>().showScreen();
+    refs::unload<frmLogin>();
+}
+
+} // namespace lexitor

@@ -1,0 +1,22 @@
+#pragma once
+// The login gate before "Add Records".
+
+#include "screens/Screen.h"
+
+namespace lexitor {
+
+class frmLogin : public screens::Screen {
+    Q_OBJECT
+public:
+    frmLogin();
+
+    bool LoginSucceeded = false;
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+protected:
+    void closeRequested() override { cmdCancel_Click(); }
+};
+
+} // namespace lexitor

@@ -1,0 +1,54 @@
+#include "screens/Messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace lexitor::screens {
+
+namespace {
+
+MessageResponder& responder() {
+    static MessageResponder instance;
+    return instance;
+}
+
+QMessageBox::Icon iconFor(int code) {
+    switch (code & 0x70) {
+    case vbCritical:
+        return QMessageBox::Critical;
+    case vbExclamation:
+        return QMessageBox::Warning;
+    case vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+int showMessageBox(const Message& message) {
+    QMessageBox box(iconFor(message.code), message.title, message.text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    if ((message.code & 0x7) == vbYesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? vbYes : vbNo;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return vbOK;
+}
+
+} // namespace
+
+int MsgBox(const QString& text, int code, const QString& title) {
+    const Message message{text, title.isEmpty() ? kApplicationTitle : title, code};
+    if (responder())
+        return responder()(message);
+    return showMessageBox(message);
+}
+
+void setMessageResponder(MessageResponder newResponder) { responder() = std::move(newResponder); }
+
+} // namespace lexitor::screens

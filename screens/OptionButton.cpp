@@ -1,0 +1,49 @@
+#include "screens/OptionButton.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace lexitor::screens {
+
+OptionButton::OptionButton(int index, QWidget* parent) : QRadioButton(parent), index_(index) {
+    setAutoExclusive(false);
+}
+
+void OptionButton::setCaption(const QString& caption) {
+    caption_ = caption;
+    // The button's own text stays free of access keys; it serves
+    // assistive technology.
+    QRadioButton::setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
+    setAccessibleName(caption);
+    update();
+}
+
+void OptionButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
+    const int indicatorHeight =
+        style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, this);
+    option.rect = QRect(0, (height() - indicatorHeight) / 2, indicator, indicatorHeight);
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+
+    const QRect textRect = rect().adjusted(indicator + 4, 0, 0, 0);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::WindowText));
+    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.boundingRect(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
+                                          caption_)
+                         .adjusted(-1, -1, 1, 1);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+bool OptionButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+} // namespace lexitor::screens

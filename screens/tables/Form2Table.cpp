@@ -1,0 +1,38 @@
+#include "screens/ScreenTable.h"
+
+namespace lexitor::screens {
+
+const ScreenSpec& form2Table() {
+    static const ScreenSpec table{
+        .name = "Form2",
+        .title = "Make your Chioce",
+        .border = Border::Sizable,
+        .clientWidth = 5175,
+        .clientHeight = 3900,
+        .background = 0x000000,
+        .backgroundPicture = Picture::MenuBackground,
+        .icon = WindowIcon::Menu,
+        .controls = {
+            {.kind = Kind::PictureButton, .name = "cmdEdit", .place = {2400, 240, 2175, 495},
+             .tab = 0, .background = 0xFFFFFF, .picture = Picture::MenuAddWords,
+             .accessibleName = "Add words"},
+            {.kind = Kind::PictureButton, .name = "cmdEdit2", .place = {120, 840, 2175, 495},
+             .tab = 1, .background = 0xFFFFFF, .picture = Picture::MenuEditWords,
+             .accessibleName = "Edit words"},
+            {.kind = Kind::PictureButton, .name = "cmdtest", .place = {2400, 2280, 2175, 495},
+             .tab = 2, .roles = Default, .background = 0xFFFFFF, .picture = Picture::MenuTakeTest,
+             .accessibleName = "Take the test"},
+            {.kind = Kind::PictureButton, .name = "cmdExit", .place = {240, 2880, 2295, 495},
+             .tab = 3, .roles = Cancel, .background = 0xFFFFFF,
+             .toolTip = "You can hit \"Esc\" to activate this button", .picture = Picture::MenuExit,
+             .accessibleName = "Exit"},
+            {.kind = Kind::Label, .name = "Label1", .text = "?", .place = {4680, 3000, 180, 435},
+             .tab = 4, .roles = AutoSize | Underline, .font = {"MS Sans Serif", 18},
+             .foreground = 0xFF0000, .background = 0x000000, .picture = Picture::HelpCursor,
+             .accessibleName = "Help"},
+        },
+    };
+    return table;
+}
+
+} // namespace lexitor::screens

@@ -1,0 +1,29 @@
+#include "screens/ScreenTable.h"
+
+namespace lexitor::screens {
+
+const ScreenSpec& frmLoginTable() {
+    static const ScreenSpec table{
+        .name = "frmLogin",
+        .title = "Login",
+        .clientWidth = 3750,
+        .clientHeight = 1545,
+        .icon = WindowIcon::Edit,
+        .controls = {
+            {.kind = Kind::Label, .name = "lbluser", .text = "&User Name:",
+             .place = {105, 150, 1080, 270}, .tab = 0},
+            {.kind = Kind::TextBox, .name = "txtUser", .place = {1290, 135, 2325, 345}, .tab = 1},
+            {.kind = Kind::Label, .name = "lblPass", .text = "&Password:",
+             .place = {105, 540, 1080, 270}, .tab = 2},
+            {.kind = Kind::TextBox, .name = "txtPass", .place = {1290, 525, 2325, 345}, .tab = 3,
+             .roles = Password},
+            {.kind = Kind::Button, .name = "cmdOK", .text = "OK", .place = {480, 1020, 1140, 390},
+             .tab = 4, .roles = Default},
+            {.kind = Kind::Button, .name = "cmdCancel", .text = "Cancel",
+             .place = {2100, 1020, 1140, 390}, .tab = 5, .roles = Cancel},
+        },
+    };
+    return table;
+}
+
+} // namespace lexitor::screens

@@ -1,0 +1,53 @@
+#include "screens/ScreenTable.h"
+
+namespace lexitor::screens {
+
+const ScreenSpec& frmTestTable() {
+    static const ScreenSpec table{
+        .name = "frmTest",
+        .title = "Form3",
+        .border = Border::None,
+        .clientWidth = 5595,
+        .clientHeight = 3750,
+        .controls = {
+            {.kind = Kind::Button, .name = "cmdcorrectme", .text = "Correct me",
+             .place = {3960, 1320, 1095, 375}, .tab = 0, .roles = Hidden},
+            {.kind = Kind::Button, .name = "cmdDone", .text = "&Done",
+             .place = {1200, 3240, 975, 375}, .tab = 1, .roles = Hidden},
+            {.kind = Kind::Button, .name = "cmdHelp", .text = "&Help Me",
+             .place = {3480, 240, 1215, 375}, .tab = 2},
+            {.kind = Kind::Option, .name = "optSel(3)", .text = "Option1",
+             .place = {2040, 1920, 1575, 735}, .tab = 3},
+            {.kind = Kind::Option, .name = "optSel(2)", .text = "Option1",
+             .place = {2040, 960, 1575, 735}, .tab = 4},
+            {.kind = Kind::Option, .name = "optSel(1)", .text = "Option1",
+             .place = {120, 1920, 1695, 615}, .tab = 5},
+            {.kind = Kind::Option, .name = "optSel(0)", .text = "Option1",
+             .place = {120, 840, 1575, 855}, .tab = 6},
+            {.kind = Kind::Button, .name = "cmdSubmit", .text = "&Submit",
+             .place = {3960, 2040, 1215, 375}, .tab = 7},
+            {.kind = Kind::TextBox, .name = "txtWord", .place = {1320, 240, 1575, 375}, .tab = 8,
+             .roles = ReadOnly},
+            {.kind = Kind::Label, .name = "lblStatIncorrect", .text = "Wrong!!",
+             .place = {4080, 840, 690, 315}, .tab = 9, .roles = AutoSize | Hidden,
+             .font = {"Papyrus", 9.75}, .foreground = 0xFF0000},
+            {.kind = Kind::Label, .name = "lblStatCorrect", .text = "Correct",
+             .place = {4080, 840, 510, 195}, .tab = 10, .roles = AutoSize | Hidden,
+             .foreground = 0x00C000},
+            {.kind = Kind::Label, .name = "lblRef", .place = {3240, 2760, 45, 195}, .tab = 11,
+             .roles = AutoSize | WordWrap},
+            {.kind = Kind::Label, .name = "lblRefCap", .text = "Ref", .place = {2760, 2760, 375, 195},
+             .tab = 12, .roles = AutoSize},
+            {.kind = Kind::Label, .name = "lblCans", .place = {840, 2760, 45, 195}, .tab = 13,
+             .roles = AutoSize | WordWrap},
+            {.kind = Kind::Label, .name = "lblcorrect", .text = "Correct Answer",
+             .place = {120, 2640, 720, 390}, .tab = 14, .roles = AutoSize | WordWrap},
+            {.kind = Kind::Label, .name = "lblword", .text = "Word", .place = {360, 240, 570, 300},
+             .tab = 15, .roles = AutoSize, .font = {"MS Sans Serif", 12}},
+            {.kind = Kind::Label, .name = "lblinfo", .place = {4080, 2760, 855, 375}, .tab = 16},
+        },
+    };
+    return table;
+}
+
+} // namespace lexitor::screens
