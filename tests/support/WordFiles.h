@@ -1,0 +1,77 @@
+#pragma once
+// A temporary working directory holding the three level databases, made
+// with the store itself, for screen tests.
+
+#include "store/WordRecord.h"
+
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <vector>
+
+namespace lexitor::testing {
+
+inline store::WordRecord wordRow(const char* word, const char* ans, const char* c1 = "first wrong",
+                                 const char* c2 = "second wrong", const char* c3 = "third wrong",
+                                 std::optional<std::string> ref = std::nullopt) {
+    return {word, ans, c1, c2, c3, std::move(ref)};
+}
+
+inline void appendRows(const QString& file, const std::string& table,
+                       const std::vector<store::WordRecord>& rows) {
+    auto db = store::DBEngine::instance().OpenDatabase(file.toStdString());
+    auto rs = db->OpenRecordset(table);
+    for (const auto& row : rows) {
+        rs->AddNew();
+        rs->SetField("word", row.word);
+        rs->SetField("ans", row.ans);
+        rs->SetField("c1", row.c1);
+        rs->SetField("c2", row.c2);
+        rs->SetField("c3", row.c3);
+        rs->SetField("ref", row.ref);
+        rs->Update();
+    }
+    rs->Close();
+    db->Close();
+}
+
+// Makes the working directory the temporary one for its lifetime.
+class WordFiles {
+public:
+    WordFiles() : previous_(QDir::currentPath()) {
+        for (const auto& level : store::kLevels)
+            store::createLevelDatabase(path(level.level).toStdString(), level.level);
+        QDir::setCurrent(dir_.path());
+    }
+    ~WordFiles() { QDir::setCurrent(previous_); }
+    WordFiles(const WordFiles&) = delete;
+    WordFiles& operator=(const WordFiles&) = delete;
+
+    QString path(int level) const {
+        return dir_.filePath(QString::fromUtf8(store::levelDatabase(level).file.data(),
+                                               store::levelDatabase(level).file.size()));
+    }
+    void add(int level, const std::vector<store::WordRecord>& rows) const {
+        appendRows(path(level), std::string(store::levelDatabase(level).table), rows);
+    }
+    // Every row of a level in table order.
+    std::vector<store::WordRecord> rows(int level) const {
+        std::vector<store::WordRecord> all;
+        auto db = store::DBEngine::instance().OpenDatabase(path(level).toStdString());
+        auto rs = db->OpenRecordset(std::string(store::levelDatabase(level).table));
+        if (rs->RecordCount() > 0) {
+            for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+                all.push_back({rs->Field("word"), rs->Field("ans"), rs->Field("c1"),
+                               rs->Field("c2"), rs->Field("c3"), rs->Field("ref")});
+        }
+        return all;
+    }
+    QString dir() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+} // namespace lexitor::testing
