@@ -19,9 +19,6 @@ Connection::Connection(const std::string& path, std::string name)
     }
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, 2000);
-    // Connection settings only; neither writes to the file.
-    exec("PRAGMA synchronous=FULL");
-    exec("PRAGMA foreign_keys=OFF");
 }
 
 Connection::~Connection() {

@@ -15,10 +15,19 @@ DBEngine& DBEngine::instance() {
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& name) {
     const std::string path = checkWordFile(name);
     auto connection = std::make_shared<Connection>(path, name);
-    // Reading the schema must not change the file, whatever it holds.
-    connection->exec("PRAGMA query_only=ON");
-    checkWordSchema(*connection);
-    connection->exec("PRAGMA query_only=OFF");
+    try {
+        // Reading the schema must not change the file, whatever it holds.
+        connection->exec("PRAGMA query_only=ON");
+        connection->exec("PRAGMA synchronous=FULL");
+        checkWordSchema(*connection);
+        connection->exec("PRAGMA query_only=OFF");
+    } catch (const EngineError& error) {
+        const std::string text = error.what();
+        if (text.find("not a word database") != std::string::npos) {
+            throw;
+        }
+        throw EngineError("'" + name + "' is not a word database (" + text + ")");
+    }
     return std::unique_ptr<Database>(new Database(name, std::move(connection)));
 }
 

@@ -94,15 +94,12 @@ std::string checkWordFile(const std::string& name) {
 
 void checkWordSchema(Connection& connection) {
     std::vector<std::string> tables;
-    try {
+    {
         Query query(connection.statement(
             "SELECT name FROM sqlite_schema WHERE type='table' ORDER BY name"));
         while (query->step()) {
             tables.push_back(query->text(0).value_or(""));
         }
-    } catch (const EngineError& error) {
-        throw EngineError("'" + connection.name() + "' is not a word database (" + error.what() +
-                          ")");
     }
     for (const auto& table : tables) {
         if (missingField(connection, table).empty() && hasAnyIndex(connection, table)) {

@@ -1,0 +1,89 @@
+#include "StoreFixtures.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <sqlite3.h>
+
+namespace storetest {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+void runSql(const QString& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) {
+        sqlite3_close(db);
+        QFAIL("cannot open a plain SQLite file");
+    }
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
+    const std::string message = error ? error : "";
+    sqlite3_free(error);
+    sqlite3_close(db);
+    QVERIFY2(rc == SQLITE_OK, message.c_str());
+}
+
+std::unique_ptr<Database> openDb(const QString& path) {
+    return DBEngine::instance().OpenDatabase(path.toStdString());
+}
+
+WordRecord sampleRecord(const std::string& word) {
+    return {word, word + "-ans", word + "-c1", word + "-c2", word + "-c3", word + "-ref"};
+}
+
+void addRow(Recordset& rs, const WordRecord& record) {
+    rs.AddNew();
+    rs.SetField("word", record.word);
+    rs.SetField("ans", record.ans);
+    rs.SetField("c1", record.c1);
+    rs.SetField("c2", record.c2);
+    rs.SetField("c3", record.c3);
+    rs.SetField("ref", record.ref);
+    rs.Update();
+}
+
+WordRecord currentRow(const Recordset& rs) {
+    return {rs.Field("word"), rs.Field("ans"), rs.Field("c1"),
+            rs.Field("c2"),   rs.Field("c3"),  rs.Field("ref")};
+}
+
+void makeLevelFile(const QString& path, int level, const std::vector<std::string>& words) {
+    createLevelDatabase(path.toStdString(), level);
+    auto db = openDb(path);
+    auto rs = db->OpenRecordset(std::string(levelDatabase(level).table));
+    db->BeginTrans();
+    for (const auto& word : words) {
+        addRow(*rs, sampleRecord(word));
+    }
+    db->CommitTrans();
+    rs->Close();
+    db->Close();
+}
+
+std::vector<std::string> walk(Recordset& rs) {
+    std::vector<std::string> words;
+    if (rs.RecordCount() == 0) {
+        return words;
+    }
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        words.push_back(rs.Field("word").value_or("<null>"));
+    }
+    return words;
+}
+
+std::string errorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const EngineError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+} // namespace storetest

@@ -1,0 +1,36 @@
+#pragma once
+// Helpers shared by the store tests: real files in a temporary directory.
+
+#include "store/Engine.h"
+#include "store/WordRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace storetest {
+
+using namespace lexitor::store;
+
+QByteArray fileBytes(const QString& path);
+// Runs SQL on a plain SQLite file, creating it when missing.
+void runSql(const QString& path, const std::string& sql);
+
+std::unique_ptr<Database> openDb(const QString& path);
+// A record whose fields are derived from `word`: ans "<word>-ans" and so on.
+WordRecord sampleRecord(const std::string& word);
+void addRow(Recordset& rs, const WordRecord& record);
+WordRecord currentRow(const Recordset& rs);
+// A new level database at `path` holding `words` in this order.
+void makeLevelFile(const QString& path, int level, const std::vector<std::string>& words);
+// The words of the table walked from first to last in its current order.
+std::vector<std::string> walk(Recordset& rs);
+
+// The EngineError text that `call` throws, or "" when it throws none.
+std::string errorOf(const std::function<void()>& call);
+
+} // namespace storetest
