@@ -1,0 +1,45 @@
+#include "tools/vocabulary/SenseChoice.h"
+
+#include <algorithm>
+#include <string_view>
+#include <tuple>
+
+namespace lexitor::tools::vocabulary {
+namespace {
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+// Smaller is better.
+auto rank(const ChosenSense& c) {
+    return std::make_tuple(-c.sense.tagCount, c.position, c.sense.senseNumber,
+                           int(c.sense.synset.pos), c.sense.synset.offset);
+}
+
+} // namespace
+
+std::size_t positionInSynset(const Synset& synset, const std::string& word) {
+    for (std::size_t i = 0; i < synset.words.size(); ++i)
+        if (equalsIgnoringCase(synset.words[i], word))
+            return i;
+    return std::string::npos;
+}
+
+std::optional<ChosenSense> chooseMainSense(const WordNet& wn, const std::string& word) {
+    std::optional<ChosenSense> best;
+    for (const Sense& sense : wn.sensesOf(word)) {
+        const Synset* synset = wn.synset(sense.synset);
+        if (!synset)
+            continue;
+        const ChosenSense candidate{sense, synset, positionInSynset(*synset, word)};
+        if (!best || rank(candidate) < rank(*best))
+            best = candidate;
+    }
+    return best;
+}
+
+} // namespace lexitor::tools::vocabulary

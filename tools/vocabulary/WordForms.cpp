@@ -1,0 +1,131 @@
+#include "tools/vocabulary/WordForms.h"
+
+#include "tools/vocabulary/TextTools.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace lexitor::tools::vocabulary {
+namespace {
+
+using Rule = std::pair<std::string_view, std::string_view>; // suffix, replacement
+
+// WordNet's detachment rules (morphy), per part of speech.
+constexpr std::array<Rule, 8> kNounRules = {{{"s", ""},
+                                             {"ses", "s"},
+                                             {"xes", "x"},
+                                             {"zes", "z"},
+                                             {"ches", "ch"},
+                                             {"shes", "sh"},
+                                             {"men", "man"},
+                                             {"ies", "y"}}};
+constexpr std::array<Rule, 8> kVerbRules = {{{"s", ""},
+                                             {"ies", "y"},
+                                             {"es", "e"},
+                                             {"es", ""},
+                                             {"ed", "e"},
+                                             {"ed", ""},
+                                             {"ing", "e"},
+                                             {"ing", ""}}};
+constexpr std::array<Rule, 4> kAdjRules = {{{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}}};
+
+template <std::size_t N>
+bool detachesTo(const WordNet& wn, const std::string& word, Pos pos,
+                const std::array<Rule, N>& rules) {
+    const auto& lemmas = wn.commonLemmas[std::size_t(pos)];
+    for (const auto& [suffix, ending] : rules) {
+        if (word.size() <= suffix.size() || !word.ends_with(suffix))
+            continue;
+        const std::string base = word.substr(0, word.size() - suffix.size()) + std::string(ending);
+        if (base != word && lemmas.contains(base))
+            return true;
+    }
+    return false;
+}
+
+constexpr std::array<std::string_view, 48> kSuffixes = {
+    "ational", "fulness", "iveness", "ousness", "ization", "ations", "nesses", "ingly",
+    "ation",   "ities",   "ments",   "ness",    "ment",    "ings",   "ship",   "less",
+    "able",    "ible",    "ance",    "ence",    "ally",    "sion",   "tion",   "ity",
+    "ing",     "ies",     "ied",     "ers",     "est",     "ful",    "ous",    "ive",
+    "ize",     "ise",     "ism",     "ist",     "ion",     "ial",    "ian",    "al",
+    "ic",      "ly",      "ed",      "er",      "es",      "s",      "y",      "e"};
+
+bool isVowel(char c) {
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+
+std::size_t commonPrefix(std::string_view a, std::string_view b) {
+    std::size_t n = 0;
+    while (n < a.size() && n < b.size() && a[n] == b[n])
+        ++n;
+    return n;
+}
+
+bool listed(const std::vector<std::string>* forms, const std::string& form) {
+    return forms && std::find(forms->begin(), forms->end(), form) != forms->end();
+}
+
+} // namespace
+
+bool isInflection(const WordNet& wn, const std::string& word, Pos pos) {
+    const auto& exceptions = wn.exceptions[std::size_t(pos)];
+    if (const auto it = exceptions.find(word); it != exceptions.end())
+        for (const std::string& base : it->second)
+            if (wn.commonLemmas[std::size_t(pos)].contains(base))
+                return true;
+    switch (pos) {
+    case Pos::Noun:
+        return detachesTo(wn, word, pos, kNounRules);
+    case Pos::Verb:
+        return detachesTo(wn, word, pos, kVerbRules);
+    case Pos::Adj:
+        return detachesTo(wn, word, pos, kAdjRules);
+    case Pos::Adv:
+        return false;
+    }
+    return false;
+}
+
+std::string stemOf(std::string_view word) {
+    std::string stem(word);
+    for (std::string_view suffix : kSuffixes) {
+        if (stem.size() >= suffix.size() + 3 && stem.ends_with(suffix)) {
+            stem.resize(stem.size() - suffix.size());
+            break;
+        }
+    }
+    if (stem.size() > 3 && stem.back() == 'i')
+        stem.pop_back();
+    if (stem.size() > 3 && stem.back() == stem[stem.size() - 2] && !isVowel(stem.back()))
+        stem.pop_back();
+    return stem;
+}
+
+bool sharesRoot(const WordNet& wn, const std::string& word, const std::string& token) {
+    if (token.starts_with(word))
+        return true;
+    if (word.size() >= 4 && token.ends_with(word))
+        return true;
+    const auto forms = wn.irregularForms.find(word);
+    if (listed(forms == wn.irregularForms.end() ? nullptr : &forms->second, token))
+        return true;
+    const std::string a = stemOf(word);
+    const std::string b = stemOf(token);
+    if (a.size() < 3 || b.size() < 3)
+        return false;
+    if (a == b)
+        return true;
+    // Different endings on one root: decide / decision -> decid / decis.
+    const std::size_t shorter = std::min(a.size(), b.size());
+    return commonPrefix(a, b) >= std::max<std::size_t>(4, shorter - 1);
+}
+
+bool mentionsWord(const WordNet& wn, const std::string& word, std::string_view text) {
+    const std::vector<std::string> tokens = letterTokens(text);
+    return std::any_of(tokens.begin(), tokens.end(),
+                       [&](const std::string& token) { return sharesRoot(wn, word, token); });
+}
+
+} // namespace lexitor::tools::vocabulary
