@@ -1,0 +1,52 @@
+#include "WordsRunner.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace lexitor::tests {
+
+WordsRun runWords(const QStringList& args, const QString& workDir) {
+    QProcess process;
+    process.setProgram(QStringLiteral(LEXITOR_WORDS_EXE));
+    process.setArguments(args);
+    if (!workDir.isEmpty())
+        process.setWorkingDirectory(workDir);
+    process.start();
+    WordsRun run;
+    // A generous bound only against a hung child; nothing here is timed.
+    if (!process.waitForFinished(300'000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+std::vector<store::WordRecord> levelRows(const QString& path, int level) {
+    auto database = store::DBEngine::instance().OpenDatabase(path.toStdString());
+    auto table = database->OpenRecordset(std::string(store::levelDatabase(level).table));
+    std::vector<store::WordRecord> rows;
+    if (table->RecordCount() > 0) {
+        for (table->MoveFirst(); !table->Eof(); table->MoveNext())
+            rows.push_back({table->Field("word"), table->Field("ans"), table->Field("c1"),
+                            table->Field("c2"), table->Field("c3"), table->Field("ref")});
+    }
+    table->Close();
+    database->Close();
+    return rows;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+} // namespace lexitor::tests
