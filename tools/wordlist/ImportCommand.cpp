@@ -124,7 +124,7 @@ int runImport(const QStringList& args) {
                           .arg(options->level));
             return kExitOk;
         }
-        addRows(levels.database(options->level), levels.table(options->level), list.rows);
+        addRows(levels.database(options->level), levels.tableForAdding(options->level), list.rows);
         printLine(QStringLiteral("Imported %1 rows into %2 (level %3).")
                       .arg(list.rows.size())
                       .arg(target)

@@ -21,6 +21,15 @@ LevelFiles::LevelFiles(const QString& dir, int required) {
     }
 }
 
+store::Recordset& LevelFiles::tableForAdding(int level) {
+    Level& slot = levels_[std::size_t(level)];
+    slot.table->Close();
+    slot.table.reset();
+    slot.table = slot.database->OpenRecordset(std::string(store::levelDatabase(level).table),
+                                              store::dbOpenTable);
+    return *slot.table;
+}
+
 std::optional<int> LevelFiles::levelHolding(const std::string& word) {
     for (const store::LevelDatabase& level : store::kLevels) {
         if (!isOpen(level.level))

@@ -22,6 +22,10 @@ public:
     store::Database& database(int level) { return *levels_[std::size_t(level)].database; }
     store::Recordset& table(int level) { return *levels_[std::size_t(level)].table; }
 
+    // Reopens the level's table without an index, for adding many rows: an
+    // index kept in step would be re-sorted on every row.
+    store::Recordset& tableForAdding(int level);
+
     // The first level whose index holds `word` (compared as the index
     // compares: without regard to case and surrounding blanks).
     std::optional<int> levelHolding(const std::string& word);
