@@ -39,9 +39,10 @@ Commands:
       A TSV export refuses (and writes nothing) when a text holds a tab or
       a line break or is exactly \N; use CSV for such texts.
 
-  generate [OPTIONS]
-      Builds the default vocabulary from the WordNet and SCOWL packages;
-      see `lexitor-words generate --help`.
+  generate --out DIR [--wordnet DIR] [--scowl DIR] [--per-level N]
+      Builds the default vocabulary from the WordNet and SCOWL packages and
+      writes DIR/level0.tsv .. level2.tsv for import; see
+      `lexitor-words generate --help`.
 
   help, --help, -h
       Shows this text.
