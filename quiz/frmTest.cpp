@@ -1,27 +1,124 @@
+// The quiz screen: its start, Help Me, Done and Submit.
 #include "quiz/frmTest.h"
 
 #include "app/Form2.h"
+#include "quiz/RnGen.h"
+#include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
+#include "store/WordRecord.h"
+
+#include <limits>
 
 namespace lexitor {
 
 using namespace screens;
+using namespace quiz;
 
 frmTest::frmTest() : Screen(frmTestTable()) {
     onClick("cmdHelp", &frmTest::cmdHelp_Click);
     onClick("cmdDone", &frmTest::cmdDone_Click);
     onClick("cmdSubmit", &frmTest::cmdSubmit_Click);
+    // An option answers when it becomes selected, by mouse or by key; the
+    // handler deselects it again.
+    for (int index = 0; index < kOptionCount; ++index) {
+        connect(option(index), &QAbstractButton::toggled, this, [this, index](bool selected) {
+            if (selected)
+                guarded([&] { optSel_Click(index); });
+        });
+    }
 }
 
-void frmTest::Form_Load() {}
-void frmTest::optSel_Click(int) {}
-void frmTest::cmdHelp_Click() {}
-void frmTest::cmdDone_Click() {}
+frmTest::~frmTest() = default;
 
-void frmTest::cmdSubmit_Click() {
-    hideScreen();
+void frmTest::Form_Load() {
+    for (const auto& level : store::kLevels)
+        q.levelFile[level.level] = std::string(level.file);
+    for (int level = 0; level < kLevelCount; ++level)
+        levelDb[level] = store::DBEngine::instance().OpenDatabase(q.levelFile[level]);
+    for (const auto& level : store::kLevels)
+        levelRs[level.level] =
+            levelDb[level.level]->OpenRecordset(std::string(level.table), store::dbOpenTable);
+
+    q.currentLevel = kStartLevel;
+    q.blockPos = 0;
+    q.maxScore = 0;
+    q.score = 0;
+    for (int level = 0; level < kLevelCount; ++level) {
+        const int count = levelRs[level]->RecordCount();
+        if (count < 2)
+            return failStart(QStringLiteral("Sorry Not enough records"));
+        // Row offsets are 16-bit numbers: a larger table cannot be quizzed.
+        if (count > std::numeric_limits<qint16>::max())
+            return failStart(QStringLiteral("Sorry Too many records: a level may hold at most "
+                                            "32767 words for the quiz"));
+        q.recCount[level] = static_cast<qint16>(count);
+        levelRs[level]->MoveFirst();
+        q.levelUsedUp[level] = false;
+    }
+    // Nothing listens to mouse moves; the flag is set for the window alone.
+    setMouseTracking(true);
+    showFirstQuestion();
+}
+
+// The quiz cannot run: back to the main menu, and this screen goes away so
+// that the next quiz starts afresh.
+void frmTest::failStart(const QString& text) {
+    MsgBox(text, vbOKOnly, QStringLiteral("Testing Failed"));
+    closeLevels();
     refs::get<Form2>().showScreen();
     refs::unload<frmTest>();
+}
+
+void frmTest::closeLevels() {
+    for (int level = 0; level < kLevelCount; ++level) {
+        if (levelRs[level])
+            levelRs[level]->Close();
+        if (levelDb[level])
+            levelDb[level]->Close();
+        levelRs[level].reset();
+        levelDb[level].reset();
+    }
+}
+
+void frmTest::cmdHelp_Click() {
+    for (int index = 0; index < kOptionCount; ++index)
+        option(index)->setEnabled(false);
+    label("lblStatCorrect")->hide();
+    label("lblStatIncorrect")->hide();
+    label("lblRefCap")->show();
+    button("cmdSubmit")->setEnabled(false);
+    button("cmdHelp")->setEnabled(false);
+    button("cmdDone")->show();
+    button("cmdDone")->setEnabled(true);
+    q.answerSlot = 0;
+    label("lblCans")->setText(QString::fromStdString(currentRs().Field("ans").value_or("")));
+    showReference(QStringLiteral("No reference found"));
+}
+
+void frmTest::cmdDone_Click() {
+    button("cmdDone")->hide();
+    button("cmdDone")->setEnabled(false);
+    for (int index = 0; index < kOptionCount; ++index)
+        option(index)->setEnabled(true);
+    button("cmdHelp")->setEnabled(true);
+    button("cmdSubmit")->setEnabled(true);
+    label("lblRef")->setText(QString());
+    optSel_Click(0);
+}
+
+void frmTest::cmdSubmit_Click() {
+    MsgBox(QStringLiteral("Your score is%1/%2").arg(q.score).arg(q.maxScore),
+           vbOKOnly + vbInformation, QStringLiteral("Score"));
+    hideScreen();
+    closeLevels();
+    refs::get<Form2>().showScreen();
+    refs::unload<frmTest>();
+}
+
+// The reference of the question row, where it has one worth showing.
+void frmTest::showReference(const QString& whenMissing) {
+    const auto ref = currentRs().Field("ref");
+    label("lblRef")->setText(hasReference(ref) ? QString::fromStdString(*ref) : whenMissing);
 }
 
 } // namespace lexitor

@@ -1,7 +1,14 @@
 #pragma once
 // The adaptive quiz screen.
 
+#include "quiz/QuizState.h"
 #include "screens/Screen.h"
+#include "store/Engine.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
 
 namespace lexitor {
 
@@ -9,15 +16,39 @@ class frmTest : public screens::Screen {
     Q_OBJECT
 public:
     frmTest();
+    ~frmTest() override;
 
     void optSel_Click(int Index);
     void cmdHelp_Click();
     void cmdDone_Click();
     void cmdSubmit_Click();
 
+    // The quiz as it stands (tests and diagnostics).
+    const quiz::QuizState& state() const { return q; }
+
 protected:
     void Form_Load() override;
     void closeRequested() override { cmdSubmit_Click(); }
+
+private:
+    void failStart(const QString& text);
+    void closeLevels();
+    void showFirstQuestion();
+    // Level skip, drawing, recording and showing the next question; false
+    // when every level is used up and the quiz has ended.
+    bool nextQuestion();
+    std::optional<qint16> drawOffset();
+    void positionOn(qint16 level, qint16 offset);
+    bool rowUsable(qint16 level, qint16 offset);
+    void showQuestion();
+    std::string substituteChoice(const std::string& rightAnswer);
+    bool isRightAnswer(int Index) const;
+    void showReference(const QString& whenMissing);
+    store::Recordset& currentRs() { return *levelRs[q.currentLevel]; }
+
+    quiz::QuizState q;
+    std::array<std::unique_ptr<store::Database>, quiz::kLevelCount> levelDb;
+    std::array<std::unique_ptr<store::Recordset>, quiz::kLevelCount> levelRs;
 };
 
 } // namespace lexitor

@@ -1,0 +1,84 @@
+#include "quiz/QuizRules.h"
+
+#include <QList>
+
+#include <stdexcept>
+
+namespace lexitor::quiz {
+
+namespace {
+// Blanks are spaces, as the word lists are typed.
+QString withoutBlanks(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    qsizetype start = 0;
+    qsizetype end = s.size();
+    while (start < end && s[start] == QLatin1Char(' '))
+        ++start;
+    while (end > start && s[end - 1] == QLatin1Char(' '))
+        --end;
+    return s.mid(start, end - start);
+}
+} // namespace
+
+const char* fieldName(Choice choice) {
+    switch (choice) {
+    case Choice::Ans:
+        return "ans";
+    case Choice::C1:
+        return "c1";
+    case Choice::C2:
+        return "c2";
+    case Choice::C3:
+        return "c3";
+    }
+    return "ans";
+}
+
+std::array<Choice, kOptionCount> placement(qint16 answerSlot) {
+    if (answerSlot < 1 || answerSlot > kOptionCount)
+        throw std::out_of_range("answer slot outside 1..4");
+    std::array<Choice, kOptionCount> onOption = {Choice::Ans, Choice::C1, Choice::C2, Choice::C3};
+    const int answerOption = answerSlot - 1;
+    onOption[0] = onOption[answerOption];
+    onOption[answerOption] = Choice::Ans;
+    return onOption;
+}
+
+bool needsSubstitute(const std::optional<std::string>& choice) {
+    // Counted in characters, not bytes: "été" is long enough.
+    return !choice || withoutBlanks(*choice).toUcs4().size() < 3;
+}
+
+bool hasReference(const std::optional<std::string>& ref) {
+    return ref && !QString::fromStdString(*ref).trimmed().isEmpty();
+}
+
+qint16 levelAfterBlock(qint16 level, const std::array<qint16, 4>& marks) {
+    int right = 0;
+    for (int position = 1; position <= 3; ++position)
+        right += marks[position] == 1 ? 1 : 0;
+    if (right == 3 && level < 2)
+        return static_cast<qint16>(level + 1);
+    if (right <= 1 && level > 0)
+        return static_cast<qint16>(level - 1);
+    return level;
+}
+
+std::optional<qint16> skipUsedUp(qint16 level, const std::array<bool, kLevelCount>& usedUp) {
+    if (usedUp[level] && level < 2) {
+        ++level;
+        if (usedUp[level] && level < 2)
+            ++level;
+    }
+    if (usedUp[level] && level == 2) {
+        level = 1;
+        if (usedUp[1]) {
+            level = 0;
+            if (usedUp[0])
+                return std::nullopt;
+        }
+    }
+    return level;
+}
+
+} // namespace lexitor::quiz

@@ -1,0 +1,191 @@
+// The quiz rules that need no screen: chance, weights, placement, level
+// moves and the record of asked offsets.
+#include "quiz/QuizRules.h"
+#include "quiz/RnGen.h"
+#include "quiz/UsedOffsets.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <set>
+
+using namespace lexitor;
+using namespace lexitor::quiz;
+
+class QuizRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { setUniformSource({}); }
+
+    void rndIntMapsUOntoTheRange() {
+        double u = 0.0;
+        setUniformSource([&](qint16, qint16) { return u; });
+        QCOMPARE(RndInt(1, 1), qint16(1));
+        u = std::nextafter(1.0, 0.0);
+        QCOMPARE(RndInt(1, 1), qint16(1));
+        // Just below 1 with span 4 is still 4, never 5.
+        QCOMPARE(RndInt(1, 4), qint16(4));
+        u = std::nextafter(1.0f, 0.0f);
+        QCOMPARE(RndInt(1, 4), qint16(4));
+        u = 0.0;
+        QCOMPARE(RndInt(1, 4), qint16(1));
+        u = 0.25;
+        QCOMPARE(RndInt(1, 4), qint16(2));
+        u = 0.7499;
+        QCOMPARE(RndInt(1, 4), qint16(3));
+        u = std::nextafter(1.0, 0.0);
+        QCOMPARE(RndInt(1, 32766), qint16(32766));
+        QCOMPARE(RndInt(-5, -2), qint16(-2));
+    }
+
+    void rndIntRefusesBadInput() {
+        setUniformSource([](qint16, qint16) { return 1.0; });
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, RndInt(1, 4));
+        setUniformSource({});
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, RndInt(4, 1));
+        // A span beyond 16 bits is an overflow.
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, RndInt(-32768, 32767));
+    }
+
+    void rndIntTellsTheSourceItsRange() {
+        QList<QPair<qint16, qint16>> asked;
+        setUniformSource([&](qint16 lower, qint16 upper) {
+            asked.append({lower, upper});
+            return 0.5;
+        });
+        RndInt(1, 4);
+        RndInt(1, 99);
+        QCOMPARE(asked, (QList<QPair<qint16, qint16>>{{1, 4}, {1, 99}}));
+    }
+
+    // Back-to-back draws of the real generator are independent: a coarse
+    // clock must not make them equal.
+    void generatorDrawsStayApart() {
+        std::set<double> seen;
+        for (int i = 0; i < 1000; ++i) {
+            const double u = nextUniform();
+            QVERIFY(u >= 0.0 && u < 1.0);
+            seen.insert(u);
+        }
+        QVERIFY(seen.size() > 990);
+        std::set<qint16> values;
+        for (int i = 0; i < 400; ++i)
+            values.insert(RndInt(1, 4));
+        QCOMPARE(values, (std::set<qint16>{1, 2, 3, 4}));
+    }
+
+    void levelPointsAreTheLevelWeight() {
+        QCOMPARE(AddLevelPoints(0, 0), 1);
+        QCOMPARE(AddLevelPoints(1, 10), 12);
+        QCOMPARE(AddLevelPoints(2, 10), 13);
+        // Past the 16-bit range the count goes on.
+        QCOMPARE(AddLevelPoints(2, 32766), 32769);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 AddLevelPoints(2, std::numeric_limits<int>::max() - 1));
+    }
+
+    void placementForEverySlot() {
+        using C = Choice;
+        using P = std::array<Choice, 4>;
+        QVERIFY(placement(1) == (P{C::Ans, C::C1, C::C2, C::C3}));
+        QVERIFY(placement(2) == (P{C::C1, C::Ans, C::C2, C::C3}));
+        QVERIFY(placement(3) == (P{C::C2, C::C1, C::Ans, C::C3}));
+        QVERIFY(placement(4) == (P{C::C3, C::C1, C::C2, C::Ans}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, placement(0));
+    }
+
+    void shortOrMissingChoicesAreReplaced() {
+        QVERIFY(needsSubstitute(std::nullopt));
+        QVERIFY(needsSubstitute(std::string()));
+        QVERIFY(needsSubstitute(std::string("    ")));
+        QVERIFY(needsSubstitute(std::string("ab")));
+        QVERIFY(needsSubstitute(std::string("  ab  ")));
+        QVERIFY(!needsSubstitute(std::string("abc")));
+        QVERIFY(!needsSubstitute(std::string(" abc ")));
+        QVERIFY(!needsSubstitute(std::string("\xC3\xA9t\xC3\xA9"))); // three letters, five bytes
+        QVERIFY(needsSubstitute(std::string("\xC3\xA9\xC3\xA9")));
+    }
+
+    void referencesWorthShowing() {
+        QVERIFY(!hasReference(std::nullopt));
+        QVERIFY(!hasReference(std::string()));
+        QVERIFY(!hasReference(std::string(" \t ")));
+        QVERIFY(hasReference(std::string("p")));
+        QVERIFY(hasReference(std::string(" Oxford, p. 12 ")));
+    }
+
+    void blockEvaluationAtEveryLevel() {
+        using M = std::array<qint16, 4>;
+        const M allRight{0, 1, 1, 1}, twoRight{0, 1, 0, 1}, oneRight{0, 0, 0, 1}, none{0, 0, 0, 0};
+        QCOMPARE(levelAfterBlock(0, allRight), qint16(1));
+        QCOMPARE(levelAfterBlock(1, allRight), qint16(2));
+        QCOMPARE(levelAfterBlock(2, allRight), qint16(2));
+        for (qint16 level = 0; level < 3; ++level)
+            QCOMPARE(levelAfterBlock(level, twoRight), level);
+        QCOMPARE(levelAfterBlock(2, oneRight), qint16(1));
+        QCOMPARE(levelAfterBlock(1, none), qint16(0));
+        QCOMPARE(levelAfterBlock(0, none), qint16(0));
+        QCOMPARE(levelAfterBlock(0, oneRight), qint16(0));
+        // Cell 0 takes no part in a block.
+        QCOMPARE(levelAfterBlock(1, M{1, 0, 1, 1}), qint16(1));
+    }
+
+    void levelSkipEveryPath() {
+        using U = std::array<bool, 3>;
+        using R = std::optional<qint16>;
+        // Nothing used up at the current level: no move.
+        QCOMPARE(skipUsedUp(1, U{true, false, true}), R(1));
+        QCOMPARE(skipUsedUp(0, U{false, true, true}), R(0));
+        // Up one, up two, up two then back down.
+        QCOMPARE(skipUsedUp(0, U{true, false, false}), R(1));
+        QCOMPARE(skipUsedUp(0, U{true, true, false}), R(2));
+        QCOMPARE(skipUsedUp(1, U{false, true, false}), R(2));
+        // From 2 down to 1, or to 0.
+        QCOMPARE(skipUsedUp(2, U{false, false, true}), R(1));
+        QCOMPARE(skipUsedUp(2, U{false, true, true}), R(0));
+        QCOMPARE(skipUsedUp(1, U{false, true, true}), R(0));
+        QCOMPARE(skipUsedUp(0, U{true, true, true}), R());
+        QCOMPARE(skipUsedUp(1, U{true, true, true}), R());
+        QCOMPARE(skipUsedUp(2, U{true, true, true}), R());
+        QCOMPARE(skipUsedUp(0, U{true, false, true}), R(1));
+    }
+
+    void usedOffsetsCompareOnlyTheFirstHundredCells() {
+        UsedOffsets used;
+        used.recordFirst(1, 7);
+        QCOMPARE(used.usedSlot(), qint16(1));
+        QVERIFY(used.contains(1, 7));
+        QVERIFY(!used.contains(0, 7));
+        QVERIFY(!used.contains(1, 8));
+        // Cells 1..99 at level 2, then cell 100 onwards.
+        for (int cell = 1; cell < 100; ++cell)
+            used.record(2, static_cast<qint16>(1000 + cell));
+        QCOMPARE(used.usedSlot(), qint16(100));
+        QCOMPARE(used.cell(2, 99), qint16(1099));
+        QVERIFY(used.contains(2, 1099));
+        used.record(2, 5000);
+        QCOMPARE(used.cell(2, 100), qint16(5000));
+        QVERIFY(!used.contains(2, 5000));
+    }
+
+    void usedSlotCyclesThroughCellsZeroTo197() {
+        QCOMPARE(nextUsedSlot(1), qint16(2));
+        QCOMPARE(nextUsedSlot(197), qint16(198));
+        QCOMPARE(nextUsedSlot(198), qint16(1));
+        UsedOffsets used;
+        used.recordFirst(0, 3);
+        for (int question = 0; question < 197; ++question)
+            used.record(0, 4);
+        QCOMPARE(used.usedSlot(), qint16(198));
+        QCOMPARE(used.cell(0, 197), qint16(4));
+        QCOMPARE(used.cell(0, 198), qint16(0));
+        QCOMPARE(used.cell(0, 0), qint16(3));
+        used.record(1, 9); // wraps: cell 0 again, now for level 1
+        QCOMPARE(used.usedSlot(), qint16(1));
+        QCOMPARE(used.cell(1, 0), qint16(9));
+        QCOMPARE(used.cell(0, 199), qint16(0));
+    }
+};
+
+QTEST_GUILESS_MAIN(QuizRulesTest)
+#include "QuizRulesTest.moc"
