@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <utility>
+
 namespace lexitor::screens {
 
 QChar accessKeyOf(const QString& caption) {
@@ -23,7 +25,10 @@ QChar accessKeyOf(const QString& caption) {
     return {};
 }
 
-Screen::Screen(const ScreenSpec& spec) : spec_(spec) { ScreenBuilder::build(*this); }
+Screen::Screen(const ScreenSpec& spec) : spec_(spec) {
+    ScreenBuilder::build(*this);
+    connect(qApp, &QApplication::focusChanged, this, &Screen::focusChanged);
+}
 
 Screen::~Screen() = default;
 
@@ -93,6 +98,19 @@ bool Screen::mayFocusMoveTo(QWidget* target) {
     return allowed;
 }
 
+void Screen::focusChanged(QWidget* from, QWidget* to) {
+    QWidget* approved = std::exchange(approvedTarget_, nullptr);
+    if (!from || !to || to == approved || from->window() != this || to->window() != this ||
+        !validators_.contains(from) || !to->property("causesValidation").toBool())
+        return;
+    bool allowed = true;
+    guarded([&] { allowed = validators_.value(from)(); });
+    if (!allowed) {
+        refusedTarget_ = to;
+        from->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 bool Screen::pressButton(QAbstractButton* button) {
     if (!button || !button->isEnabled() || !button->isVisibleTo(this))
         return false;
@@ -139,7 +157,9 @@ bool Screen::handleKey(QKeyEvent* key) {
     if (QWidget* target = accessKeyTarget(key)) {
         if (!mayFocusMoveTo(target))
             return true;
+        approvedTarget_ = target;
         target->setFocus(Qt::ShortcutFocusReason);
+        approvedTarget_ = nullptr;
         if (auto* button = qobject_cast<QAbstractButton*>(target))
             button->click();
         return true;
@@ -170,7 +190,11 @@ bool Screen::handleKey(QKeyEvent* key) {
         if (!validators_.contains(focusWidget()))
             return false;
         const bool forward = key->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier);
-        return !mayFocusMoveTo(nextFocusable(focusWidget(), forward));
+        QWidget* target = nextFocusable(focusWidget(), forward);
+        if (!mayFocusMoveTo(target))
+            return true;
+        approvedTarget_ = target; // Qt moves the focus once this returns
+        return false;
     }
     default:
         return false;
@@ -192,13 +216,16 @@ bool Screen::eventFilter(QObject* watched, QEvent* event) {
             return handleKey(static_cast<QKeyEvent*>(event));
         break;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto* target = qobject_cast<QWidget*>(watched);
-        if (target && target != this && target->focusPolicy() & Qt::ClickFocus &&
-            !mayFocusMoveTo(target))
+    case QEvent::MouseButtonDblClick:
+        if (watched == refusedTarget_)
             return true;
         break;
-    }
+    case QEvent::MouseButtonRelease:
+        if (watched == refusedTarget_) {
+            refusedTarget_ = nullptr;
+            return true;
+        }
+        break;
     default:
         break;
     }

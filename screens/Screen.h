@@ -77,6 +77,7 @@ private:
 
     bool handleKey(QKeyEvent* key);
     bool mayFocusMoveTo(QWidget* target);
+    void focusChanged(QWidget* from, QWidget* to);
     QWidget* accessKeyTarget(const QKeyEvent* key) const;
     QWidget* nextFocusable(QWidget* from, bool forward) const;
     void placeOnFirstShow();
@@ -87,6 +88,10 @@ private:
     std::vector<OptionButton*> options_;
     QHash<QWidget*, QChar> accessKeys_;
     QHash<QWidget*, std::function<bool()>> validators_;
+    // A key that moves the focus has validated already; a click moves the
+    // focus first and is validated afterwards (and swallowed if refused).
+    QWidget* approvedTarget_ = nullptr;
+    QWidget* refusedTarget_ = nullptr;
     QPushButton* defaultButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPixmap backgroundPicture_;
