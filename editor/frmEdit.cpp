@@ -1,11 +1,34 @@
 #include "editor/frmEdit.h"
 
 #include "app/Form2.h"
+#include "app/frmChoice.h"
+#include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
+#include "store/WordRecord.h"
 
 namespace lexitor {
 
 using namespace screens;
+
+namespace {
+
+// A null field shows as an empty box.
+QString fieldText(const store::FieldValue& value) {
+    return value ? QString::fromStdString(*value) : QString();
+}
+
+std::string trimmedText(const QLineEdit* box) {
+    return box->text().trimmed().toStdString();
+}
+
+const store::LevelDatabase& chosenLevel() {
+    return store::levelDatabaseForEditorCode(refs::get<Form2>().n);
+}
+
+// The commands that need a row to act on.
+constexpr const char* kRowCommands[] = {"cmdUpdate", "cmdDel", "cmdNext", "cmdPrev"};
+
+} // namespace
 
 frmEdit::frmEdit() : Screen(frmEditTable()) {
     onClick("cmdFind", &frmEdit::cmdFind_Click);
@@ -16,17 +39,132 @@ frmEdit::frmEdit() : Screen(frmEditTable()) {
     onClick("cmdExit", &frmEdit::cmdExit_Click);
 }
 
-void frmEdit::Form_Load() {}
-void frmEdit::cmdFind_Click() {}
-void frmEdit::cmdNext_Click() {}
-void frmEdit::cmdPrev_Click() {}
-void frmEdit::cmdUpdate_Click() {}
-void frmEdit::cmdDel_Click() {}
+void frmEdit::Form_Load() {
+    const store::LevelDatabase& level = chosenLevel();
+    fileName_ = QString::fromUtf8(level.file.data(), static_cast<qsizetype>(level.file.size()));
+    db_ = store::DBEngine::instance().OpenDatabase(fileName_.toStdString());
+    rs_ = db_->OpenRecordset(std::string(level.table), store::dbOpenTable);
+
+    if (rs_->RecordCount() <= 1) {
+        MsgBox("Sorry not enough records exist", vbCritical, "Database Error");
+        closeTable();
+        hideScreen();
+        refs::get<Form2>().showScreen();
+        refs::unload<frmChoice>();
+        refs::unload<frmEdit>();
+        return;
+    }
+    rs_->MoveFirst();
+    // The word box doubles as the search box, so it always stays editable.
+    textBox("txtWord")->setReadOnly(false);
+    showCurrentRow();
+}
+
+void frmEdit::showCurrentRow() {
+    textBox("txtWord")->setText(fieldText(rs_->Field("word")));
+    textBox("txtAns")->setText(fieldText(rs_->Field("ans")));
+    textBox("txtC1")->setText(fieldText(rs_->Field("c1")));
+    textBox("txtC2")->setText(fieldText(rs_->Field("c2")));
+    textBox("txtC3")->setText(fieldText(rs_->Field("c3")));
+    // Always this row's own reference: a reference left over from another
+    // row would be shown beside the wrong word and stored into it by Update.
+    textBox("txtRef")->setText(fieldText(rs_->Field("ref")));
+    shown_ = rs_->Bookmark();
+    for (const char* name : kRowCommands)
+        button(name)->setEnabled(true);
+}
+
+void frmEdit::showNoRow() {
+    shown_.reset();
+    for (const char* name : {"txtWord", "txtAns", "txtC1", "txtC2", "txtC3", "txtRef"})
+        textBox(name)->clear();
+    for (const char* name : kRowCommands)
+        button(name)->setEnabled(false);
+}
+
+void frmEdit::cmdFind_Click() {
+    const std::string key = trimmedText(textBox("txtWord"));
+    rs_->Index(std::string(chosenLevel().index));
+    rs_->Seek(">=", key);
+    if (rs_->NoMatch()) {
+        // A failed seek leaves no current row; the row still shown stays
+        // the one every other command works on.
+        if (shown_)
+            rs_->Bookmark(*shown_);
+        MsgBox("Record Not Found", vbInformation, "Error");
+        return;
+    }
+    showCurrentRow();
+}
+
+void frmEdit::cmdNext_Click() {
+    if (!shown_)
+        return;
+    if (!rs_->Eof()) {
+        rs_->MoveNext();
+        if (rs_->Eof())
+            rs_->MoveFirst();
+    }
+    showCurrentRow();
+}
+
+void frmEdit::cmdPrev_Click() {
+    if (!shown_)
+        return;
+    if (!rs_->Bof()) {
+        rs_->MovePrevious();
+        if (rs_->Bof())
+            rs_->MoveLast();
+    }
+    showCurrentRow();
+}
+
+void frmEdit::cmdUpdate_Click() {
+    if (!shown_)
+        return;
+    // The word is never written: its box is only the search text.
+    rs_->Edit();
+    rs_->SetField("ans", trimmedText(textBox("txtAns")));
+    rs_->SetField("c1", trimmedText(textBox("txtC1")));
+    rs_->SetField("c2", trimmedText(textBox("txtC2")));
+    rs_->SetField("c3", trimmedText(textBox("txtC3")));
+    // The reference box shows this row's reference; an empty box over a
+    // row without one keeps the null.
+    const std::string ref = trimmedText(textBox("txtRef"));
+    if (!ref.empty() || rs_->Field("ref"))
+        rs_->SetField("ref", ref);
+    rs_->Update();
+}
+
+void frmEdit::cmdDel_Click() {
+    if (!shown_)
+        return;
+    if (MsgBox("Are you sure you want to delete this record?", vbYesNo, "Confirm Deletion") !=
+        vbYes)
+        return;
+    const store::RowBookmark doomed = rs_->Bookmark();
+    cmdNext_Click();
+    const store::RowBookmark after = rs_->Bookmark();
+    rs_->Bookmark(doomed);
+    rs_->Delete();
+    if (after == doomed) {
+        // That was the only row: Next wrapped round to it.
+        showNoRow();
+        return;
+    }
+    rs_->Bookmark(after);
+}
 
 void frmEdit::cmdExit_Click() {
     hideScreen();
     refs::get<Form2>().showScreen();
+    closeTable();
     refs::unload<frmEdit>();
+}
+
+void frmEdit::closeTable() {
+    rs_->Close();
+    db_->Close();
 }
 
 } // namespace lexitor

@@ -5,6 +5,7 @@
 #include "store/Engine.h"
 
 #include <memory>
+#include <optional>
 
 namespace lexitor {
 
@@ -14,6 +15,7 @@ public:
     frmEdit();
 
     void cmdFind_Click();
+    // Also how Delete moves on to the row after the deleted one.
     void cmdNext_Click();
     void cmdPrev_Click();
     void cmdUpdate_Click();
@@ -25,9 +27,18 @@ protected:
     void closeRequested() override { cmdExit_Click(); }
 
 private:
+    // Fills the boxes from the current row, which becomes the row shown.
+    void showCurrentRow();
+    // The table has run empty: nothing to show, nothing to step to or change.
+    void showNoRow();
+    void closeTable();
+
     QString fileName_;
     std::unique_ptr<store::Database> db_;
     std::unique_ptr<store::Recordset> rs_;
+    // The row the boxes show; every command acts on it. Empty once the
+    // last row has been deleted.
+    std::optional<store::RowBookmark> shown_;
 };
 
 } // namespace lexitor

@@ -1,0 +1,78 @@
+#pragma once
+// Opening the editor on a level of temporary word files and reading what
+// its boxes show, for the editor's screen tests.
+
+#include "app/Form2.h"
+#include "app/frmChoice.h"
+#include "editor/frmEdit.h"
+#include "screens/ScreenRefs.h"
+#include "support/ScriptedMessages.h"
+#include "support/WordFiles.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <memory>
+
+namespace lexitor::testing {
+
+// The six boxes: word, answer, three wrong meanings, reference.
+inline QStringList boxes(const frmEdit& editor) {
+    QStringList texts;
+    for (const char* name : {"txtWord", "txtAns", "txtC1", "txtC2", "txtC3", "txtRef"})
+        texts.append(editor.textBox(name)->text());
+    return texts;
+}
+
+inline QString shownWord(const frmEdit& editor) {
+    return editor.textBox("txtWord")->text();
+}
+
+inline void click(const screens::Screen& screen, const char* buttonName) {
+    QTest::mouseClick(screen.button(buttonName), Qt::LeftButton);
+}
+
+// Types `text` into an emptied box with real key presses.
+inline void typeInto(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+inline std::string wordOf(const store::WordRecord& row) {
+    return row.word.value_or("<null>");
+}
+
+inline std::vector<std::string> wordsOf(const std::vector<store::WordRecord>& rows) {
+    std::vector<std::string> words;
+    for (const auto& row : rows)
+        words.push_back(wordOf(row));
+    return words;
+}
+
+// Unloads every screen and deletes what unloading left for later.
+inline void releaseScreens() {
+    refs::releaseAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Fresh word files and message script per test; the editor opened as the
+// level chooser opens it.
+class EditorFixture {
+public:
+    std::unique_ptr<WordFiles> files = std::make_unique<WordFiles>();
+    std::unique_ptr<ScriptedMessages> messages = std::make_unique<ScriptedMessages>();
+
+    // Shows the editor for `level`; nullptr when it refused to open.
+    frmEdit* open(int level) {
+        refs::get<Form2>().n = static_cast<qint16>(level + 1);
+        refs::get<frmEdit>().showScreen();
+        frmEdit* editor = refs::peek<frmEdit>();
+        if (editor && !editor->isUnloaded())
+            QApplication::setActiveWindow(editor);
+        return editor && !editor->isUnloaded() ? editor : nullptr;
+    }
+};
+
+} // namespace lexitor::testing
