@@ -1,11 +1,30 @@
 #include "entry/Form1.h"
 
 #include "app/Form2.h"
+#include "entry/NumberText.h"
+#include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
+#include "store/WordRecord.h"
 
 namespace lexitor {
 
 using namespace screens;
+
+namespace {
+
+const QString kLevelMessage = QStringLiteral("Please check the value of level");
+const QString kErrorTitle = QStringLiteral("Error");
+
+std::string text(const QLineEdit* box) {
+    return box->text().toStdString();
+}
+
+// Characters as the user sees them count, not UTF-16 units.
+qsizetype characterCount(const QString& text) {
+    return text.toUcs4().size();
+}
+
+} // namespace
 
 Form1::Form1() : Screen(form1Table()) {
     onClick("cmdAdd", &Form1::cmdAdd_Click);
@@ -17,15 +36,112 @@ Form1::Form1() : Screen(form1Table()) {
     });
 }
 
-void Form1::Form_Load() {}
+void Form1::Form_Load() {
+    for (const auto& level : store::kLevels)
+        levelFile_[level.level] = QString::fromUtf8(level.file.data(), level.file.size());
+    for (const auto& level : store::kLevels)
+        levelDb_[level.level] =
+            store::DBEngine::instance().OpenDatabase(levelFile_[level.level].toStdString());
+    for (const auto& level : store::kLevels)
+        levelRs_[level.level] =
+            levelDb_[level.level]->OpenRecordset(std::string(level.table), store::dbOpenTable);
+    for (const auto& rs : levelRs_) {
+        if (rs->RecordCount() > 1)
+            rs->MoveFirst();
+    }
+}
 
-void Form1::cmdAdd_Click() {}
+void Form1::refuse(const QString& message, int code, const QString& title, QLineEdit* box,
+                   bool selectText) {
+    MsgBox(message, code, title);
+    box->setFocus(Qt::OtherFocusReason);
+    if (selectText)
+        box->selectAll();
+}
 
-void Form1::txtlevel_Validate(bool& Cancel) { Cancel = false; }
+void Form1::cmdAdd_Click() {
+    QLineEdit* word = textBox("txtWord");
+    QLineEdit* answer = textBox("txtAns");
+    QLineEdit* level = textBox("txtlevel");
+
+    const QString searchWord = word->text().trimmed();
+    // Blank optional boxes hold one space, on screen and in the stored row.
+    for (const char* name : {"txtC1", "txtC2", "txtC3", "txtRef"}) {
+        QLineEdit* box = textBox(QString::fromLatin1(name));
+        if (box->text().trimmed().isEmpty())
+            box->setText(QStringLiteral(" "));
+    }
+    if (level->text().trimmed().isEmpty())
+        level->setText(QStringLiteral("1"));
+
+    if (characterCount(searchWord) < 2)
+        return refuse("Invalid Word", vbExclamation, kErrorTitle, word, true);
+    if (!isNumeric(level->text()))
+        return refuse(kLevelMessage, vbOKOnly, kErrorTitle, level, false);
+    const Int16Reading roundedLevel = readInt16(level->text());
+    // A number too large for a level is a wrong level, not a fatal overflow.
+    if (!roundedLevel.ok())
+        return refuse(kLevelMessage, vbOKOnly, kErrorTitle, level, false);
+    if (roundedLevel.value >= 3)
+        return refuse("Level is madatory", vbOKOnly, kErrorTitle, level, false);
+
+    if (existsInAnyLevel(searchWord)) {
+        MsgBox("The word already exists");
+        return;
+    }
+    if (characterCount(answer->text().trimmed()) < 2)
+        return refuse("Invalid answer for word. Please correct", vbExclamation, kErrorTitle, answer,
+                      true);
+
+    const double levelValue = numberValue(level->text()).value_or(-1.0);
+    for (const auto& target : store::kLevels) {
+        if (levelValue == target.level)
+            return addRow(target.level);
+    }
+    // A level such as -1 or 1.5 passed the checks above; storing nothing
+    // without a word would let the user believe the word was kept.
+    refuse(kLevelMessage, vbOKOnly, kErrorTitle, level, false);
+}
+
+bool Form1::existsInAnyLevel(const QString& searchWord) {
+    // The index compares trimmed, case-folded words, so " Apple" finds "apple ".
+    const std::string key = searchWord.toStdString();
+    levelRs_[0]->Index(std::string(store::kLevels[0].index));
+    levelRs_[0]->Seek("=", key);
+    levelRs_[1]->Index(std::string(store::kLevels[1].index));
+    levelRs_[2]->Index(std::string(store::kLevels[2].index));
+    levelRs_[1]->Seek("=", key);
+    levelRs_[2]->Seek("=", key);
+    return !levelRs_[0]->NoMatch() || !levelRs_[1]->NoMatch() || !levelRs_[2]->NoMatch();
+}
+
+void Form1::addRow(int level) {
+    store::Recordset& rs = *levelRs_[level];
+    rs.AddNew();
+    rs.SetField("word", text(textBox("txtWord")));
+    rs.SetField("ans", text(textBox("txtAns")));
+    rs.SetField("c1", text(textBox("txtC1")));
+    rs.SetField("c2", text(textBox("txtC2")));
+    rs.SetField("c3", text(textBox("txtC3")));
+    rs.SetField("ref", text(textBox("txtRef")));
+    rs.Update();
+}
+
+void Form1::txtlevel_Validate(bool& Cancel) {
+    Cancel = !isNumeric(textBox("txtlevel")->text());
+}
 
 void Form1::cmdExit2_Click() {
     hideScreen();
     refs::get<Form2>().showScreen();
+    for (const int level : {0, 2, 1}) {
+        if (levelRs_[level])
+            levelRs_[level]->Close();
+    }
+    for (const int level : {0, 1, 2}) {
+        if (levelDb_[level])
+            levelDb_[level]->Close();
+    }
     refs::unload<Form1>();
 }
 

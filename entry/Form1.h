@@ -25,6 +25,12 @@ protected:
     void closeRequested() override { cmdExit2_Click(); }
 
 private:
+    // Shows a refusal and puts the focus into the box at fault.
+    void refuse(const QString& text, int code, const QString& title, QLineEdit* box,
+                bool selectText);
+    bool existsInAnyLevel(const QString& searchWord);
+    void addRow(int level);
+
     std::array<QString, 3> levelFile_;
     std::array<std::unique_ptr<store::Database>, 3> levelDb_;
     std::array<std::unique_ptr<store::Recordset>, 3> levelRs_;

@@ -1,0 +1,380 @@
+// "Add Records" driven through its widgets: the checks of Add in their
+// order, what is left in the boxes, the stored row, the level box's focus
+// validation, the keyboard roles and Exit.
+#include "entry/Form1.h"
+#include "app/Form2.h"
+#include "screens/ScreenRefs.h"
+#include "support/ScriptedMessages.h"
+#include "support/WordFiles.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+using namespace lexitor;
+using lexitor::testing::ScriptedMessages;
+using lexitor::testing::WordFiles;
+using lexitor::testing::wordRow;
+using store::WordRecord;
+
+namespace {
+
+const QStringList kBoxes = {"txtWord", "txtAns", "txtlevel", "txtC1", "txtC2", "txtC3", "txtRef"};
+
+struct Typed {
+    QString word, ans, level, c1 = "one wrong", c2 = "two wrong", c3 = "three wrong", ref;
+};
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<WordFiles> files_;
+    std::unique_ptr<ScriptedMessages> messages_;
+
+    Form1& openForm() {
+        Form1& form = refs::get<Form1>();
+        form.showScreen();
+        QApplication::setActiveWindow(&form);
+        return form;
+    }
+    QLineEdit* box(const QString& name) { return refs::get<Form1>().textBox(name); }
+    void type(const Typed& typed) {
+        const QStringList texts = {typed.word, typed.ans, typed.level, typed.c1,
+                                   typed.c2,   typed.c3,  typed.ref};
+        for (int i = 0; i < kBoxes.size(); ++i)
+            box(kBoxes[i])->setText(texts[i]);
+    }
+    void clickAdd() { QTest::mouseClick(refs::get<Form1>().button("cmdAdd"), Qt::LeftButton); }
+    size_t rowCount() {
+        return files_->rows(0).size() + files_->rows(1).size() + files_->rows(2).size();
+    }
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+private slots:
+    void init() {
+        files_ = std::make_unique<WordFiles>();
+        files_->add(0, {wordRow("apple", "a fruit"), wordRow("stone", "a rock")});
+        files_->add(1, {wordRow("  Zephyr ", "a soft wind")});
+        files_->add(2, {wordRow("Quixotic", "unrealistic"), wordRow("ephemeral", "brief")});
+        messages_ = std::make_unique<ScriptedMessages>();
+    }
+    void cleanup() {
+        refs::releaseAll();
+        settle();
+        messages_.reset();
+        files_.reset();
+    }
+
+    void emptyAddLeavesPlaceholdersAndDefaultLevel() {
+        Form1& form = openForm();
+        for (const QString& name : kBoxes)
+            QCOMPARE(box(name)->text(), QString());
+        QCOMPARE(form.focusWidget(), box("txtWord"));
+        clickAdd();
+        QCOMPARE(messages_->texts(), QStringList{"Invalid Word"});
+        QCOMPARE(messages_->shown[0].code, screens::vbExclamation);
+        QCOMPARE(messages_->shown[0].title, QString("Error"));
+        for (const char* name : {"txtC1", "txtC2", "txtC3", "txtRef"})
+            QCOMPARE(box(name)->text(), QString(" "));
+        QCOMPARE(box("txtlevel")->text(), QString("1"));
+        QCOMPARE(box("txtWord")->text(), QString());
+        QCOMPARE(box("txtAns")->text(), QString());
+        QCOMPARE(form.focusWidget(), box("txtWord"));
+
+        // Boxes holding only blanks count as blank; typed texts stay.
+        type({.word = "x",
+              .ans = "",
+              .level = "  ",
+              .c1 = "\t",
+              .c2 = "keep",
+              .c3 = "   ",
+              .ref = " see "});
+        clickAdd();
+        QCOMPARE(box("txtC1")->text(), QString(" "));
+        QCOMPARE(box("txtC2")->text(), QString("keep"));
+        QCOMPARE(box("txtC3")->text(), QString(" "));
+        QCOMPARE(box("txtRef")->text(), QString(" see "));
+        QCOMPARE(box("txtlevel")->text(), QString("1"));
+        QCOMPARE(rowCount(), size_t(5));
+        QVERIFY(messages_->fatal.isEmpty());
+    }
+
+    // Each case: what is typed, then the one message expected, its code,
+    // title and the box that gets the focus (nullptr: the focus stays).
+    void checksInTheirOrder() {
+        struct Case {
+            Typed typed;
+            QString text;
+            int code;
+            QString title;
+            const char* focus;
+            bool selected;
+        };
+        const QString word = "Invalid Word", level = "Please check the value of level",
+                      bound = "Level is madatory", dup = "The word already exists",
+                      answer = "Invalid answer for word. Please correct";
+        const int excl = screens::vbExclamation;
+        const Case cases[] = {
+            // The word is checked first, whatever else is wrong.
+            {{.word = "a", .ans = "", .level = "abc"}, word, excl, "Error", "txtWord", true},
+            {{.word = "  b  ", .ans = "fine", .level = "1"}, word, excl, "Error", "txtWord", true},
+            {{.word = "", .ans = "", .level = "9"}, word, excl, "Error", "txtWord", true},
+            // Then whether the level is a number, before its size.
+            {{.word = "apple", .ans = "", .level = "abc"}, level, 0, "Error", "txtlevel", false},
+            {{.word = "newword", .ans = "ok", .level = "1 1"},
+             level,
+             0,
+             "Error",
+             "txtlevel",
+             false},
+            // Too large for the level's 16 bits: a wrong level, not an overflow.
+            {{.word = "apple", .ans = "", .level = "100000"}, level, 0, "Error", "txtlevel", false},
+            {{.word = "newword", .ans = "ok", .level = "-40000"},
+             level,
+             0,
+             "Error",
+             "txtlevel",
+             false},
+            {{.word = "newword", .ans = "ok", .level = "1e300"},
+             level,
+             0,
+             "Error",
+             "txtlevel",
+             false},
+            // Then the upper bound, after rounding halves to even.
+            {{.word = "apple", .ans = "", .level = "3"}, bound, 0, "Error", "txtlevel", false},
+            {{.word = "newword", .ans = "ok", .level = "10"}, bound, 0, "Error", "txtlevel", false},
+            {{.word = "newword", .ans = "ok", .level = "2.6"},
+             bound,
+             0,
+             "Error",
+             "txtlevel",
+             false},
+            {{.word = "newword", .ans = "ok", .level = "3.5"},
+             bound,
+             0,
+             "Error",
+             "txtlevel",
+             false},
+            // Then duplicates in any level, any case, any surrounding blanks;
+            // the level box does not matter, and it wins over a bad answer.
+            {{.word = "apple", .ans = "", .level = "2"}, dup, 0, "Lexitor", nullptr, false},
+            {{.word = "  APPLE ", .ans = "x", .level = "1"}, dup, 0, "Lexitor", nullptr, false},
+            {{.word = "zephyr", .ans = "a wind", .level = "0"}, dup, 0, "Lexitor", nullptr, false},
+            {{.word = "quixotic", .ans = "ok", .level = "-1"}, dup, 0, "Lexitor", nullptr, false},
+            {{.word = "Ephemeral", .ans = "ok", .level = ""}, dup, 0, "Lexitor", nullptr, false},
+            // Then the answer.
+            {{.word = "newword", .ans = "x", .level = "0"}, answer, excl, "Error", "txtAns", true},
+            {{.word = "newword", .ans = "   y  ", .level = "0"},
+             answer,
+             excl,
+             "Error",
+             "txtAns",
+             true},
+            {{.word = "newword", .ans = "", .level = "0"}, answer, excl, "Error", "txtAns", true},
+            // Last, a level that is numeric but not 0, 1 or 2 is refused
+            // rather than dropped without a word.
+            {{.word = "newword", .ans = "ok", .level = "-1"}, level, 0, "Error", "txtlevel", false},
+            {{.word = "newword", .ans = "ok", .level = "0.4"},
+             level,
+             0,
+             "Error",
+             "txtlevel",
+             false},
+            {{.word = "newword", .ans = "ok", .level = "1.5"},
+             level,
+             0,
+             "Error",
+             "txtlevel",
+             false},
+            {{.word = "newword", .ans = "ok", .level = "-0.5"},
+             level,
+             0,
+             "Error",
+             "txtlevel",
+             false},
+            {{.word = "newword", .ans = "ok", .level = "2.5"},
+             level,
+             0,
+             "Error",
+             "txtlevel",
+             false},
+        };
+        Form1& form = openForm();
+        for (const Case& c : cases) {
+            const QByteArray what =
+                (c.typed.word + "|" + c.typed.ans + "|" + c.typed.level).toUtf8();
+            type(c.typed);
+            box("txtC3")->setFocus();
+            messages_->clear();
+            clickAdd();
+            QVERIFY2(messages_->texts() == QStringList{c.text}, what);
+            QVERIFY2(messages_->shown[0].code == c.code, what);
+            QVERIFY2(messages_->shown[0].title == c.title, what);
+            QWidget* expectedFocus = form.button("cmdAdd");
+            if (c.focus)
+                expectedFocus = box(c.focus);
+            QVERIFY2(form.focusWidget() == expectedFocus, what);
+            if (c.focus) {
+                QLineEdit* focused = box(c.focus);
+                QVERIFY2(focused->selectedText() == (c.selected ? focused->text() : QString()),
+                         what);
+            }
+            QVERIFY2(messages_->fatal.isEmpty(), what);
+        }
+        QCOMPARE(rowCount(), size_t(5));
+    }
+
+    void storesTheRowExactlyAsTyped() {
+        Form1& form = openForm();
+        type({.word = " Kestrel ",
+              .ans = "  a small falcon",
+              .level = " 2 ",
+              .c1 = "a fish",
+              .c2 = "",
+              .c3 = "  ",
+              .ref = ""});
+        box("txtAns")->setFocus();
+        clickAdd();
+        QVERIFY(messages_->shown.isEmpty());
+        QCOMPARE(files_->rows(2).back(),
+                 (WordRecord{" Kestrel ", "  a small falcon", "a fish", " ", " ", " "}));
+        QCOMPARE(files_->rows(2).size(), size_t(3));
+        // Nothing changes on screen after a store; the mouse put the focus on Add.
+        QCOMPARE(box("txtWord")->text(), QString(" Kestrel "));
+        QCOMPARE(box("txtlevel")->text(), QString(" 2 "));
+        QCOMPARE(form.focusWidget(), form.button("cmdAdd"));
+
+        // The same word again, now typed bare, is a duplicate of the stored one.
+        box("txtWord")->setText("kestrel");
+        clickAdd();
+        QCOMPARE(messages_->texts(), QStringList{"The word already exists"});
+        QCOMPARE(files_->rows(2).size(), size_t(3));
+
+        // Every spelling of the levels 0, 1 and 2 goes to its own table;
+        // text outside ASCII and a reference are kept byte for byte.
+        const std::pair<QString, int> levels[] = {{"0", 0},  {"+1", 1}, {"1.0", 1}, {"2e0", 2},
+                                                  {"-0", 0}, {".0", 0}, {"", 1}};
+        int n = 0;
+        for (const auto& [levelText, level] : levels) {
+            const QString word = QString("Straße-%1 ✓").arg(++n);
+            type({.word = word, .ans = "Ökonomie – 経済", .level = levelText, .ref = "p. 12"});
+            messages_->clear();
+            clickAdd();
+            QVERIFY2(messages_->shown.isEmpty(), qPrintable(levelText));
+            QCOMPARE(files_->rows(level).back(),
+                     (WordRecord{word.toStdString(), "Ökonomie – 経済", "one wrong", "two wrong",
+                                 "three wrong", "p. 12"}));
+        }
+        QCOMPARE(rowCount(), size_t(6 + std::size(levels)));
+    }
+
+    void enterAddsAndEscapeExits() {
+        Form1& form = openForm();
+        type({.word = "lantern", .ans = "a lamp", .level = "0"});
+        box("txtAns")->setFocus();
+        QTest::keyClick(box("txtAns"), Qt::Key_Return);
+        QVERIFY(messages_->shown.isEmpty());
+        QCOMPARE(files_->rows(0).back().word, store::FieldValue("lantern"));
+        QCOMPARE(form.focusWidget(), box("txtAns"));
+
+        // Enter from a level box holding letters still runs Add, which reports it.
+        type({.word = "lantern2", .ans = "a lamp", .level = "zz"});
+        box("txtlevel")->setFocus();
+        QTest::keyClick(box("txtlevel"), Qt::Key_Enter);
+        QCOMPARE(messages_->texts(), QStringList{"Please check the value of level"});
+
+        QCOMPARE(form.focusWidget(), box("txtlevel"));
+        box("txtlevel")->setText("0");
+        box("txtWord")->setFocus();
+        QTest::keyClick(box("txtWord"), Qt::Key_Escape);
+        QVERIFY(!refs::exists<Form1>());
+        QVERIFY(refs::get<Form2>().isVisible());
+        QVERIFY(!form.isVisible());
+        settle();
+        // A new visit starts afresh and sees what was stored.
+        openForm();
+        for (const QString& name : kBoxes)
+            QCOMPARE(box(name)->text(), QString());
+        type({.word = "LANTERN", .ans = "a lamp", .level = "1"});
+        messages_->clear();
+        clickAdd();
+        QCOMPARE(messages_->texts(), QStringList{"The word already exists"});
+    }
+
+    void levelBoxKeepsTheFocusUnlessNumeric() {
+        Form1& form = openForm();
+        QLineEdit* level = box("txtlevel");
+        for (const QString& text : {QString(), QString("abc"), QString(" "), QString("1,5")}) {
+            level->setText(text);
+            level->setFocus();
+            QTest::keyClick(level, Qt::Key_Tab);
+            QVERIFY2(form.focusWidget() == level, qPrintable(text));
+            QTest::keyClick(level, Qt::Key_Backtab, Qt::ShiftModifier);
+            QVERIFY2(form.focusWidget() == level, qPrintable(text));
+            QTest::mouseClick(box("txtC1"), Qt::LeftButton);
+            QVERIFY2(form.focusWidget() == level, qPrintable(text));
+            QTest::mouseClick(box("txtWord"), Qt::LeftButton);
+            QVERIFY2(form.focusWidget() == level, qPrintable(text));
+            QTest::keyClick(level, Qt::Key_W, Qt::AltModifier); // to the word box
+            QVERIFY2(form.focusWidget() == level, qPrintable(text));
+            QTest::mouseClick(form.button("cmdExit2"), Qt::LeftButton);
+            QVERIFY(refs::exists<Form1>());
+        }
+        QVERIFY(messages_->shown.isEmpty());
+
+        // Any number passes, whatever its size or sign.
+        for (const char* text : {"5", "-3", "99999999", "1e9", " 0.5 "}) {
+            level->setText(text);
+            level->setFocus();
+            QTest::keyClick(level, Qt::Key_Tab);
+            QVERIFY2(form.focusWidget() == box("txtC1"), text);
+        }
+        level->setText("7");
+        level->setFocus();
+        QTest::keyClick(level, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(form.focusWidget(), box("txtAns"));
+        level->setFocus();
+        QTest::mouseClick(box("txtRef"), Qt::LeftButton);
+        QCOMPARE(form.focusWidget(), box("txtRef"));
+
+        // A click on Add is never held back: Add fills in the default level.
+        type({.word = "meadow", .ans = "a field", .level = ""});
+        level->setFocus();
+        QTest::mouseClick(form.button("cmdAdd"), Qt::LeftButton);
+        QVERIFY(messages_->shown.isEmpty());
+        QCOMPARE(level->text(), QString("1"));
+        QCOMPARE(files_->rows(1).back().word, store::FieldValue("meadow"));
+    }
+
+    void exitClosesAndReturnsToTheMenu() {
+        Form1& form = openForm();
+        QTest::mouseClick(form.button("cmdExit2"), Qt::LeftButton);
+        QVERIFY(!refs::exists<Form1>());
+        QVERIFY(refs::get<Form2>().isVisible());
+        settle();
+
+        // Closing the window does what Exit does.
+        Form1& again = openForm();
+        again.close();
+        QVERIFY(!refs::exists<Form1>());
+        QVERIFY(refs::get<Form2>().isVisible());
+        settle();
+        QVERIFY(messages_->shown.isEmpty());
+        QVERIFY(messages_->fatal.isEmpty());
+    }
+
+    void missingFileIsFatalOnLoad() {
+        QVERIFY(QFile::remove(files_->path(2)));
+        screens::guarded([] { refs::get<Form1>().showScreen(); });
+        QCOMPARE(messages_->fatal.size(), 1);
+        QVERIFY(!refs::get<Form1>().isVisible());
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "Form1Test.moc"
