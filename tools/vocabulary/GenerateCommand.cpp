@@ -138,10 +138,12 @@ int runGenerate(const QStringList& args) {
         if (records.size() < 2) {
             fail(QStringLiteral("level %1 has fewer than the 2 words a quiz needs").arg(level));
             status = kExitFailed;
-            continue;
         }
+    }
+    // A level too small for the quiz stops the run before any list is written.
+    for (std::size_t level = 0; level < kLevelCount && status == kExitOk; ++level) {
         const QString path = QDir(parsed->out).filePath(QStringLiteral("level%1.tsv").arg(level));
-        if (const auto error = writeLevelTsv(path, records)) {
+        if (const auto error = writeLevelTsv(path, vocabulary.levels[level])) {
             fail(*error);
             status = kExitFailed;
         }

@@ -35,10 +35,10 @@ bool detachesTo(const WordNet& wn, const std::string& word, Pos pos,
                 const std::array<Rule, N>& rules) {
     const auto& lemmas = wn.commonLemmas[std::size_t(pos)];
     for (const auto& [suffix, ending] : rules) {
-        if (word.size() <= suffix.size() || !word.ends_with(suffix))
+        if (!word.ends_with(suffix))
             continue;
         const std::string base = word.substr(0, word.size() - suffix.size()) + std::string(ending);
-        if (base != word && lemmas.contains(base))
+        if (!base.empty() && base != word && lemmas.contains(base))
             return true;
     }
     return false;

@@ -1,0 +1,280 @@
+// The generator on a small WordNet and SCOWL fixture in the packages' own
+// file formats (fixtures/), checked against the rules of a good list.
+
+#include "tools/vocabulary/Distractors.h"
+#include "tools/vocabulary/LevelTsv.h"
+#include "tools/vocabulary/SenseChoice.h"
+#include "tools/vocabulary/TextTools.h"
+#include "tools/vocabulary/Vocabulary.h"
+#include "tools/vocabulary/WordForms.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+using namespace lexitor::tools::vocabulary;
+using lexitor::store::WordRecord;
+
+namespace {
+
+const std::string kFixtures = VOCABULARY_FIXTURES;
+
+const WordNet& fixtureWordNet() {
+    static const WordNet wn = loadWordNet(kFixtures + "/wordnet");
+    return wn;
+}
+
+const ScowlWords& fixtureScowl() {
+    static const ScowlWords scowl = loadScowl(kFixtures + "/scowl");
+    return scowl;
+}
+
+std::vector<std::string> wordsOf(const std::vector<WordRecord>& records) {
+    std::vector<std::string> words;
+    for (const auto& r : records)
+        words.push_back(*r.word);
+    return words;
+}
+
+const WordRecord* find(const Vocabulary& v, const std::string& word, int* level = nullptr) {
+    for (std::size_t l = 0; l < kLevelCount; ++l)
+        for (const auto& r : v.levels[l])
+            if (r.word == word) {
+                if (level)
+                    *level = int(l);
+                return &r;
+            }
+    return nullptr;
+}
+
+std::string reasonFor(const std::string& word) {
+    Candidate c;
+    const auto reason = judgeWord(fixtureWordNet(), word, c);
+    return reason ? std::string(*reason) : std::string("kept");
+}
+
+} // namespace
+
+class VocabularyGenerateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void levelsFollowScowlSizes() {
+        const Vocabulary v = generateVocabulary(fixtureWordNet(), fixtureScowl());
+        int level = -1;
+        QVERIFY(find(v, "dog", &level)); // in sizes 10 and 35: the smaller wins
+        QCOMPARE(level, 0);
+        QVERIFY(find(v, "color", &level)); // from the american list
+        QCOMPARE(level, 0);
+        QVERIFY(find(v, "happy", &level));
+        QCOMPARE(level, 1);
+        QVERIFY(find(v, "slow", &level)); // size 40
+        QCOMPARE(level, 1);
+        for (const char* word : {"anode", "beaker", "crucible"}) {
+            QVERIFY2(find(v, word, &level), word);
+            QCOMPARE(level, 2);
+        }
+        QVERIFY(!find(v, "zebra")); // size 70 is beyond the vocabulary
+        QCOMPARE(levelOfScowlSize(70), -1);
+
+        // The most frequent first: size 10 before size 20, then tag counts,
+        // then spelling (car and cat tie at 30).
+        const auto level0 = wordsOf(v.levels[0]);
+        QCOMPARE(std::vector<std::string>(level0.begin(), level0.begin() + 6),
+                 (std::vector<std::string>{"dog", "run", "car", "cat", "house", "find"}));
+        QCOMPARE(level0[6], std::string("horse"));
+    }
+
+    void wordsThatAreLeftOut() {
+        QCOMPARE(reasonFor("Paris"),
+                 std::string("not a plain lower-case word of 3 letters or more"));
+        QCOMPARE(reasonFor("dog's"), reasonFor("Paris"));
+        QCOMPARE(reasonFor("ox"), reasonFor("Paris")); // WordNet knows it, but two letters
+        QCOMPARE(reasonFor("dogs"), std::string("unknown to WordNet"));
+        QCOMPARE(reasonFor("glasses"), std::string("an inflection of another word"));
+        QCOMPARE(reasonFor("found"), std::string("an inflection of another word"));  // verb.exc
+        QCOMPARE(reasonFor("better"), std::string("an inflection of another word")); // adj.exc
+        QCOMPARE(reasonFor("building"), std::string("kept")); // a noun, though build is a verb
+        // The month is the main sense; the verb is never taken instead.
+        QCOMPARE(reasonFor("march"), std::string("main sense is a proper noun"));
+        QCOMPARE(reasonFor("thing"), std::string("meaning longer than 80 characters"));
+        QCOMPARE(reasonFor("runner"), std::string("meaning contains the word"));
+        QCOMPARE(reasonFor("sleep"), std::string("meaning contains the word"));     // asleep
+        QCOMPARE(reasonFor("happiness"), std::string("meaning contains the word")); // happy
+        QCOMPARE(reasonFor("resistor"), std::string("meaning contains the word"));  // resists
+        QCOMPARE(reasonFor("zorp"), std::string("first or main sense obscene or a slur"));
+        // The verb is the main sense, but the first noun sense is an obscenity.
+        QCOMPARE(reasonFor("frob"), std::string("first or main sense obscene or a slur"));
+        QCOMPARE(reasonFor("blag"), std::string("main sense disparaging or slang"));
+        QCOMPARE(reasonFor("crap"), std::string("on the ban list"));
+
+        const Vocabulary v = generateVocabulary(fixtureWordNet(), fixtureScowl());
+        for (const char* word : {"glasses", "found", "better", "march", "thing", "runner", "sleep",
+                                 "zorp", "frob", "blag", "crap", "hound", "Paris", "ox"})
+            QVERIFY2(!find(v, word), word);
+        QVERIFY(v.dropped.at("synset already taken by a more frequent word") >= 1); // hound
+    }
+
+    void mainSenseAndMeaning() {
+        const WordNet& wn = fixtureWordNet();
+        // Across parts of speech: run's verb sense is tagged more than its noun.
+        QCOMPARE(chooseMainSense(wn, "run")->synset->id.pos, Pos::Verb);
+        // A tie goes to the synset that lists the word first...
+        QCOMPARE(chooseMainSense(wn, "bank")->sense.senseNumber, 2);
+        // ...then to the lower sense number.
+        QCOMPARE(chooseMainSense(wn, "bat")->sense.senseNumber, 1);
+
+        const Vocabulary v = generateVocabulary(wn, fixtureScowl());
+        QCOMPARE(*find(v, "bank")->ans, std::string("sloping land beside a body of water"));
+        QCOMPARE(*find(v, "bat")->ans,
+                 std::string("a club used for hitting a ball in various games"));
+        QCOMPARE(*find(v, "run")->ans, std::string("move fast by using one's feet"));
+        // Examples are cut off; a long definition is cut to its first clause.
+        QCOMPARE(*find(v, "dog")->ans, std::string("a domesticated carnivorous mammal"));
+        QCOMPARE(*find(v, "box")->ans, std::string("a (usually rectangular) container"));
+        // ref: the first example holding the word itself, else none.
+        QCOMPARE(find(v, "dog")->ref, std::optional<std::string>("the dog barked all night"));
+        QCOMPARE(find(v, "box")->ref,
+                 std::optional<std::string>("he rummaged through a box of spare parts"));
+        QCOMPARE(find(v, "cat")->ref, std::nullopt);
+        QCOMPARE(find(v, "building")->ref, std::optional<std::string>("the building was old"));
+        // The word listed second in bank's first sense gets that synset.
+        QVERIFY(find(v, "chiropteran")); // bat took the club, so the mammal is free
+    }
+
+    void everyRecordKeepsTheRules() {
+        const WordNet& wn = fixtureWordNet();
+        DropCounts dropped;
+        const LevelCandidates candidates = buildCandidates(wn, fixtureScowl(), dropped);
+        const Vocabulary v = generateVocabulary(wn, fixtureScowl());
+        std::set<std::string> seenWords;
+        std::set<std::uint32_t> seenSynsets;
+        for (std::size_t level = 0; level < kLevelCount; ++level) {
+            QVERIFY(v.levels[level].size() >= 5);
+            for (const WordRecord& r : v.levels[level]) {
+                const std::string& word = *r.word;
+                QVERIFY2(seenWords.insert(word).second, word.c_str());
+                QVERIFY(word.size() >= 3 && isLowerCase(word));
+                const auto self = std::find_if(candidates[level].begin(), candidates[level].end(),
+                                               [&](const Candidate& c) { return c.word == word; });
+                QVERIFY(self != candidates[level].end());
+                QVERIFY(seenSynsets.insert(self->synset->id.offset).second);
+                const std::size_t length = r.ans->size();
+                QVERIFY(length <= 80 && length >= 3);
+                QVERIFY(!mentionsWord(wn, word, *r.ans));
+                std::set<std::string> options = {*r.ans};
+                for (const auto* c : {&r.c1, &r.c2, &r.c3}) {
+                    QVERIFY(c->has_value());
+                    QVERIFY2(options.insert(**c).second, word.c_str()); // all four differ
+                    // The meaning of another candidate of this level and part of speech...
+                    const auto source =
+                        std::find_if(candidates[level].begin(), candidates[level].end(),
+                                     [&](const Candidate& other) { return other.meaning == **c; });
+                    QVERIFY(source != candidates[level].end());
+                    QCOMPARE(source->synset->id.pos, self->synset->id.pos);
+                    // ...within 40% of the answer's length...
+                    QVERIFY2(10 * (*c)->size() >= 6 * length && 10 * (*c)->size() <= 14 * length,
+                             word.c_str());
+                    // ...and never one that mentions the word.
+                    QVERIFY(!mentionsWord(wn, word, **c));
+                }
+            }
+        }
+    }
+
+    void distractorExclusions() {
+        const WordNet& wn = fixtureWordNet();
+        DropCounts dropped;
+        const LevelCandidates candidates = buildCandidates(wn, fixtureScowl(), dropped);
+        const auto& level0 = candidates[0];
+        const auto get = [&](const std::string& word) -> const Candidate& {
+            return *std::find_if(level0.begin(), level0.end(),
+                                 [&](const Candidate& c) { return c.word == word; });
+        };
+        const DistractorChooser chooser(wn, level0);
+        QVERIFY(chooser.qualifies(get("horse"), get("bird")));
+        QVERIFY(!chooser.qualifies(get("horse"), get("cow")));       // horse links to cow
+        QVERIFY(!chooser.qualifies(get("cow"), get("horse")));       // and the other way round
+        QVERIFY(!chooser.qualifies(get("run"), get("walk")));        // run's hypernym
+        QVERIFY(!chooser.qualifies(get("bat"), get("chiropteran"))); // another sense of bat
+        QVERIFY(!chooser.qualifies(get("dog"), get("puppy")));       // "a young dog ..."
+
+        // Whatever the draw, the linked meanings never turn up.
+        const Vocabulary v = generateVocabulary(wn, fixtureScowl());
+        const std::string cowMeaning = get("cow").meaning;
+        for (const auto& r : v.levels[0]) {
+            if (r.word == "horse")
+                QVERIFY(r.c1 != cowMeaning && r.c2 != cowMeaning && r.c3 != cowMeaning);
+            if (r.word == "dog")
+                QVERIFY(r.c1 != get("puppy").meaning && r.c2 != get("puppy").meaning &&
+                        r.c3 != get("puppy").meaning);
+        }
+        // Too small a pool drops the word rather than bending the rules.
+        QVERIFY(!find(v, "walk") && !find(v, "often"));
+        QVERIFY(v.dropped.at("too few wrong meanings of its level and kind") >= 2);
+    }
+
+    void sameInputsSameLists() {
+        const Vocabulary a = generateVocabulary(fixtureWordNet(), fixtureScowl());
+        const Vocabulary b = generateVocabulary(loadWordNet(kFixtures + "/wordnet"),
+                                                loadScowl(kFixtures + "/scowl"));
+        QVERIFY(a.levels == b.levels);
+        QCOMPARE(*levelTsv(a.levels[0]), *levelTsv(b.levels[0]));
+
+        GenerateOptions other;
+        other.seed = 12345;
+        const Vocabulary c = generateVocabulary(fixtureWordNet(), fixtureScowl(), other);
+        QCOMPARE(wordsOf(c.levels[0]), wordsOf(a.levels[0])); // the seed moves only distractors
+
+        GenerateOptions few;
+        few.perLevel = 3;
+        const Vocabulary d = generateVocabulary(fixtureWordNet(), fixtureScowl(), few);
+        for (std::size_t level = 0; level < kLevelCount; ++level) {
+            QCOMPARE(d.levels[level].size(), 3u);
+            QVERIFY(std::equal(d.levels[level].begin(), d.levels[level].end(),
+                               a.levels[level].begin()));
+        }
+    }
+
+    void tsvText() {
+        const std::vector<WordRecord> records = {
+            {"dog", "a pet", "a cow", "a hen", "a cat", std::nullopt},
+            {"car", "a vehicle", "a boat", "a ship", "a cart", "he drove the car"}};
+        QCOMPARE(*levelTsv(records), QByteArray("word\tans\tc1\tc2\tc3\tref\n"
+                                                "dog\ta pet\ta cow\ta hen\ta cat\t\\N\n"
+                                                "car\ta vehicle\ta boat\ta ship\ta cart\the drove "
+                                                "the car\n"));
+        QString problem;
+        QVERIFY(!levelTsv({{"bad", "a\ttab", "x", "y", "z", std::nullopt}}, &problem));
+        QVERIFY(problem.contains("ans"));
+        QVERIFY(!levelTsv({{"bad", "fine", "x", "y", "z", "\\N"}}));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("level0.tsv");
+        QCOMPARE(writeLevelTsv(path, records), std::nullopt);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), *levelTsv(records));
+        QVERIFY(writeLevelTsv(dir.filePath("no/such/folder/level0.tsv"), records).has_value());
+    }
+
+    void missingFiles() {
+        QTemporaryDir empty;
+        const std::string dir = empty.path().toStdString();
+        QCOMPARE(missingWordNetFiles(dir).size(), 9u);
+        QVERIFY(missingScowlFiles(dir).size() == 7u);
+        QVERIFY(missingWordNetFiles(kFixtures + "/wordnet").empty());
+        QVERIFY_THROWS_EXCEPTION(VocabularyError, loadWordNet(dir));
+        QVERIFY_THROWS_EXCEPTION(VocabularyError, loadScowl(dir));
+        try {
+            loadWordNet(dir);
+        } catch (const VocabularyError& error) {
+            QVERIFY(std::string(error.what()).find("wordnet-base") != std::string::npos);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(VocabularyGenerateTest)
+#include "VocabularyGenerateTest.moc"
