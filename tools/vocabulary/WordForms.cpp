@@ -96,7 +96,7 @@ std::string stemOf(std::string_view word) {
             break;
         }
     }
-    if (stem.size() > 3 && stem.back() == 'i')
+    if (stem.size() > 4 && stem.back() == 'i')
         stem.pop_back();
     if (stem.size() > 3 && stem.back() == stem[stem.size() - 2] && !isVowel(stem.back()))
         stem.pop_back();
