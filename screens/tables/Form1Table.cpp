@@ -9,6 +9,7 @@ constexpr QRgb kBlack = 0x000000;
 } // namespace
 
 const ScreenSpec& form1Table() {
+    // clang-format off
     static const ScreenSpec table{
         .name = "Form1",
         .title = "Add Records",
@@ -17,14 +18,21 @@ const ScreenSpec& form1Table() {
         .background = kBlack,
         .icon = WindowIcon::AddRecords,
         .controls = {
-            {.kind = Kind::TextBox, .name = "txtWord", .place = {1560, 1080, 1695, 375}, .tab = 0},
-            {.kind = Kind::TextBox, .name = "txtAns", .place = {1560, 1680, 1695, 375}, .tab = 1},
+            {.kind = Kind::TextBox, .name = "txtWord", .place = {1560, 1080, 1695, 375}, .tab = 0,
+             .accessibleName = "Words"},
+            {.kind = Kind::TextBox, .name = "txtAns", .place = {1560, 1680, 1695, 375}, .tab = 1,
+             .accessibleName = "Answer"},
             {.kind = Kind::TextBox, .name = "txtlevel", .place = {1560, 2280, 375, 375}, .tab = 2,
-             .roles = NoValidation, .toolTip = "Valid values are 0,1,2"},
-            {.kind = Kind::TextBox, .name = "txtC1", .place = {5160, 240, 1695, 375}, .tab = 3},
-            {.kind = Kind::TextBox, .name = "txtC2", .place = {5160, 960, 1695, 375}, .tab = 4},
-            {.kind = Kind::TextBox, .name = "txtC3", .place = {5160, 1680, 1695, 375}, .tab = 5},
-            {.kind = Kind::TextBox, .name = "txtRef", .place = {5160, 2400, 1695, 375}, .tab = 6},
+             .roles = NoValidation, .toolTip = "Valid values are 0,1,2",
+             .accessibleName = "Level"},
+            {.kind = Kind::TextBox, .name = "txtC1", .place = {5160, 240, 1695, 375}, .tab = 3,
+             .accessibleName = "Choice 1"},
+            {.kind = Kind::TextBox, .name = "txtC2", .place = {5160, 960, 1695, 375}, .tab = 4,
+             .accessibleName = "Choice 2"},
+            {.kind = Kind::TextBox, .name = "txtC3", .place = {5160, 1680, 1695, 375}, .tab = 5,
+             .accessibleName = "Choice 3"},
+            {.kind = Kind::TextBox, .name = "txtRef", .place = {5160, 2400, 1695, 375}, .tab = 6,
+             .accessibleName = "Reference"},
             {.kind = Kind::Button, .name = "cmdAdd", .text = "&Add", .place = {1800, 3360, 1095, 495},
              .tab = 7, .roles = Default | NoValidation},
             {.kind = Kind::Button, .name = "cmdExit2", .text = "&Exit",
@@ -58,6 +66,7 @@ const ScreenSpec& form1Table() {
              .foreground = 0x808000, .lineWidth = 2},
         },
     };
+    // clang-format on
     return table;
 }
 

@@ -3,6 +3,7 @@
 namespace lexitor::screens {
 
 const ScreenSpec& form2Table() {
+    // clang-format off
     static const ScreenSpec table{
         .name = "Form2",
         .title = "Make your Chioce",
@@ -32,6 +33,7 @@ const ScreenSpec& form2Table() {
              .accessibleName = "Help"},
         },
     };
+    // clang-format on
     return table;
 }
 

@@ -3,6 +3,7 @@
 namespace lexitor::screens {
 
 const ScreenSpec& frmChoiceTable() {
+    // clang-format off
     static const ScreenSpec table{
         .name = "frmChoice",
         .title = "Database Level",
@@ -22,6 +23,7 @@ const ScreenSpec& frmChoiceTable() {
              .font = {"News Gothic MT", 11.25}},
         },
     };
+    // clang-format on
     return table;
 }
 

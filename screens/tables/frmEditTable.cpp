@@ -8,6 +8,7 @@ constexpr QRgb kBlack = 0x000000;
 } // namespace
 
 const ScreenSpec& frmEditTable() {
+    // clang-format off
     static const ScreenSpec table{
         .name = "frmEdit",
         .title = "Edit Database",
@@ -16,19 +17,24 @@ const ScreenSpec& frmEditTable() {
         .background = kBlack,
         .icon = WindowIcon::Edit,
         .controls = {
-            {.kind = Kind::TextBox, .name = "txtWord", .place = {1200, 480, 1575, 375}, .tab = 0},
+            {.kind = Kind::TextBox, .name = "txtWord", .place = {1200, 480, 1575, 375}, .tab = 0,
+             .accessibleName = "Word"},
             {.kind = Kind::Label, .name = "lblWords", .text = "Word", .place = {240, 600, 855, 255},
              .tab = 1, .font = {"MS Sans Serif", 9.75}, .foreground = kTeal, .background = kBlack},
             {.kind = Kind::Button, .name = "cmdFind", .text = "&Find",
              .place = {3360, 480, 1095, 375}, .tab = 2},
             {.kind = Kind::Label, .name = "lblAns", .text = "Answer", .place = {120, 1200, 735, 255},
              .tab = 3, .font = {"MS Sans Serif", 9.75}, .foreground = kTeal, .background = kBlack},
-            {.kind = Kind::TextBox, .name = "txtAns", .place = {1200, 1200, 1575, 375}, .tab = 4},
+            {.kind = Kind::TextBox, .name = "txtAns", .place = {1200, 1200, 1575, 375}, .tab = 4,
+             .accessibleName = "Answer"},
             {.kind = Kind::Label, .name = "lblChoices", .text = "Choices",
              .place = {0, 1800, 975, 375}, .tab = 5, .foreground = kTeal, .background = kBlack},
-            {.kind = Kind::TextBox, .name = "txtC1", .place = {240, 2280, 1695, 375}, .tab = 6},
-            {.kind = Kind::TextBox, .name = "txtC2", .place = {240, 2880, 1695, 375}, .tab = 7},
-            {.kind = Kind::TextBox, .name = "txtC3", .place = {240, 3480, 1695, 405}, .tab = 8},
+            {.kind = Kind::TextBox, .name = "txtC1", .place = {240, 2280, 1695, 375}, .tab = 6,
+             .accessibleName = "Choice 1"},
+            {.kind = Kind::TextBox, .name = "txtC2", .place = {240, 2880, 1695, 375}, .tab = 7,
+             .accessibleName = "Choice 2"},
+            {.kind = Kind::TextBox, .name = "txtC3", .place = {240, 3480, 1695, 405}, .tab = 8,
+             .accessibleName = "Choice 3"},
             {.kind = Kind::Button, .name = "cmdUpdate", .text = "&Update",
              .place = {3360, 2280, 1095, 375}, .tab = 9},
             {.kind = Kind::Button, .name = "cmdDel", .text = "&Delete",
@@ -41,9 +47,11 @@ const ScreenSpec& frmEditTable() {
              .place = {3360, 1680, 1095, 375}, .tab = 13},
             {.kind = Kind::Label, .name = "Label1", .text = "Reference", .place = {0, 4080, 750, 195},
              .tab = 14, .roles = AutoSize, .foreground = kTeal, .background = kBlack},
-            {.kind = Kind::TextBox, .name = "txtRef", .place = {240, 4320, 1575, 375}, .tab = 15},
+            {.kind = Kind::TextBox, .name = "txtRef", .place = {240, 4320, 1575, 375}, .tab = 15,
+             .accessibleName = "Reference"},
         },
     };
+    // clang-format on
     return table;
 }
 

@@ -3,6 +3,7 @@
 namespace lexitor::screens {
 
 const ScreenSpec& frmTestTable() {
+    // clang-format off
     static const ScreenSpec table{
         .name = "frmTest",
         .title = "Form3",
@@ -27,7 +28,8 @@ const ScreenSpec& frmTestTable() {
             {.kind = Kind::Button, .name = "cmdSubmit", .text = "&Submit",
              .place = {3960, 2040, 1215, 375}, .tab = 7},
             {.kind = Kind::TextBox, .name = "txtWord", .place = {1320, 240, 1575, 375}, .tab = 8,
-             .roles = ReadOnly},
+             .roles = ReadOnly,
+             .accessibleName = "Word"},
             {.kind = Kind::Label, .name = "lblStatIncorrect", .text = "Wrong!!",
              .place = {4080, 840, 690, 315}, .tab = 9, .roles = AutoSize | Hidden,
              .font = {"Papyrus", 9.75}, .foreground = 0xFF0000},
@@ -47,6 +49,7 @@ const ScreenSpec& frmTestTable() {
             {.kind = Kind::Label, .name = "lblinfo", .place = {4080, 2760, 855, 375}, .tab = 16},
         },
     };
+    // clang-format on
     return table;
 }
 
