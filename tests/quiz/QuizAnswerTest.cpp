@@ -1,0 +1,317 @@
+// Answering: scores and level moves, running out of words, references,
+// Help Me and Done, Submit and closing the window.
+#include "QuizFixture.h"
+
+using namespace lexitor;
+using namespace lexitor::testing;
+
+namespace {
+
+void fillAll(WordFiles& files, int rowsPerLevel) {
+    for (int level = 0; level < 3; ++level)
+        files.add(level, levelRows(level, rowsPerLevel));
+}
+
+// Many rows in one step per level, so large tables are quick to make.
+void fillLarge(WordFiles& files, int rowsPerLevel) {
+    for (int level = 0; level < 3; ++level) {
+        auto db = store::DBEngine::instance().OpenDatabase(files.path(level).toStdString());
+        auto rs = db->OpenRecordset(std::string(store::levelDatabase(level).table));
+        db->BeginTrans();
+        for (int offset = 0; offset < rowsPerLevel; ++offset) {
+            const auto row = levelRow(level, offset);
+            rs->AddNew();
+            rs->SetField("word", row.word);
+            rs->SetField("ans", row.ans);
+            rs->SetField("c1", row.c1);
+            rs->SetField("c2", row.c2);
+            rs->SetField("c3", row.c3);
+            rs->Update();
+        }
+        db->CommitTrans();
+    }
+}
+
+bool anyOptionSelected(const frmTest* quiz) {
+    for (int index = 0; index < 4; ++index) {
+        if (quiz->option(index)->isChecked())
+            return true;
+    }
+    return false;
+}
+
+QString levelOfWord(const frmTest* quiz) {
+    return word(quiz).mid(1, 1);
+}
+
+} // namespace
+
+class QuizAnswerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        refs::releaseAll();
+        processDeletes();
+    }
+
+    void scoresAndLevelMoves() {
+        WordFiles files;
+        fillAll(files, 20);
+        ScriptedMessages messages;
+        ScriptedDraws draws; // the answer always on option 0
+        frmTest* quiz = startQuiz();
+        const auto& s = quiz->state();
+        const auto answer = [&](bool right) {
+            const QString rightText = quiz->option(rightOption(quiz))->caption();
+            const QString shownBefore = labelText(quiz, "lblCans");
+            click(quiz, right ? rightOption(quiz) : wrongOption(quiz));
+            QVERIFY(!anyOptionSelected(quiz));
+            QCOMPARE(quiz->label("lblStatCorrect")->isVisible(), right);
+            QCOMPARE(quiz->label("lblStatIncorrect")->isVisible(), !right);
+            QCOMPARE(labelText(quiz, "lblCans"), right ? shownBefore : rightText);
+            QCOMPARE(labelText(quiz, "lblRefCap"), QString("ref: "));
+        };
+        QCOMPARE(labelText(quiz, "lblinfo"), QString());
+        // The same option three times is three answers.
+        for (int i = 0; i < 3; ++i)
+            answer(true);
+        QCOMPARE(s.score, 6);
+        QCOMPARE(s.maxScore, 6);
+        QCOMPARE(s.currentLevel, qint16(2));
+        QCOMPARE(levelOfWord(quiz), QString("2"));
+        QCOMPARE(labelText(quiz, "lblinfo"), QString("1"));
+        QCOMPARE(labelText(quiz, "lblCans"), QString());
+
+        for (bool right : {true, true, true})
+            answer(right);
+        QCOMPARE(s.score, 15);
+        QCOMPARE(s.currentLevel, qint16(2));
+        QCOMPARE(labelText(quiz, "lblinfo"), QString("2"));
+
+        for (bool right : {true, false, false})
+            answer(right);
+        QCOMPARE(s.score, 18);
+        QCOMPARE(s.maxScore, 24);
+        QCOMPARE(s.currentLevel, qint16(1));
+        QCOMPARE(labelText(quiz, "lblinfo"), QString("2"));
+
+        for (bool right : {false, true, true})
+            answer(right);
+        QCOMPARE(s.score, 22);
+        QCOMPARE(s.maxScore, 30);
+        QCOMPARE(s.currentLevel, qint16(1));
+
+        for (bool right : {false, false, true})
+            answer(right);
+        QCOMPARE(s.currentLevel, qint16(0));
+        QCOMPARE(levelOfWord(quiz), QString("0"));
+        for (bool right : {false, false, false})
+            answer(right);
+        QCOMPARE(s.currentLevel, qint16(0));
+        QCOMPARE(s.score, 24);
+        QCOMPARE(s.maxScore, 39);
+        for (bool right : {true, true, true})
+            answer(right);
+        QCOMPARE(s.score, 27);
+        QCOMPARE(s.maxScore, 42);
+        QCOMPARE(s.currentLevel, qint16(1));
+        QCOMPARE(s.usedOffsets.usedSlot(), qint16(22));
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(messages.fatal.isEmpty());
+    }
+
+    // Two rows a level: each level runs out at its first draw; the last
+    // answer leads to the end, the score, the menu, and a clean new quiz.
+    void runningOutOfWords() {
+        WordFiles files;
+        fillAll(files, 2);
+        ScriptedMessages messages;
+        ScriptedDraws draws;
+        frmTest* quiz = startQuiz();
+        QCOMPARE(word(quiz), QString("w1_1"));
+        click(quiz, rightOption(quiz));
+        // Level 1 ran out; level 2 was marked on the same draw, and the
+        // fresh offset is asked at level 0.
+        QCOMPARE(word(quiz), QString("w0_1"));
+        QCOMPARE(quiz->state().levelUsedUp, (std::array<bool, 3>{false, true, true}));
+        QCOMPARE(quiz->state().currentLevel, qint16(0));
+        QVERIFY(messages.shown.isEmpty());
+
+        bool quizVisibleBehindScore = false;
+        messages.onShow = [&](const screens::Message& message) {
+            if (message.title == "Score")
+                quizVisibleBehindScore = refs::peek<frmTest>()->isVisible();
+        };
+        click(quiz, rightOption(quiz));
+        QCOMPARE(messages.shown.size(), 2);
+        QCOMPARE(messages.shown[0].text, QString("All records used up2!!"));
+        QCOMPARE(messages.shown[0].title, QString("Lexitor"));
+        QCOMPARE(messages.shown[0].code, screens::vbOKOnly);
+        QCOMPARE(messages.shown[1].text, QString("Your score is3/3"));
+        QCOMPARE(messages.shown[1].title, QString("Score"));
+        QCOMPARE(messages.shown[1].code, screens::vbInformation);
+        QVERIFY(quizVisibleBehindScore);
+        QVERIFY(refs::get<Form2>().isVisible());
+        QVERIFY(!refs::exists<frmTest>());
+        processDeletes();
+        messages.onShow = {};
+
+        // The next quiz starts from scratch.
+        frmTest* again = startQuiz();
+        QVERIFY(again && again->isVisible());
+        const auto& s = again->state();
+        QCOMPARE(s.currentLevel, qint16(1));
+        QCOMPARE(s.score, 0);
+        QCOMPARE(s.maxScore, 0);
+        QCOMPARE(s.levelUsedUp, (std::array<bool, 3>{false, false, false}));
+        QCOMPARE(s.usedOffsets.cell(0, 1), qint16(0));
+        QCOMPARE(s.usedOffsets.usedSlot(), qint16(1));
+        QCOMPARE(word(again), QString("w1_1"));
+        QCOMPARE(labelText(again, "lblinfo"), QString());
+        QVERIFY(!again->label("lblStatCorrect")->isVisible());
+        QVERIFY(messages.fatal.isEmpty());
+    }
+
+    // The offset that reached level 1's limit has no row at level 2 (two
+    // rows): it is drawn again there instead of moving past the end.
+    void offsetThatDoesNotFitTheNewLevel() {
+        WordFiles files;
+        files.add(0, levelRows(0, 4));
+        files.add(1, levelRows(1, 3));
+        files.add(2, levelRows(2, 2));
+        ScriptedMessages messages;
+        ScriptedDraws draws;
+        draws.offsets = {1, 1, 2, 1};
+        frmTest* quiz = startQuiz();
+        QCOMPARE(word(quiz), QString("w1_1"));
+        click(quiz, rightOption(quiz));
+        QVERIFY(messages.fatal.isEmpty());
+        QCOMPARE(word(quiz), QString("w0_1"));
+        QCOMPARE(quiz->state().levelUsedUp, (std::array<bool, 3>{false, true, true}));
+        QVERIFY(draws.offsets.empty());
+    }
+
+    // lblRef belongs to the answer beside it; a missing or blank reference
+    // is never shown, and Help Me says so.
+    void referencesBelongToTheirQuestion() {
+        WordFiles files;
+        for (int level = 0; level < 3; ++level) {
+            auto rows = levelRows(level, 10);
+            rows[1].ref = "Book p.1";
+            rows[3].ref = "   ";
+            rows[4].ref = "x";
+            files.add(level, rows);
+        }
+        ScriptedMessages messages;
+        ScriptedDraws draws;
+        draws.offsets = {1, 2, 3, 4, 5};
+        frmTest* quiz = startQuiz();
+        click(quiz, wrongOption(quiz));
+        QCOMPARE(labelText(quiz, "lblRef"), QString("Book p.1"));
+        click(quiz, wrongOption(quiz)); // row 2 has no reference
+        QCOMPARE(labelText(quiz, "lblRef"), QString());
+
+        QCOMPARE(word(quiz), QString("w1_3"));
+        QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton);
+        QCOMPARE(labelText(quiz, "lblRef"), QString("No reference found"));
+        QTest::mouseClick(quiz->button("cmdDone"), Qt::LeftButton);
+        QCOMPARE(labelText(quiz, "lblRef"), QString());
+        QCOMPARE(labelText(quiz, "lblCans"), QString("a1_3"));
+
+        QCOMPARE(word(quiz), QString("w0_4")); // three wrong: down to level 0
+        QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton);
+        QCOMPARE(labelText(quiz, "lblRef"), QString("x"));
+        QTest::mouseClick(quiz->button("cmdDone"), Qt::LeftButton);
+        QCOMPARE(labelText(quiz, "lblRef"), QString("x"));
+        QCOMPARE(labelText(quiz, "lblCans"), QString("a0_4"));
+        // A right answer leaves the last shown answer and its reference.
+        click(quiz, rightOption(quiz));
+        QCOMPARE(labelText(quiz, "lblCans"), QString("a0_4"));
+        QCOMPARE(labelText(quiz, "lblRef"), QString("x"));
+    }
+
+    void helpMeThenDone() {
+        WordFiles files;
+        fillAll(files, 20);
+        ScriptedMessages messages;
+        ScriptedDraws draws;
+        frmTest* quiz = startQuiz();
+        for (int i = 0; i < 3; ++i)
+            click(quiz, rightOption(quiz));
+        click(quiz, wrongOption(quiz));
+        QCOMPARE(quiz->state().currentLevel, qint16(2));
+        QVERIFY(quiz->label("lblStatIncorrect")->isVisible());
+        const QString helped = word(quiz);
+        const QString helpedAnswer = quiz->option(rightOption(quiz))->caption();
+
+        QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton);
+        for (int index = 0; index < 4; ++index)
+            QVERIFY(!quiz->option(index)->isEnabled());
+        QVERIFY(!quiz->button("cmdHelp")->isEnabled());
+        QVERIFY(!quiz->button("cmdSubmit")->isEnabled());
+        QVERIFY(quiz->button("cmdDone")->isVisible() && quiz->button("cmdDone")->isEnabled());
+        QVERIFY(!quiz->label("lblStatIncorrect")->isVisible());
+        QVERIFY(!quiz->label("lblStatCorrect")->isVisible());
+        QCOMPARE(labelText(quiz, "lblCans"), helpedAnswer);
+        QCOMPARE(word(quiz), helped);
+        // Only Done reacts now.
+        click(quiz, 0);
+        QTest::mouseClick(quiz->button("cmdSubmit"), Qt::LeftButton);
+        QCOMPARE(quiz->state().maxScore, 9);
+        QVERIFY(messages.shown.isEmpty());
+
+        QTest::mouseClick(quiz->button("cmdDone"), Qt::LeftButton);
+        QVERIFY(!quiz->button("cmdDone")->isVisible());
+        QVERIFY(!quiz->button("cmdDone")->isEnabled());
+        for (int index = 0; index < 4; ++index)
+            QVERIFY(quiz->option(index)->isEnabled());
+        QVERIFY(quiz->button("cmdHelp")->isEnabled() && quiz->button("cmdSubmit")->isEnabled());
+        QVERIFY(quiz->label("lblStatIncorrect")->isVisible());
+        QCOMPARE(labelText(quiz, "lblCans"), helpedAnswer);
+        QCOMPARE(quiz->state().score, 6);
+        QCOMPARE(quiz->state().maxScore, 12);
+        QCOMPARE(quiz->state().blockMarks[2], qint16(0));
+        QVERIFY(word(quiz) != helped);
+        QVERIFY(quiz->state().answerSlot >= 1);
+    }
+
+    void submitAndClosing() {
+        WordFiles files;
+        fillAll(files, 20);
+        ScriptedMessages messages;
+        ScriptedDraws draws;
+        frmTest* quiz = startQuiz();
+        QTest::mouseClick(quiz->button("cmdSubmit"), Qt::LeftButton);
+        QCOMPARE(messages.texts(), QStringList{"Your score is0/0"});
+        QVERIFY(refs::get<Form2>().isVisible());
+        QVERIFY(!refs::exists<frmTest>());
+        processDeletes();
+
+        // Closing the window is a Submit.
+        quiz = startQuiz();
+        click(quiz, rightOption(quiz));
+        quiz->close();
+        QCOMPARE(messages.texts().last(), QString("Your score is2/2"));
+        QVERIFY(refs::get<Form2>().isVisible());
+        QVERIFY(!refs::exists<frmTest>());
+        QVERIFY(messages.fatal.isEmpty());
+    }
+
+    // A quiz long enough to pass the 16-bit range keeps counting.
+    void scoresPastSixteenBits() {
+        WordFiles files;
+        fillLarge(files, 400);
+        ScriptedMessages messages;
+        ScriptedDraws draws;
+        frmTest* quiz = startQuiz();
+        for (int i = 0; i < 11000; ++i)
+            click(quiz, rightOption(quiz));
+        QCOMPARE(quiz->state().score, 6 + 10997 * 3);
+        QVERIFY(messages.fatal.isEmpty());
+        QTest::mouseClick(quiz->button("cmdSubmit"), Qt::LeftButton);
+        QCOMPARE(messages.texts(), QStringList{"Your score is32997/32997"});
+    }
+};
+
+QTEST_MAIN(QuizAnswerTest)
+#include "QuizAnswerTest.moc"
