@@ -106,7 +106,12 @@ std::string stemOf(std::string_view word) {
 bool sharesRoot(const WordNet& wn, const std::string& word, const std::string& token) {
     if (token.starts_with(word))
         return true;
-    if (word.size() >= 4 && token.ends_with(word))
+    // A learner who picks the option sharing the word's first four letters
+    // must not be rewarded: society / social, magician / magic.
+    if (word.size() >= 4 && token.size() >= 4 && commonPrefix(word, token) >= 4)
+        return true;
+    // Compounds: wheelchair / chair, microorganism / organism.
+    if ((word.size() >= 4 && token.ends_with(word)) || (token.size() >= 4 && word.ends_with(token)))
         return true;
     const auto forms = wn.irregularForms.find(word);
     if (listed(forms == wn.irregularForms.end() ? nullptr : &forms->second, token))

@@ -18,8 +18,9 @@ bool isInflection(const WordNet& wn, const std::string& word, Pos pos);
 // final consonant halved. happiness, happy -> happ -> hap.
 std::string stemOf(std::string_view word);
 
-// True when `token` is `word`, starts with it, ends with it (for words of four
-// letters or more), is an irregular form of it, or shares its stem.
+// True when `token` starts with `word`, shares its first four letters, is
+// the head or tail of a compound with it, is an irregular form of it, or
+// shares its stem.
 bool sharesRoot(const WordNet& wn, const std::string& word, const std::string& token);
 
 // True when any word of `text` shares the root of `word`.

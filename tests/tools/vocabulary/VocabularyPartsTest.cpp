@@ -101,7 +101,11 @@ private slots:
         QVERIFY(sharesRoot(wn, "run", "running"));
         QVERIFY(sharesRoot(wn, "bed", "bedroom"));
         QVERIFY(sharesRoot(wn, "go", "went"));
-        QVERIFY(!sharesRoot(wn, "construct", "constant"));
+        QVERIFY(sharesRoot(wn, "society", "social"));
+        QVERIFY(sharesRoot(wn, "housewife", "wife"));
+        QVERIFY(sharesRoot(wn, "microorganism", "organism"));
+        QVERIFY(!sharesRoot(wn, "house", "horse"));
+        QVERIFY(!sharesRoot(wn, "housewife", "use")); // too short to be a part
         QVERIFY(!sharesRoot(wn, "art", "part"));
         QVERIFY(!sharesRoot(wn, "cat", "act"));
         QVERIFY(mentionsWord(wn, "runner", "someone who runs in races"));
