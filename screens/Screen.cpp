@@ -170,12 +170,14 @@ bool Screen::handleKey(QKeyEvent* key) {
     case Qt::Key_Enter:
         if (modifiers != Qt::NoModifier)
             return false;
-        if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
-            pressButton(focused);
-            return true;
-        }
+        // The default button takes Enter anywhere on its screen; a screen
+        // without one lets Enter press the button that has the focus.
         if (defaultButton_) {
             pressButton(defaultButton_);
+            return true;
+        }
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+            pressButton(focused);
             return true;
         }
         return false;
@@ -212,7 +214,7 @@ bool Screen::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::KeyPress:
-        if (watched == focusWidget() || (watched == this && !focusWidget()))
+        if (watched == focusWidget() || watched == this)
             return handleKey(static_cast<QKeyEvent*>(event));
         break;
     case QEvent::MouseButtonPress:
