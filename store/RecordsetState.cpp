@@ -70,12 +70,13 @@ void Recordset::State::sync() {
     }
     s.pos = s.lowerBound(s.key, s.rowId);
     if (s.where == State::Where::Row && !s.rowAt(s.pos, s.rowId)) {
-        // Gone, or (in index order) moved because its word changed.
+        // Moved because its word changed, or gone (then `pos` is where it stood).
         const auto key = s.index.empty() ? std::nullopt : s.order->keyOf(s.rowId);
         if (key) {
             s.key = *key;
             s.pos = s.lowerBound(s.key, s.rowId);
-        } else {
+        }
+        if (!s.rowAt(s.pos, s.rowId)) {
             s.where = State::Where::Deleted;
         }
     }

@@ -103,7 +103,11 @@ std::optional<IndexKey> TableOrder::keyOf(long long rowId) const {
     }
     const auto it = std::find_if(index_.begin(), index_.end(),
                                  [rowId](const IndexEntry& e) { return e.rowId == rowId; });
-    return it == index_.end() ? std::nullopt : std::optional(it->key);
+    if (it != index_.end()) {
+        return it->key;
+    }
+    const auto gone = removedKeys_.find(rowId);
+    return gone == removedKeys_.end() ? std::nullopt : std::optional(gone->second);
 }
 
 void TableOrder::added(long long rowId, const FieldValue& word) {
@@ -134,6 +138,7 @@ void TableOrder::removed(long long rowId) {
     }
     if (indexLoaded_) {
         if (const auto it = findEntry(rowId); it != index_.end()) {
+            removedKeys_[rowId] = std::move(it->key);
             index_.erase(it);
         }
     }
@@ -156,6 +161,7 @@ void TableOrder::invalidate() {
     rowsLoaded_ = indexLoaded_ = false;
     rows_.clear();
     index_.clear();
+    removedKeys_.clear();
     count_.reset();
     // highest_ stays: a rowid handed out once is never handed out again.
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace lexitor::store {
@@ -37,7 +38,8 @@ public:
     long long nextRowId(Connection& connection);
 
     bool contains(Connection& connection, long long rowId);
-    // The key of a row in the index order, if that order is loaded.
+    // The key of a row in the index order, if that order is loaded; for a
+    // row removed since, the key it had when it went.
     std::optional<IndexKey> keyOf(long long rowId) const;
 
     void added(long long rowId, const FieldValue& word);
@@ -59,6 +61,8 @@ private:
     std::vector<IndexEntry> index_;
     std::optional<int> count_;
     std::optional<long long> highest_;
+    // Keys of removed rows, so a recordset that stood on one knows where it stood.
+    std::unordered_map<long long, IndexKey> removedKeys_;
 };
 
 } // namespace lexitor::store

@@ -1,0 +1,415 @@
+// 100,000 random engine calls on two recordsets of one table, checked call
+// by call against a plain model: rows in a vector, orders by sorting, and a
+// cursor per recordset. Midway and at the end the file is reopened and its
+// content compared with the model.
+#include "StoreFixtures.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <optional>
+#include <tuple>
+
+using namespace storetest;
+
+namespace {
+
+std::string fold(const std::string& word) {
+    return QString::fromStdString(word).trimmed().toCaseFolded().toStdString();
+}
+
+struct ModelRow {
+    int serial = 0; // grows with every add, as the rowid does
+    WordRecord record;
+    std::string key; // fold(word), kept up to date by the test
+};
+
+struct Cursor {
+    enum Where { Unset, Bof, Row, Deleted, Eof } where = Unset;
+    bool indexed = false;
+    int serial = 0;
+    std::string key; // of the row, for a deleted row's place in index order
+    std::unique_ptr<Recordset> rs;
+    std::vector<std::pair<RowBookmark, int>> bookmarks;
+};
+
+class Model {
+public:
+    std::vector<ModelRow> rows;
+    int nextSerial = 1;
+
+    // Call after any change to `rows`.
+    void changed() {
+        orders_[0].reset();
+        orders_[1].reset();
+    }
+    // Serials in table order or index order.
+    const std::vector<int>& order(bool indexed) const {
+        auto& cached = orders_[indexed ? 1 : 0];
+        if (!cached) {
+            std::vector<const ModelRow*> sorted;
+            for (const auto& row : rows) {
+                sorted.push_back(&row);
+            }
+            if (indexed) {
+                std::sort(sorted.begin(), sorted.end(), [](const ModelRow* a, const ModelRow* b) {
+                    const int c = a->key.compare(b->key);
+                    return c != 0 ? c < 0 : a->serial < b->serial;
+                });
+            }
+            cached.emplace();
+            for (const ModelRow* row : sorted) {
+                cached->push_back(row->serial);
+            }
+        }
+        return *cached;
+    }
+    const ModelRow* find(int serial) const {
+        const auto it = std::lower_bound(rows.begin(), rows.end(), serial,
+                                         [](const ModelRow& r, int s) { return r.serial < s; });
+        return it == rows.end() || it->serial != serial ? nullptr : &*it;
+    }
+    // Place of the cursor's row in its order, or for a deleted row the
+    // place of the row after it.
+    long long place(const Cursor& c) const {
+        const auto& serials = order(c.indexed);
+        if (c.where == Cursor::Row) {
+            return std::find(serials.begin(), serials.end(), c.serial) - serials.begin();
+        }
+        long long at = 0;
+        for (int serial : serials) {
+            const bool before = c.indexed ? std::make_tuple(find(serial)->key, serial) <
+                                                std::make_tuple(c.key, c.serial)
+                                          : serial < c.serial;
+            at += before ? 1 : 0;
+        }
+        return at;
+    }
+
+private:
+    mutable std::array<std::optional<std::vector<int>>, 2> orders_;
+};
+
+const std::array<const char*, 12> kWords = {"apple",  "Apple",  " apple ", "banana",
+                                            "BANANA", "cherry", "äpfel",   "ÄPFEL",
+                                            "b",      "",       " ",       "zebra"};
+
+} // namespace
+
+class StoreRandomTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QRandomGenerator rng_{20240601};
+    Model model_;
+    std::unique_ptr<Database> db_;
+    std::array<Cursor, 2> cursors_;
+    bool inTransaction_ = false;
+    std::vector<ModelRow> snapshot_;
+    QString file_;
+    std::string why_; // what differed, for the failure text
+
+    int draw(int below) { return static_cast<int>(rng_.bounded(below)); }
+    std::string randomWord() { return kWords[static_cast<std::size_t>(draw(kWords.size()))]; }
+
+    void placeAt(Cursor& c, long long at) {
+        const auto& serials = model_.order(c.indexed);
+        if (at < 0) {
+            c.where = Cursor::Bof;
+        } else if (at >= static_cast<long long>(serials.size())) {
+            c.where = Cursor::Eof;
+        } else {
+            c.where = Cursor::Row;
+            c.serial = serials[static_cast<std::size_t>(at)];
+        }
+    }
+
+    // Runs `call` on the engine; the model said whether it must fail.
+    bool expectOutcome(bool shouldFail, const std::function<void()>& call) {
+        const std::string error = errorOf(call);
+        if (error.empty() == shouldFail) {
+            why_ = shouldFail ? "expected an error" : "unexpected error: " + error;
+            return false;
+        }
+        return true;
+    }
+
+    void reopen() {
+        if (inTransaction_) {
+            db_->CommitTrans();
+            inTransaction_ = false;
+        }
+        for (auto& c : cursors_) {
+            c = Cursor{};
+        }
+        db_.reset();
+        db_ = openDb(file_);
+        // The file holds exactly the model, in both orders.
+        auto check = db_->OpenRecordset("word0");
+        QCOMPARE(check->RecordCount(), static_cast<int>(model_.rows.size()));
+        std::vector<WordRecord> expected, seen;
+        for (int serial : model_.order(false)) {
+            expected.push_back(model_.find(serial)->record);
+        }
+        if (!expected.empty()) {
+            for (check->MoveFirst(); !check->Eof(); check->MoveNext()) {
+                seen.push_back(currentRow(*check));
+            }
+        }
+        QVERIFY(seen == expected);
+        check->Index("wrdin");
+        std::vector<std::string> words, expectedWords;
+        for (int serial : model_.order(true)) {
+            expectedWords.push_back(*model_.find(serial)->record.word);
+        }
+        QCOMPARE(walk(*check), expectedWords);
+        check->Close();
+        for (auto& c : cursors_) {
+            c.rs = db_->OpenRecordset("word0");
+        }
+    }
+
+    // One random call on cursor `c`; returns false when engine and model disagree.
+    bool step(Cursor& c, Cursor& other) {
+        const auto size = static_cast<long long>(model_.rows.size());
+        const bool row = c.where == Cursor::Row;
+        const int op = draw(100);
+        why_ = "op " + std::to_string(op) + " where " + std::to_string(c.where) +
+               (c.indexed ? " indexed" : "") + ": ";
+        if (op < 8) {
+            const bool fail = size == 0;
+            if (!expectOutcome(fail, [&] { c.rs->MoveFirst(); })) {
+                return false;
+            }
+            if (!fail) {
+                placeAt(c, 0);
+            }
+        } else if (op < 12) {
+            const bool fail = size == 0;
+            if (!expectOutcome(fail, [&] { c.rs->MoveLast(); })) {
+                return false;
+            }
+            if (!fail) {
+                placeAt(c, size - 1);
+            }
+        } else if (op < 40) {
+            const int n = draw(10) == 0 ? draw(2001) - 1000 : draw(7) - 3;
+            bool fail = false;
+            long long base = 0;
+            switch (c.where) {
+            case Cursor::Unset:
+                fail = true;
+                break;
+            case Cursor::Bof:
+                fail = n <= 0;
+                base = -1;
+                break;
+            case Cursor::Eof:
+                fail = n >= 0;
+                base = size;
+                break;
+            case Cursor::Row:
+                base = model_.place(c);
+                break;
+            case Cursor::Deleted:
+                fail = n == 0;
+                base = model_.place(c) - (n > 0 ? 1 : 0);
+                break;
+            }
+            const auto call = [&] {
+                n == 1 ? c.rs->MoveNext() : n == -1 ? c.rs->MovePrevious() : c.rs->Move(n);
+            };
+            if (!expectOutcome(fail, call)) {
+                return false;
+            }
+            if (!fail && n != 0) {
+                placeAt(c, base + n);
+            }
+        } else if (op < 50) {
+            const std::string key = randomWord();
+            const bool ge = draw(2) == 0;
+            if (!expectOutcome(!c.indexed, [&] { c.rs->Seek(ge ? ">=" : "=", key); })) {
+                return false;
+            }
+            if (c.indexed) {
+                const std::string folded = fold(key);
+                const auto& serials = model_.order(true);
+                const auto it = std::find_if(serials.begin(), serials.end(),
+                                             [&](int s) { return model_.find(s)->key >= folded; });
+                const bool match = it != serials.end() && (ge || model_.find(*it)->key == folded);
+                if (c.rs->NoMatch() == match) {
+                    return false;
+                }
+                c.where = match ? Cursor::Row : Cursor::Unset;
+                c.serial = match ? *it : 0;
+            }
+        } else if (op < 54) {
+            const bool indexed = draw(2) == 0;
+            c.rs->Index(indexed ? "wrdin" : "");
+            if (indexed != c.indexed && c.where == Cursor::Deleted) {
+                c.where = Cursor::Unset;
+            }
+            c.indexed = indexed;
+        } else if (op < 58) {
+            if (!expectOutcome(!row,
+                               [&] { c.bookmarks.emplace_back(c.rs->Bookmark(), c.serial); })) {
+                return false;
+            }
+        } else if (op < 62 && !c.bookmarks.empty()) {
+            const auto& [mark, serial] =
+                c.bookmarks[static_cast<std::size_t>(draw(c.bookmarks.size()))];
+            const bool fail = model_.find(serial) == nullptr;
+            if (!expectOutcome(fail, [&] { c.rs->Bookmark(mark); })) {
+                return false;
+            }
+            if (!fail) {
+                c.where = Cursor::Row;
+                c.serial = serial;
+            }
+        } else if (op < 74 && size < 400) {
+            const int serial = model_.nextSerial++;
+            WordRecord record{randomWord(), "ans" + std::to_string(serial), "c1", std::nullopt, "",
+                              "ref"};
+            addRow(*c.rs, record);
+            model_.rows.push_back({serial, record, fold(*record.word)});
+            model_.changed();
+        } else if (op < 84) {
+            if (!expectOutcome(!row, [&] { c.rs->Edit(); })) {
+                return false;
+            }
+            if (row) {
+                auto& edited = *const_cast<ModelRow*>(model_.find(c.serial));
+                auto& record = edited.record;
+                if (draw(2) == 0) {
+                    record.word = randomWord();
+                    edited.key = fold(*record.word);
+                    c.rs->SetField("word", record.word);
+                    model_.changed();
+                }
+                record.c2 = "edit" + std::to_string(draw(1000));
+                c.rs->SetField("c2", record.c2);
+                c.rs->Update();
+            }
+        } else if (op < 92) {
+            if (!expectOutcome(!row, [&] { c.rs->Delete(); })) {
+                return false;
+            }
+            if (row) {
+                const int serial = c.serial;
+                const std::string key = model_.find(serial)->key;
+                std::erase_if(model_.rows,
+                              [serial](const ModelRow& r) { return r.serial == serial; });
+                model_.changed();
+                for (Cursor* each : {&c, &other}) {
+                    if (each->where == Cursor::Row && each->serial == serial) {
+                        each->where = Cursor::Deleted;
+                        each->key = key;
+                    }
+                }
+            }
+        }
+        return check(c);
+    }
+
+    // The engine's view of the cursor matches the model's.
+    bool check(Cursor& c) {
+        if (c.where == Cursor::Row) {
+            c.key = model_.find(c.serial)->key;
+        }
+        const bool empty = model_.rows.empty();
+        if (c.rs->Bof() != (c.where == Cursor::Bof || (c.where == Cursor::Unset && empty)) ||
+            c.rs->Eof() != (c.where == Cursor::Eof || (c.where == Cursor::Unset && empty))) {
+            why_ += "BOF/EOF differ, model where " + std::to_string(c.where);
+            return false;
+        }
+        if (c.where == Cursor::Row) {
+            const auto seen = errorOf([&] {
+                if (!(currentRow(*c.rs) == model_.find(c.serial)->record)) {
+                    throw EngineError("row differs: engine " + c.rs->Field("ans").value_or("?") +
+                                      " model " + *model_.find(c.serial)->record.ans);
+                }
+            });
+            why_ += seen;
+            return seen.empty();
+        }
+        const std::string expected =
+            c.where == Cursor::Deleted ? "Record is deleted." : "No current record.";
+        const std::string seen = errorOf([&] { c.rs->Field("word"); });
+        why_ += "expected '" + expected + "', got '" + seen + "'";
+        return seen == expected;
+    }
+
+    // Ends the running transaction, if any, by a commit or a rollback, and
+    // mostly starts the next one at once (sparing an fsync per change).
+    void transactionStep() {
+        if (inTransaction_) {
+            inTransaction_ = false;
+            if (draw(5) != 0) {
+                db_->CommitTrans();
+            } else {
+                db_->Rollback();
+                rolledBack();
+            }
+        }
+        if (draw(20) != 0) {
+            db_->BeginTrans();
+            snapshot_ = model_.rows;
+            inTransaction_ = true;
+        }
+    }
+
+    void rolledBack() {
+        model_.rows = snapshot_;
+        model_.changed();
+        // Rows that vanished leave no place to move from: start again at the top.
+        for (auto& c : cursors_) {
+            const bool lost =
+                c.where == Cursor::Deleted || (c.where == Cursor::Row && !model_.find(c.serial));
+            if (lost && !model_.rows.empty()) {
+                c.rs->MoveFirst();
+                placeAt(c, 0);
+            } else if (lost) {
+                c.where = Cursor::Deleted;
+            }
+            std::erase_if(c.bookmarks, [&](const auto& b) { return !model_.find(b.second); });
+        }
+    }
+
+private slots:
+    void randomOperationsMatchTheModel() {
+        file_ = dir_.filePath("word0.mdb");
+        makeLevelFile(file_, 0, {"seed", "Seed", "grape"});
+        model_.rows = {{1, sampleRecord("seed"), "seed"},
+                       {2, sampleRecord("Seed"), "seed"},
+                       {3, sampleRecord("grape"), "grape"}};
+        model_.nextSerial = 4;
+        model_.changed();
+        reopen();
+        constexpr int kOperations = 100000;
+        for (int i = 1; i <= kOperations; ++i) {
+            if (i % 400 == 0) {
+                transactionStep();
+            }
+            if (i == kOperations / 2) {
+                reopen();
+            }
+            const int which = draw(2);
+            auto& c = cursors_[static_cast<std::size_t>(which)];
+            if (!step(c, cursors_[static_cast<std::size_t>(1 - which)])) {
+                QFAIL(qPrintable(QStringLiteral("engine and model differ at operation %1: %2")
+                                     .arg(i)
+                                     .arg(QString::fromStdString(why_))));
+            }
+        }
+        reopen();
+        QVERIFY(model_.rows.size() > 20);
+    }
+};
+
+QTEST_GUILESS_MAIN(StoreRandomTest)
+#include "StoreRandomTest.moc"
