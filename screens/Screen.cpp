@@ -30,7 +30,9 @@ Screen::Screen(const ScreenSpec& spec) : spec_(spec) {
     connect(qApp, &QApplication::focusChanged, this, &Screen::focusChanged);
 }
 
-Screen::~Screen() = default;
+// The QWidget part still hides (and moves the focus) after this part is
+// gone: stop hearing about focus changes first.
+Screen::~Screen() { disconnect(qApp, &QApplication::focusChanged, this, &Screen::focusChanged); }
 
 QLineEdit* Screen::textBox(const QString& name) const {
     return qobject_cast<QLineEdit*>(control(name));
