@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include <utility>
 
 namespace lexitor::screens {
 
@@ -25,14 +24,15 @@ QChar accessKeyOf(const QString& caption) {
     return {};
 }
 
-Screen::Screen(const ScreenSpec& spec) : spec_(spec) {
-    ScreenBuilder::build(*this);
-    connect(qApp, &QApplication::focusChanged, this, &Screen::focusChanged);
-}
+Screen::Screen(const ScreenSpec& spec) : spec_(spec) { ScreenBuilder::build(*this); }
 
-// The QWidget part still hides (and moves the focus) after this part is
-// gone: stop hearing about focus changes first.
-Screen::~Screen() { disconnect(qApp, &QApplication::focusChanged, this, &Screen::focusChanged); }
+// The QWidget part still moves the focus while it tears the controls down,
+// after this part is gone: stop watching them first.
+Screen::~Screen() {
+    for (QWidget* widget : std::as_const(controls_))
+        widget->removeEventFilter(this);
+    removeEventFilter(this);
+}
 
 QLineEdit* Screen::textBox(const QString& name) const {
     return qobject_cast<QLineEdit*>(control(name));
@@ -100,15 +100,18 @@ bool Screen::mayFocusMoveTo(QWidget* target) {
     return allowed;
 }
 
-void Screen::focusChanged(QWidget* from, QWidget* to) {
-    QWidget* approved = std::exchange(approvedTarget_, nullptr);
-    if (!from || !to || to == approved || from->window() != this || to->window() != this ||
-        !validators_.contains(from) || !to->property("causesValidation").toBool())
+void Screen::focusArrived(QWidget* target, Qt::FocusReason reason) {
+    QWidget* from = leaving_;
+    leaving_ = nullptr;
+    // Keys have validated before moving the focus, and code that moves it
+    // is not checked: only a click is validated here.
+    if (reason != Qt::MouseFocusReason || !from || from == target ||
+        !validators_.contains(from) || !target->property("causesValidation").toBool())
         return;
     bool allowed = true;
     guarded([&] { allowed = validators_.value(from)(); });
     if (!allowed) {
-        refusedTarget_ = to;
+        refusedTarget_ = target;
         from->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -159,9 +162,7 @@ bool Screen::handleKey(QKeyEvent* key) {
     if (QWidget* target = accessKeyTarget(key)) {
         if (!mayFocusMoveTo(target))
             return true;
-        approvedTarget_ = target;
         target->setFocus(Qt::ShortcutFocusReason);
-        approvedTarget_ = nullptr;
         if (auto* button = qobject_cast<QAbstractButton*>(target))
             button->click();
         return true;
@@ -194,11 +195,7 @@ bool Screen::handleKey(QKeyEvent* key) {
         if (!validators_.contains(focusWidget()))
             return false;
         const bool forward = key->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier);
-        QWidget* target = nextFocusable(focusWidget(), forward);
-        if (!mayFocusMoveTo(target))
-            return true;
-        approvedTarget_ = target; // Qt moves the focus once this returns
-        return false;
+        return !mayFocusMoveTo(nextFocusable(focusWidget(), forward));
     }
     default:
         return false;
@@ -218,6 +215,15 @@ bool Screen::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
         if (watched == focusWidget() || watched == this)
             return handleKey(static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::FocusOut:
+        if (validators_.contains(static_cast<QWidget*>(watched)))
+            leaving_ = static_cast<QWidget*>(watched);
+        break;
+    case QEvent::FocusIn:
+        if (watched != this)
+            focusArrived(static_cast<QWidget*>(watched),
+                         static_cast<QFocusEvent*>(event)->reason());
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -77,7 +78,7 @@ private:
 
     bool handleKey(QKeyEvent* key);
     bool mayFocusMoveTo(QWidget* target);
-    void focusChanged(QWidget* from, QWidget* to);
+    void focusArrived(QWidget* target, Qt::FocusReason reason);
     QWidget* accessKeyTarget(const QKeyEvent* key) const;
     QWidget* nextFocusable(QWidget* from, bool forward) const;
     void placeOnFirstShow();
@@ -88,10 +89,10 @@ private:
     std::vector<OptionButton*> options_;
     QHash<QWidget*, QChar> accessKeys_;
     QHash<QWidget*, std::function<bool()>> validators_;
-    // A key that moves the focus has validated already; a click moves the
-    // focus first and is validated afterwards (and swallowed if refused).
-    QWidget* approvedTarget_ = nullptr;
-    QWidget* refusedTarget_ = nullptr;
+    // Keys validate before they move the focus; a click moves it first, so
+    // it is validated on arrival, and swallowed if refused.
+    QPointer<QWidget> leaving_;
+    QPointer<QWidget> refusedTarget_;
     QPushButton* defaultButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPixmap backgroundPicture_;

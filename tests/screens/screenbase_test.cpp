@@ -156,6 +156,11 @@ private slots:
         press(Qt::Key_Return);
         QCOMPARE(go.count(), 2);
 
+        // A handler that moves the focus (after a message, say) is obeyed.
+        guarded->setFocus();
+        probe->textBox("txtNext")->setFocus();
+        QCOMPARE(focused(), probe->textBox("txtNext"));
+
         // Once valid, the focus leaves.
         guarded->setFocus();
         QTest::keyClicks(guarded, "1");
