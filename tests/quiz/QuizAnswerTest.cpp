@@ -275,6 +275,21 @@ private slots:
         QVERIFY(quiz->state().answerSlot >= 1);
     }
 
+    // Selecting an option from the keyboard answers as a click does.
+    void keyboardAnswers() {
+        WordFiles files;
+        fillAll(files, 20);
+        ScriptedMessages messages;
+        ScriptedDraws draws;
+        draws.answerSlots = {2};
+        frmTest* quiz = startQuiz();
+        QVERIFY(QTest::qWaitForWindowExposed(quiz));
+        quiz->option(1)->setFocus();
+        QTest::keyClick(quiz->option(1), Qt::Key_Space);
+        QCOMPARE(quiz->state().score, 2);
+        QVERIFY(!anyOptionSelected(quiz));
+    }
+
     void submitAndClosing() {
         WordFiles files;
         fillAll(files, 20);

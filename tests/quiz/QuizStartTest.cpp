@@ -140,6 +140,19 @@ private slots:
         QVERIFY(messages.shown.isEmpty());
     }
 
+    // Nothing askable anywhere: the quiz ends as soon as it starts.
+    void noAskableRowAtAll() {
+        WordFiles files;
+        for (int level = 0; level < 3; ++level)
+            files.add(level, {levelRow(level, 0), {std::nullopt, "ans", "a", "b", "c", {}}});
+        ScriptedMessages messages;
+        ScriptedDraws draws;
+        QVERIFY(startQuiz() == nullptr);
+        QCOMPARE(messages.texts(), (QStringList{"All records used up2!!", "Your score is0/0"}));
+        QVERIFY(refs::get<Form2>().isVisible());
+        QVERIFY(messages.fatal.isEmpty());
+    }
+
     // A short table anywhere: one message, back to the menu, and the quiz
     // screen is gone, so a later quiz starts afresh.
     void notEnoughRecords() {
