@@ -1,21 +1,41 @@
 #include "screens/Artwork.h"
 
-#include "screens/Pictures.h"
+#include "screens/RawPicture.h"
+
+#include <QResource>
+#include <QString>
 
 namespace lexitor::screens {
+
+namespace {
+
+QPixmap stored(const QString& name) {
+    const QResource resource(QStringLiteral(":/pictures/") + name);
+    return QPixmap::fromImage(
+        decodeRawPicture(resource.data(), static_cast<qsizetype>(resource.size())));
+}
+
+QIcon storedIcon(const char* name, std::initializer_list<int> sizes) {
+    QIcon icon;
+    for (int size : sizes)
+        icon.addPixmap(stored(QStringLiteral("%1-%2.raw").arg(QLatin1String(name)).arg(size)));
+    return icon;
+}
+
+} // namespace
 
 QPixmap pictureFor(Picture picture) {
     switch (picture) {
     case Picture::MenuBackground:
-        return menuBackground();
+        return stored(QStringLiteral("menu-background.raw"));
     case Picture::MenuAddWords:
-        return menuButtonPicture(MenuButton::AddWords);
+        return stored(QStringLiteral("menu-add-words.raw"));
     case Picture::MenuEditWords:
-        return menuButtonPicture(MenuButton::EditWords);
+        return stored(QStringLiteral("menu-edit-words.raw"));
     case Picture::MenuTakeTest:
-        return menuButtonPicture(MenuButton::TakeTest);
+        return stored(QStringLiteral("menu-take-test.raw"));
     case Picture::MenuExit:
-        return menuButtonPicture(MenuButton::Exit);
+        return stored(QStringLiteral("menu-exit.raw"));
     case Picture::HelpCursor:
     case Picture::None:
         break;
@@ -26,13 +46,13 @@ QPixmap pictureFor(Picture picture) {
 QIcon windowIconFor(WindowIcon icon) {
     switch (icon) {
     case WindowIcon::Menu:
-        return menuIcon();
+        return storedIcon("icon-menu", {16, 32});
     case WindowIcon::AddRecords:
-        return addRecordsIcon();
+        return storedIcon("icon-add-records", {16, 32});
     case WindowIcon::Edit:
-        return editIcon();
+        return storedIcon("icon-edit", {16, 32});
     case WindowIcon::Chooser:
-        return chooserIcon();
+        return storedIcon("icon-chooser", {32});
     case WindowIcon::None:
         break;
     }
@@ -40,7 +60,9 @@ QIcon windowIconFor(WindowIcon icon) {
 }
 
 QCursor cursorFor(Picture picture) {
-    return picture == Picture::HelpCursor ? helpCursor() : QCursor();
+    if (picture != Picture::HelpCursor)
+        return {};
+    return QCursor(stored(QStringLiteral("help-cursor.raw")), 12, 1); // hot spot at the fingertip
 }
 
 } // namespace lexitor::screens
