@@ -56,11 +56,12 @@ private slots:
         }
     }
     void cleanup() {
-        QVERIFY2(messages->fatal.isEmpty(), qPrintable(messages->fatal.join("; ")));
+        const QStringList fatal = messages->fatal;
         refs::releaseAll();
         deleteUnloaded();
         messages.reset();
         files.reset();
+        QVERIFY2(fatal.isEmpty(), qPrintable(fatal.join("; ")));
     }
 
     void eachLevelByClickAndByAccessKey() {

@@ -40,9 +40,10 @@ class EditorBrowseTest : public QObject {
 private slots:
     void init() { fx = std::make_unique<EditorFixture>(); }
     void cleanup() {
-        QVERIFY2(fx->messages->fatal.isEmpty(), qPrintable(fx->messages->fatal.join("; ")));
+        const QStringList fatal = fx->messages->fatal;
         releaseScreens();
         fx.reset();
+        QVERIFY2(fatal.isEmpty(), qPrintable(fatal.join("; ")));
     }
 
     void opensOnTwoRowsAndRefusesFewer() {
