@@ -129,6 +129,16 @@ private slots:
         QCOMPARE(refs::get<frmEdit>().textBox("txtWord")->text(), QString("level1a"));
         QVERIFY(!chooser.isVisible());
     }
+
+    // Closing the window is not a choice: back to the menu, chooser kept.
+    void closingTheWindowReturnsToTheMenu() {
+        frmChoice& chooser = chooserFromMenu();
+        chooser.close();
+        QCOMPARE(visibleScreens(), QStringList{"Make your Chioce"});
+        QCOMPARE(refs::peek<frmChoice>(), &chooser);
+        QVERIFY(!refs::exists<frmEdit>());
+        QCOMPARE(&chooserFromMenu(), &chooser);
+    }
 };
 
 QTEST_MAIN(ChooserTest)
