@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 namespace lexitor::screens {
 
 class Label : public QLabel {
@@ -15,7 +17,15 @@ public:
     void setText(const QString& text);
 
 private:
+    static constexpr qreal kSmallestPoints = 6;
+    static constexpr int kEdge = 4;
+
     void fit();
+    int widestWord(const QFont& font) const;
+    int heightFor(const QFont& font, int width) const;
+    QRect roomToGrow() const;
+
+    std::optional<QFont> designFont_;
     bool autoSize_ = false;
     bool wordWrap_ = false;
 };

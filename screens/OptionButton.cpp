@@ -33,6 +33,7 @@ void OptionButton::paintEvent(QPaintEvent*) {
     const QRect textRect = rect().adjusted(indicator + 4, 0, 0, 0);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                    QPalette::WindowText));
+    painter.setFont(fittingFont(textRect));
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption_);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
@@ -42,6 +43,21 @@ void OptionButton::paintEvent(QPaintEvent*) {
                          .adjusted(-1, -1, 1, 1);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+// A long meaning is drawn a little smaller rather than cut off, down to a
+// size that stays legible.
+QFont OptionButton::fittingFont(const QRect& box) const {
+    QFont candidate = font();
+    const qreal designed = candidate.pointSizeF();
+    for (qreal points = designed; points >= kSmallestPoints; points -= 0.5) {
+        candidate.setPointSizeF(points);
+        const QRect needed = QFontMetrics(candidate).boundingRect(
+            box, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption_);
+        if (needed.height() <= box.height() && needed.width() <= box.width())
+            return candidate;
+    }
+    return candidate;
 }
 
 bool OptionButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }

@@ -20,6 +20,9 @@ protected:
     bool hitButton(const QPoint& pos) const override;
 
 private:
+    static constexpr qreal kSmallestPoints = 6;
+    QFont fittingFont(const QRect& box) const;
+
     int index_;
     QString caption_;
 };

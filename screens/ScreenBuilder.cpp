@@ -190,6 +190,12 @@ void ScreenBuilder::build(Screen& screen) {
         if (auto* label = qobject_cast<QLabel*>(widget); label && screen.accessKeys_.contains(label))
             label->setBuddy(screen.nextFocusable(label, true));
     }
+    // Autosized captions fit the face actually used, which may be a
+    // substitute wider or narrower than the one the layout was drawn with.
+    for (const ControlSpec& control : spec.controls) {
+        if (control.kind == Kind::Label && (control.roles & AutoSize))
+            screen.label(control.name)->setText(control.text);
+    }
     screen.installEventFilter(&screen);
 }
 

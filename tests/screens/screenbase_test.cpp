@@ -196,6 +196,10 @@ private slots:
         QVERIFY(wrap->height() > oneLine);
         wrap->setText("Incomprehensibilities");
         QVERIFY(wrap->width() > width);
+        // A text too long for the room below is never cut off by the screen's edge.
+        wrap->setText(QString("meaning ").repeated(40));
+        QVERIFY(wrap->y() + wrap->height() <= probe->height());
+        QVERIFY(wrap->x() + wrap->width() <= probe->width());
     }
 
     void closingTheWindowRunsTheScreensWayOut() {
