@@ -61,8 +61,6 @@ Sample measure(Display* display, const char* program, const char* workdir, const
     for (;;) {
         XEvent event;
         XNextEvent(display, &event);
-        if (std::getenv("STARTUP_DEBUG"))
-            std::fprintf(stderr, "event %d window %lu\n", event.type, event.xany.window);
         if (event.type == MapNotify && hasTitle(display, event.xmap.window, title)) {
             sample.milliseconds =
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

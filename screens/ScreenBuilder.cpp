@@ -66,6 +66,11 @@ QWidget* makeControl(Screen& screen, const ControlSpec& spec) {
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setText(spec.text);
         box->setReadOnly(spec.roles & ReadOnly);
+        // A text put in by the program shows from its start, not its end.
+        QObject::connect(box, &QLineEdit::textChanged, box, [box] {
+            if (!box->hasFocus())
+                box->setCursorPosition(0);
+        });
         if (spec.roles & Password) {
             box->setEchoMode(QLineEdit::Password);
             box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));

@@ -202,6 +202,17 @@ private slots:
         QVERIFY(wrap->x() + wrap->width() <= probe->width());
     }
 
+    void aTextPutInByTheProgramShowsFromItsStart() {
+        QLineEdit* next = probe->textBox("txtNext");
+        next->setText(QString("a long meaning that does not fit its box at all ").repeated(3));
+        QCOMPARE(next->cursorPosition(), 0);
+        // Typing is left alone.
+        next->setFocus();
+        next->end(false);
+        QTest::keyClicks(next, "x");
+        QCOMPARE(next->cursorPosition(), next->text().size());
+    }
+
     void closingTheWindowRunsTheScreensWayOut() {
         QVERIFY(!probe->close());
         QCOMPARE(probe->closes, 1);
