@@ -24,7 +24,7 @@ QChar accessKeyOf(const QString& caption) {
     return {};
 }
 
-Screen::Screen(const ScreenSpec& spec) : spec_(spec) { ScreenBuilder::build(*this); }
+Screen::Screen(const ScreenLayout& design) : design_(design) { ScreenBuilder::build(*this); }
 
 // The QWidget part still moves the focus while it tears the controls down,
 // after this part is gone: stop watching them first.
@@ -74,9 +74,9 @@ void Screen::placeOnFirstShow() {
     const QScreen* display = QGuiApplication::primaryScreen();
     if (!display)
         return;
-    if (spec_.fixedPlace) {
-        setGeometry(QRect(QPoint(twipsToPixels(spec_.fixedPlace->left),
-                                 twipsToPixels(spec_.fixedPlace->top)),
+    if (design_.fixedPlace) {
+        setGeometry(QRect(QPoint(twipsToPixels(design_.fixedPlace->left),
+                                 twipsToPixels(design_.fixedPlace->top)),
                           size()));
         return;
     }

@@ -24,10 +24,10 @@ namespace lexitor::screens {
 class Screen : public QWidget {
     Q_OBJECT
 public:
-    explicit Screen(const ScreenSpec& spec);
+    explicit Screen(const ScreenLayout& design);
     ~Screen() override;
 
-    const ScreenSpec& spec() const { return spec_; }
+    const ScreenLayout& design() const { return design_; }
 
     // Shows the screen modeless. The first show runs the load handler
     // before the screen becomes visible; a load that unloads the screen
@@ -83,7 +83,7 @@ private:
     QWidget* nextFocusable(QWidget* from, bool forward) const;
     void placeOnFirstShow();
 
-    const ScreenSpec& spec_;
+    const ScreenLayout& design_;
     QHash<QString, QWidget*> controls_;
     std::vector<QWidget*> tabOrder_;
     std::vector<OptionButton*> options_;

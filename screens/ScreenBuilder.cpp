@@ -28,50 +28,50 @@ void installFontSubstitutes() {
 
 namespace {
 
-void applyColours(QWidget* widget, const ControlSpec& spec) {
+void applyColours(QWidget* widget, const ControlLayout& design) {
     QPalette palette = widget->palette();
-    if (spec.foreground) {
-        palette.setColor(QPalette::WindowText, QColor(*spec.foreground));
-        palette.setColor(QPalette::ButtonText, QColor(*spec.foreground));
+    if (design.foreground) {
+        palette.setColor(QPalette::WindowText, QColor(*design.foreground));
+        palette.setColor(QPalette::ButtonText, QColor(*design.foreground));
     }
-    if (spec.background) {
-        palette.setColor(QPalette::Window, QColor(*spec.background));
-        palette.setColor(QPalette::Button, QColor(*spec.background));
+    if (design.background) {
+        palette.setColor(QPalette::Window, QColor(*design.background));
+        palette.setColor(QPalette::Button, QColor(*design.background));
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
 }
 
-void applyFont(QWidget* widget, const ControlSpec& spec) {
+void applyFont(QWidget* widget, const ControlLayout& design) {
     QFont font = widget->font();
-    if (!spec.font.family.isEmpty()) {
-        font.setFamily(spec.font.family);
-        font.setPointSizeF(spec.font.points);
+    if (!design.font.family.isEmpty()) {
+        font.setFamily(design.font.family);
+        font.setPointSizeF(design.font.points);
     }
-    font.setUnderline(spec.roles & Underline);
+    font.setUnderline(design.roles & Underline);
     widget->setFont(font);
 }
 
-QWidget* makeControl(Screen& screen, const ControlSpec& spec) {
-    switch (spec.kind) {
+QWidget* makeControl(Screen& screen, const ControlLayout& design) {
+    switch (design.kind) {
     case Kind::Label: {
-        auto* label = new Label(spec.roles, &screen);
-        label->QLabel::setText(spec.text);
-        if (spec.picture == Picture::HelpCursor)
-            label->setCursor(cursorFor(spec.picture));
+        auto* label = new Label(design.roles, &screen);
+        label->QLabel::setText(design.text);
+        if (design.picture == Picture::HelpCursor)
+            label->setCursor(cursorFor(design.picture));
         return label;
     }
     case Kind::TextBox: {
         auto* box = new QLineEdit(&screen);
         box->setMaxLength(std::numeric_limits<int>::max());
-        box->setText(spec.text);
-        box->setReadOnly(spec.roles & ReadOnly);
+        box->setText(design.text);
+        box->setReadOnly(design.roles & ReadOnly);
         // A text put in by the program shows from its start, not its end.
         QObject::connect(box, &QLineEdit::textChanged, box, [box] {
-            if (!box->hasFocus())
+            if (!box->isModified())
                 box->setCursorPosition(0);
         });
-        if (spec.roles & Password) {
+        if (design.roles & Password) {
             box->setEchoMode(QLineEdit::Password);
             box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
             box->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -82,25 +82,25 @@ QWidget* makeControl(Screen& screen, const ControlSpec& spec) {
     case Kind::PictureButton: {
         auto* button = new QPushButton(&screen);
         button->setAutoDefault(false);
-        if (spec.kind == Kind::PictureButton) {
-            const QPixmap picture = pictureFor(spec.picture);
+        if (design.kind == Kind::PictureButton) {
+            const QPixmap picture = pictureFor(design.picture);
             button->setIcon(picture);
             button->setIconSize(picture.size());
         } else {
-            button->setText(spec.text);
+            button->setText(design.text);
         }
         return button;
     }
     case Kind::Option: {
-        const int index = spec.name.section('(', 1).section(')', 0, 0).toInt();
+        const int index = design.name.section('(', 1).section(')', 0, 0).toInt();
         auto* option = new OptionButton(index, &screen);
-        option->setCaption(spec.text);
+        option->setCaption(design.text);
         return option;
     }
     case Kind::Line:
-        return new Line(twipsPoint(spec.place.left, spec.place.top),
-                        twipsPoint(spec.place.width, spec.place.height),
-                        QColor(spec.foreground.value_or(0)), spec.lineWidth, &screen);
+        return new Line(twipsPoint(design.place.left, design.place.top),
+                        twipsPoint(design.place.width, design.place.height),
+                        QColor(design.foreground.value_or(0)), design.lineWidth, &screen);
     }
     return nullptr;
 }
@@ -109,22 +109,22 @@ QWidget* makeControl(Screen& screen, const ControlSpec& spec) {
 
 void ScreenBuilder::build(Screen& screen) {
     installFontSubstitutes();
-    const ScreenSpec& spec = screen.spec_;
-    screen.setObjectName(spec.name);
-    screen.setWindowTitle(spec.title);
+    const ScreenLayout& design = screen.design_;
+    screen.setObjectName(design.name);
+    screen.setWindowTitle(design.title);
     screen.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    if (spec.icon != WindowIcon::None)
-        screen.setWindowIcon(windowIconFor(spec.icon));
-    if (spec.background) {
+    if (design.icon != WindowIcon::None)
+        screen.setWindowIcon(windowIconFor(design.icon));
+    if (design.background) {
         QPalette palette = screen.palette();
-        palette.setColor(QPalette::Window, QColor(*spec.background));
+        palette.setColor(QPalette::Window, QColor(*design.background));
         screen.setPalette(palette);
         screen.setAutoFillBackground(true);
     }
-    screen.backgroundPicture_ = pictureFor(spec.backgroundPicture);
+    screen.backgroundPicture_ = pictureFor(design.backgroundPicture);
 
-    const QSize client = twipsSize(spec.clientWidth, spec.clientHeight);
-    switch (spec.border) {
+    const QSize client = twipsSize(design.clientWidth, design.clientHeight);
+    switch (design.border) {
     case Border::Sizable:
         screen.setWindowFlags(Qt::Window);
         screen.resize(client);
@@ -142,7 +142,7 @@ void ScreenBuilder::build(Screen& screen) {
     }
 
     std::vector<std::pair<int, QWidget*>> tabbed;
-    for (const ControlSpec& control : spec.controls) {
+    for (const ControlLayout& control : design.controls) {
         QWidget* widget = makeControl(screen, control);
         widget->setObjectName(control.name);
         applyFont(widget, control);
@@ -197,7 +197,7 @@ void ScreenBuilder::build(Screen& screen) {
     }
     // Autosized captions fit the face actually used, which may be a
     // substitute wider or narrower than the one the layout was drawn with.
-    for (const ControlSpec& control : spec.controls) {
+    for (const ControlLayout& control : design.controls) {
         if (control.kind == Kind::Label && (control.roles & AutoSize))
             screen.label(control.name)->setText(control.text);
     }

@@ -43,19 +43,19 @@ struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
-struct FontSpec {
+struct FontChoice {
     QString family; // empty: the screen's default font
     double points = 0;
 };
 
-struct ControlSpec {
+struct ControlLayout {
     Kind kind = Kind::Label;
     QString name;   // object name; an array element is "optSel(2)"
     QString text;   // caption or initial text; "&" marks the access key
     Rect place;     // for a line: x1, y1, x2, y2
     int tab = -1;   // tab position; -1 for lines
     unsigned roles = NoRole;
-    FontSpec font;
+    FontChoice font;
     std::optional<QRgb> foreground;
     std::optional<QRgb> background;
     QString toolTip;
@@ -64,7 +64,7 @@ struct ControlSpec {
     QString accessibleName; // picture buttons: what the button does
 };
 
-struct ScreenSpec {
+struct ScreenLayout {
     QString name;  // Form2, frmLogin, ...
     QString title; // window title
     Border border = Border::FixedSingle;
@@ -73,14 +73,14 @@ struct ScreenSpec {
     std::optional<QRgb> background;
     Picture backgroundPicture = Picture::None;
     WindowIcon icon = WindowIcon::None;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlLayout> controls;
 };
 
-const ScreenSpec& form2Table();
-const ScreenSpec& frmLoginTable();
-const ScreenSpec& frmChoiceTable();
-const ScreenSpec& form1Table();
-const ScreenSpec& frmEditTable();
-const ScreenSpec& frmTestTable();
+const ScreenLayout& form2Table();
+const ScreenLayout& frmLoginTable();
+const ScreenLayout& frmChoiceTable();
+const ScreenLayout& form1Table();
+const ScreenLayout& frmEditTable();
+const ScreenLayout& frmTestTable();
 
 } // namespace lexitor::screens

@@ -8,9 +8,9 @@ constexpr QRgb kOrange = 0xFF8000;
 constexpr QRgb kBlack = 0x000000;
 } // namespace
 
-const ScreenSpec& form1Table() {
+const ScreenLayout& form1Table() {
     // clang-format off
-    static const ScreenSpec table{
+    static const ScreenLayout table{
         .name = "Form1",
         .title = "Add Records",
         .clientWidth = 7200,

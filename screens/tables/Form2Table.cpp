@@ -2,9 +2,9 @@
 
 namespace lexitor::screens {
 
-const ScreenSpec& form2Table() {
+const ScreenLayout& form2Table() {
     // clang-format off
-    static const ScreenSpec table{
+    static const ScreenLayout table{
         .name = "Form2",
         .title = "Make your Chioce",
         .border = Border::Sizable,

@@ -2,9 +2,9 @@
 
 namespace lexitor::screens {
 
-const ScreenSpec& frmChoiceTable() {
+const ScreenLayout& frmChoiceTable() {
     // clang-format off
-    static const ScreenSpec table{
+    static const ScreenLayout table{
         .name = "frmChoice",
         .title = "Database Level",
         .clientWidth = 3315,

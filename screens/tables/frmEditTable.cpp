@@ -7,9 +7,9 @@ constexpr QRgb kTeal = 0x008080;
 constexpr QRgb kBlack = 0x000000;
 } // namespace
 
-const ScreenSpec& frmEditTable() {
+const ScreenLayout& frmEditTable() {
     // clang-format off
-    static const ScreenSpec table{
+    static const ScreenLayout table{
         .name = "frmEdit",
         .title = "Edit Database",
         .clientWidth = 4695,

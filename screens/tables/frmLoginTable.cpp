@@ -2,9 +2,9 @@
 
 namespace lexitor::screens {
 
-const ScreenSpec& frmLoginTable() {
+const ScreenLayout& frmLoginTable() {
     // clang-format off
-    static const ScreenSpec table{
+    static const ScreenLayout table{
         .name = "frmLogin",
         .title = "Login",
         .clientWidth = 3750,

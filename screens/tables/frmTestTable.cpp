@@ -2,9 +2,9 @@
 
 namespace lexitor::screens {
 
-const ScreenSpec& frmTestTable() {
+const ScreenLayout& frmTestTable() {
     // clang-format off
-    static const ScreenSpec table{
+    static const ScreenLayout table{
         .name = "frmTest",
         .title = "Form3",
         .border = Border::None,

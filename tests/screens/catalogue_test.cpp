@@ -253,8 +253,8 @@ private slots:
         checkWindow(screen, "Database Level", 3315, 2355);
         QVERIFY(!screen.defaultButton() && !screen.cancelButton());
         QCOMPARE(screen.label("Label1")->font().pointSizeF(), 11.25);
-        QCOMPARE(screen.spec().fixedPlace->left, 3480);
-        QCOMPARE(screen.spec().fixedPlace->top, 3330);
+        QCOMPARE(screen.design().fixedPlace->left, 3480);
+        QCOMPARE(screen.design().fixedPlace->top, 3330);
     }
 
     void addRecords() {
@@ -286,7 +286,7 @@ private slots:
         QCOMPARE(pixelsToTwips(screen.width()), pixelsToTwips(twipsToPixels(5595)));
         QVERIFY(screen.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(screen.windowIcon().cacheKey() == QApplication::windowIcon().cacheKey() ||
-                screen.spec().icon == WindowIcon::None);
+                screen.design().icon == WindowIcon::None);
         QCOMPARE(screen.label("lblStatCorrect")->palette().color(QPalette::WindowText),
                  QColor(0x00C000));
         // A shown result is never cut off, whatever face stands in for the

@@ -13,8 +13,8 @@ using namespace lexitor::screens;
 
 namespace {
 
-const ScreenSpec& probeTable() {
-    static const ScreenSpec table{
+const ScreenLayout& probeTable() {
+    static const ScreenLayout table{
         .name = "probe",
         .title = "Probe",
         .clientWidth = 6000,
