@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 namespace lexitor::screens {
 
@@ -16,8 +17,20 @@ Label::Label(unsigned roles, QWidget* parent)
 }
 
 void Label::setText(const QString& text) {
+    fitWhenDrawn_ = false;
     QLabel::setText(text);
     fit();
+}
+
+void Label::setDesignCaption(const QString& text) {
+    QLabel::setText(text);
+    fitWhenDrawn_ = autoSize_;
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    if (std::exchange(fitWhenDrawn_, false))
+        fit();
+    QLabel::paintEvent(event);
 }
 
 void Label::fit() {

@@ -15,6 +15,14 @@ public:
 
     // Hides QLabel::setText so that every change refits an autosized label.
     void setText(const QString& text);
+    // The caption given when the screen is built: an autosized label fits
+    // it when first drawn, in the face actually used (which may stand in
+    // for the designed one). Measuring it any earlier would load the fonts
+    // before the first screen can appear.
+    void setDesignCaption(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     static constexpr qreal kSmallestPoints = 6;
@@ -26,6 +34,7 @@ private:
     QRect roomToGrow() const;
 
     std::optional<QFont> designFont_;
+    bool fitWhenDrawn_ = false;
     bool autoSize_ = false;
     bool wordWrap_ = false;
 };

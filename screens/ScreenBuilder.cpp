@@ -56,7 +56,7 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design) {
     switch (design.kind) {
     case Kind::Label: {
         auto* label = new Label(design.roles, &screen);
-        label->QLabel::setText(design.text);
+        label->setDesignCaption(design.text);
         if (design.picture == Picture::HelpCursor)
             label->setCursor(cursorFor(design.picture));
         return label;
@@ -194,12 +194,6 @@ void ScreenBuilder::build(Screen& screen) {
     for (QWidget* widget : screen.tabOrder_) {
         if (auto* label = qobject_cast<QLabel*>(widget); label && screen.accessKeys_.contains(label))
             label->setBuddy(screen.nextFocusable(label, true));
-    }
-    // Autosized captions fit the face actually used, which may be a
-    // substitute wider or narrower than the one the layout was drawn with.
-    for (const ControlLayout& control : design.controls) {
-        if (control.kind == Kind::Label && (control.roles & AutoSize))
-            screen.label(control.name)->setText(control.text);
     }
     screen.installEventFilter(&screen);
 }
