@@ -185,8 +185,6 @@ private slots:
         QTest::newRow("repeat in list")
             << tsv + good + "pear\tp\u00e9re\tx\ty\tz\t \n  APPLE \tagain\tx\ty\tz\t \n"
             << t << 4 << "already on line 2";
-        QTest::newRow("csv quote") << csv + "plum,\"a \"fruit\",x,y,z,\r\n"
-                                   << c << 2 << "after a closing quote";
     }
 
     void readerAcceptsAndKeepsTextsVerbatim() {

@@ -71,16 +71,13 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("install the package scowl"));
 
-        QCOMPARE(runWords({"generate"}).exitCode, 2); // no --out
-        QCOMPARE(runWords(fixtureArgs(dir.path()) << "--format"
-                                                  << "csv")
-                     .exitCode,
-                 2);
-        QCOMPARE(runWords(fixtureArgs(dir.path()) << "--per-level"
-                                                  << "x")
-                     .exitCode,
-                 2);
-        QCOMPARE(runWords(fixtureArgs(dir.path()) << "--colour").exitCode, 2);
+        const QStringList fixture = fixtureArgs(dir.path());
+        const QList<QStringList> usageErrors = {{"generate"}, // no --out
+                                                fixture + QStringList{"--format", "csv"},
+                                                fixture + QStringList{"--per-level", "x"},
+                                                fixture + QStringList{"--colour"}};
+        for (const QStringList& bad : usageErrors)
+            QCOMPARE(runWords(bad).exitCode, 2);
         run = runWords({"generate", "--help"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("--per-level N"));
