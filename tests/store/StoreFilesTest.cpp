@@ -44,45 +44,39 @@ private slots:
     }
 
     void badFilesAreRefusedUnchanged() {
-        QFile empty(path("empty.mdb"));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
-        expectRefused(path("empty.mdb"), "empty");
-        QCOMPARE(QFileInfo(path("empty.mdb")).size(), 0);
-
         QByteArray noise(4096, '\0');
         QRandomGenerator rng(7);
-        for (auto& byte : noise) {
+        for (auto& byte : noise)
             byte = static_cast<char>(rng.bounded(256));
+        const std::pair<QString, QByteArray> written[] = {
+            {"empty.mdb", {}},
+            {"random.mdb", noise},
+            // The right header, then garbage: SQLite itself must refuse it.
+            {"fake.mdb", QByteArray("SQLite format 3\0", 16) + noise}};
+        for (const auto& [name, bytes] : written) {
+            QFile file(path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
         }
-        QFile random(path("random.mdb"));
-        QVERIFY(random.open(QIODevice::WriteOnly));
-        random.write(noise);
-        random.close();
+        expectRefused(path("empty.mdb"), "empty");
+        QCOMPARE(QFileInfo(path("empty.mdb")).size(), 0);
         expectRefused(path("random.mdb"), "not a word database");
-
-        // The right header, then garbage: SQLite itself must refuse it.
-        QFile fake(path("fake.mdb"));
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.write(QByteArray("SQLite format 3\0", 16) + noise);
-        fake.close();
         expectRefused(path("fake.mdb"), "not a word database");
 
-        runSql(path("other.db"), "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT);"
-                                 "INSERT INTO notes (body) VALUES ('hello');");
-        expectRefused(path("other.db"), "not a word database");
-
-        // The six fields but no index at all.
-        runSql(path("noindex.mdb"),
-               "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);"
-               "INSERT INTO word0 VALUES ('a','b','c','d','e','f');");
-        expectRefused(path("noindex.mdb"), "not a word database");
-
-        // An index but a field missing.
-        runSql(path("nofield.mdb"),
-               "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT);"
-               "CREATE INDEX wrdin ON word0 (word);");
-        expectRefused(path("nofield.mdb"), "not a word database");
+        const std::pair<QString, std::string> made[] = {
+            {"other.db", "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT);"
+                         "INSERT INTO notes (body) VALUES ('hello');"},
+            // The six fields but no index at all.
+            {"noindex.mdb",
+             "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);"
+             "INSERT INTO word0 VALUES ('a','b','c','d','e','f');"},
+            // An index but a field missing.
+            {"nofield.mdb", "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT);"
+                            "CREATE INDEX wrdin ON word0 (word);"}};
+        for (const auto& [name, sql] : made) {
+            runSql(path(name), sql);
+            expectRefused(path(name), "not a word database");
+        }
 
         QVERIFY(QDir(dir_.path()).mkdir("folder.mdb"));
         expectRefused(path("folder.mdb"), "directory");
@@ -142,7 +136,6 @@ private slots:
                     }).find("already exists") != std::string::npos);
             QCOMPARE(fileBytes(file), before);
         }
-        QCOMPARE(kLevels[0].index, "wrdin");
         QVERIFY(!errorOf([] { levelDatabase(3); }).empty());
         QVERIFY(!errorOf([] { levelDatabaseForEditorCode(0); }).empty());
         QVERIFY(!errorOf([&] { createLevelDatabase(path("x.mdb").toStdString(), -1); }).empty());

@@ -9,9 +9,8 @@ namespace storetest {
 
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    }
     return file.readAll();
 }
 
@@ -58,9 +57,8 @@ void makeLevelFile(const QString& path, int level, const std::vector<std::string
     auto db = openDb(path);
     auto rs = db->OpenRecordset(std::string(levelDatabase(level).table));
     db->BeginTrans();
-    for (const auto& word : words) {
+    for (const auto& word : words)
         addRow(*rs, sampleRecord(word));
-    }
     db->CommitTrans();
     rs->Close();
     db->Close();
@@ -68,12 +66,10 @@ void makeLevelFile(const QString& path, int level, const std::vector<std::string
 
 std::vector<std::string> walk(Recordset& rs) {
     std::vector<std::string> words;
-    if (rs.RecordCount() == 0) {
+    if (rs.RecordCount() == 0)
         return words;
-    }
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         words.push_back(rs.Field("word").value_or("<null>"));
-    }
     return words;
 }
 

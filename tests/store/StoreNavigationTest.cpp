@@ -251,9 +251,8 @@ private slots:
         {
             auto db = openDb(file);
             auto rs = db->OpenRecordset("word0");
-            for (const auto& row : rows) {
+            for (const auto& row : rows)
                 addRow(*rs, row);
-            }
         }
         auto db = openDb(file);
         auto rs = db->OpenRecordset("word0");

@@ -52,9 +52,8 @@ public:
         auto& cached = orders_[indexed ? 1 : 0];
         if (!cached) {
             std::vector<const ModelRow*> sorted;
-            for (const auto& row : rows) {
+            for (const auto& row : rows)
                 sorted.push_back(&row);
-            }
             if (indexed) {
                 std::sort(sorted.begin(), sorted.end(), [](const ModelRow* a, const ModelRow* b) {
                     const int c = a->key.compare(b->key);
@@ -62,9 +61,8 @@ public:
                 });
             }
             cached.emplace();
-            for (const ModelRow* row : sorted) {
+            for (const ModelRow* row : sorted)
                 cached->push_back(row->serial);
-            }
         }
         return *cached;
     }
@@ -77,9 +75,8 @@ public:
     // place of the row after it.
     long long place(const Cursor& c) const {
         const auto& serials = order(c.indexed);
-        if (c.where == Cursor::Row) {
+        if (c.where == Cursor::Row)
             return std::find(serials.begin(), serials.end(), c.serial) - serials.begin();
-        }
         long long at = 0;
         for (int serial : serials) {
             const bool before = c.indexed ? std::make_tuple(find(serial)->key, serial) <
@@ -144,34 +141,29 @@ private:
             db_->CommitTrans();
             inTransaction_ = false;
         }
-        for (auto& c : cursors_) {
+        for (auto& c : cursors_)
             c = Cursor{};
-        }
         db_.reset();
         db_ = openDb(file_);
         // The file holds exactly the model, in both orders.
         auto check = db_->OpenRecordset("word0");
         QCOMPARE(check->RecordCount(), static_cast<int>(model_.rows.size()));
         std::vector<WordRecord> expected, seen;
-        for (int serial : model_.order(false)) {
+        for (int serial : model_.order(false))
             expected.push_back(model_.find(serial)->record);
-        }
         if (!expected.empty()) {
-            for (check->MoveFirst(); !check->Eof(); check->MoveNext()) {
+            for (check->MoveFirst(); !check->Eof(); check->MoveNext())
                 seen.push_back(currentRow(*check));
-            }
         }
         QVERIFY(seen == expected);
         check->Index("wrdin");
-        std::vector<std::string> words, expectedWords;
-        for (int serial : model_.order(true)) {
+        std::vector<std::string> expectedWords;
+        for (int serial : model_.order(true))
             expectedWords.push_back(*model_.find(serial)->record.word);
-        }
         QCOMPARE(walk(*check), expectedWords);
         check->Close();
-        for (auto& c : cursors_) {
+        for (auto& c : cursors_)
             c.rs = db_->OpenRecordset("word0");
-        }
     }
 
     // One random call on cursor `c`; returns false when engine and model disagree.
@@ -181,22 +173,13 @@ private:
         const int op = draw(100);
         why_ = "op " + std::to_string(op) + " where " + std::to_string(c.where) +
                (c.indexed ? " indexed" : "") + ": ";
-        if (op < 8) {
+        if (op < 12) {
+            const bool first = op < 8;
             const bool fail = size == 0;
-            if (!expectOutcome(fail, [&] { c.rs->MoveFirst(); })) {
+            if (!expectOutcome(fail, [&] { first ? c.rs->MoveFirst() : c.rs->MoveLast(); }))
                 return false;
-            }
-            if (!fail) {
-                placeAt(c, 0);
-            }
-        } else if (op < 12) {
-            const bool fail = size == 0;
-            if (!expectOutcome(fail, [&] { c.rs->MoveLast(); })) {
-                return false;
-            }
-            if (!fail) {
-                placeAt(c, size - 1);
-            }
+            if (!fail)
+                placeAt(c, first ? 0 : size - 1);
         } else if (op < 40) {
             const int n = draw(10) == 0 ? draw(2001) - 1000 : draw(7) - 3;
             bool fail = false;
@@ -224,36 +207,31 @@ private:
             const auto call = [&] {
                 n == 1 ? c.rs->MoveNext() : n == -1 ? c.rs->MovePrevious() : c.rs->Move(n);
             };
-            if (!expectOutcome(fail, call)) {
+            if (!expectOutcome(fail, call))
                 return false;
-            }
-            if (!fail && n != 0) {
+            if (!fail && n != 0)
                 placeAt(c, base + n);
-            }
         } else if (op < 50) {
             const std::string key = randomWord();
             const bool ge = draw(2) == 0;
-            if (!expectOutcome(!c.indexed, [&] { c.rs->Seek(ge ? ">=" : "=", key); })) {
+            if (!expectOutcome(!c.indexed, [&] { c.rs->Seek(ge ? ">=" : "=", key); }))
                 return false;
-            }
             if (c.indexed) {
                 const std::string folded = fold(key);
                 const auto& serials = model_.order(true);
                 const auto it = std::find_if(serials.begin(), serials.end(),
                                              [&](int s) { return model_.find(s)->key >= folded; });
                 const bool match = it != serials.end() && (ge || model_.find(*it)->key == folded);
-                if (c.rs->NoMatch() == match) {
+                if (c.rs->NoMatch() == match)
                     return false;
-                }
                 c.where = match ? Cursor::Row : Cursor::Unset;
                 c.serial = match ? *it : 0;
             }
         } else if (op < 54) {
             const bool indexed = draw(2) == 0;
             c.rs->Index(indexed ? "wrdin" : "");
-            if (indexed != c.indexed && c.where == Cursor::Deleted) {
+            if (indexed != c.indexed && c.where == Cursor::Deleted)
                 c.where = Cursor::Unset;
-            }
             c.indexed = indexed;
         } else if (op < 58) {
             if (!expectOutcome(!row,
@@ -264,9 +242,8 @@ private:
             const auto& [mark, serial] =
                 c.bookmarks[static_cast<std::size_t>(draw(c.bookmarks.size()))];
             const bool fail = model_.find(serial) == nullptr;
-            if (!expectOutcome(fail, [&] { c.rs->Bookmark(mark); })) {
+            if (!expectOutcome(fail, [&] { c.rs->Bookmark(mark); }))
                 return false;
-            }
             if (!fail) {
                 c.where = Cursor::Row;
                 c.serial = serial;
@@ -318,9 +295,8 @@ private:
 
     // The engine's view of the cursor matches the model's.
     bool check(Cursor& c) {
-        if (c.where == Cursor::Row) {
+        if (c.where == Cursor::Row)
             c.key = model_.find(c.serial)->key;
-        }
         const bool empty = model_.rows.empty();
         if (c.rs->Bof() != (c.where == Cursor::Bof || (c.where == Cursor::Unset && empty)) ||
             c.rs->Eof() != (c.where == Cursor::Eof || (c.where == Cursor::Unset && empty))) {
@@ -392,12 +368,10 @@ private slots:
         reopen();
         constexpr int kOperations = 100000;
         for (int i = 1; i <= kOperations; ++i) {
-            if (i % 400 == 0) {
+            if (i % 400 == 0)
                 transactionStep();
-            }
-            if (i == kOperations / 2) {
+            if (i == kOperations / 2)
                 reopen();
-            }
             const int which = draw(2);
             auto& c = cursors_[static_cast<std::size_t>(which)];
             if (!step(c, cursors_[static_cast<std::size_t>(1 - which)])) {
