@@ -7,31 +7,6 @@ using namespace lexitor::testing;
 
 namespace {
 
-void fillAll(WordFiles& files, int rowsPerLevel) {
-    for (int level = 0; level < 3; ++level)
-        files.add(level, levelRows(level, rowsPerLevel));
-}
-
-// Many rows in one step per level, so large tables are quick to make.
-void fillLarge(WordFiles& files, int rowsPerLevel) {
-    for (int level = 0; level < 3; ++level) {
-        auto db = store::DBEngine::instance().OpenDatabase(files.path(level).toStdString());
-        auto rs = db->OpenRecordset(std::string(store::levelDatabase(level).table));
-        db->BeginTrans();
-        for (int offset = 0; offset < rowsPerLevel; ++offset) {
-            const auto row = levelRow(level, offset);
-            rs->AddNew();
-            rs->SetField("word", row.word);
-            rs->SetField("ans", row.ans);
-            rs->SetField("c1", row.c1);
-            rs->SetField("c2", row.c2);
-            rs->SetField("c3", row.c3);
-            rs->Update();
-        }
-        db->CommitTrans();
-    }
-}
-
 bool anyOptionSelected(const frmTest* quiz) {
     for (int index = 0; index < 4; ++index) {
         if (quiz->option(index)->isChecked())
@@ -72,49 +47,30 @@ private slots:
             QCOMPARE(labelText(quiz, "lblRefCap"), QString("ref: "));
         };
         QCOMPARE(labelText(quiz, "lblinfo"), QString());
-        // The same option three times is three answers.
-        for (int i = 0; i < 3; ++i)
-            answer(true);
-        QCOMPARE(s.score, 6);
-        QCOMPARE(s.maxScore, 6);
-        QCOMPARE(s.currentLevel, qint16(2));
-        QCOMPARE(levelOfWord(quiz), QString("2"));
-        QCOMPARE(labelText(quiz, "lblinfo"), QString("1"));
-        QCOMPARE(labelText(quiz, "lblCans"), QString());
-
-        for (bool right : {true, true, true})
-            answer(right);
-        QCOMPARE(s.score, 15);
-        QCOMPARE(s.currentLevel, qint16(2));
-        QCOMPARE(labelText(quiz, "lblinfo"), QString("2"));
-
-        for (bool right : {true, false, false})
-            answer(right);
-        QCOMPARE(s.score, 18);
-        QCOMPARE(s.maxScore, 24);
-        QCOMPARE(s.currentLevel, qint16(1));
-        QCOMPARE(labelText(quiz, "lblinfo"), QString("2"));
-
-        for (bool right : {false, true, true})
-            answer(right);
-        QCOMPARE(s.score, 22);
-        QCOMPARE(s.maxScore, 30);
-        QCOMPARE(s.currentLevel, qint16(1));
-
-        for (bool right : {false, false, true})
-            answer(right);
-        QCOMPARE(s.currentLevel, qint16(0));
-        QCOMPARE(levelOfWord(quiz), QString("0"));
-        for (bool right : {false, false, false})
-            answer(right);
-        QCOMPARE(s.currentLevel, qint16(0));
-        QCOMPARE(s.score, 24);
-        QCOMPARE(s.maxScore, 39);
-        for (bool right : {true, true, true})
-            answer(right);
-        QCOMPARE(s.score, 27);
-        QCOMPARE(s.maxScore, 42);
-        QCOMPARE(s.currentLevel, qint16(1));
+        // Blocks of three answers and where each leaves score and level. The
+        // right answer is always option 0: the same option is three answers.
+        struct Block {
+            std::array<bool, 3> answers;
+            int score, maxScore;
+            qint16 level;
+        };
+        const Block blocks[] = {
+            {{true, true, true}, 6, 6, 2},     {{true, true, true}, 15, 15, 2},
+            {{true, false, false}, 18, 24, 1}, {{false, true, true}, 22, 30, 1},
+            {{false, false, true}, 24, 36, 0}, {{false, false, false}, 24, 39, 0},
+            {{true, true, true}, 27, 42, 1}};
+        qint16 level = 1;
+        for (const Block& block : blocks) {
+            for (bool right : block.answers)
+                answer(right);
+            // lblinfo names the level the block was answered at.
+            QCOMPARE(labelText(quiz, "lblinfo"), QString::number(level));
+            level = block.level;
+            QCOMPARE(s.score, block.score);
+            QCOMPARE(s.maxScore, block.maxScore);
+            QCOMPARE(s.currentLevel, level);
+            QCOMPARE(levelOfWord(quiz), QString::number(level));
+        }
         QCOMPARE(s.usedOffsets.usedSlot(), qint16(22));
         QVERIFY(messages.shown.isEmpty());
         QVERIFY(messages.fatal.isEmpty());
@@ -315,7 +271,7 @@ private slots:
     // A quiz long enough to pass the 16-bit range keeps counting.
     void scoresPastSixteenBits() {
         WordFiles files;
-        fillLarge(files, 400);
+        fillAll(files, 400);
         ScriptedMessages messages;
         ScriptedDraws draws;
         frmTest* quiz = startQuiz();

@@ -66,6 +66,11 @@ inline std::vector<store::WordRecord> levelRows(int level, int count) {
     return rows;
 }
 
+inline void fillAll(WordFiles& files, int rowsPerLevel) {
+    for (int level = 0; level < 3; ++level)
+        files.add(level, levelRows(level, rowsPerLevel));
+}
+
 inline void processDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -17,25 +17,25 @@ class QuizRulesTest : public QObject {
 private slots:
     void cleanup() { setUniformSource({}); }
 
+    // u just below 1 with span 4 is still 4, never 5; the source is told
+    // the range it draws for.
     void rndIntMapsUOntoTheRange() {
-        double u = 0.0;
-        setUniformSource([&](qint16, qint16) { return u; });
-        QCOMPARE(RndInt(1, 1), qint16(1));
-        u = std::nextafter(1.0, 0.0);
-        QCOMPARE(RndInt(1, 1), qint16(1));
-        // Just below 1 with span 4 is still 4, never 5.
-        QCOMPARE(RndInt(1, 4), qint16(4));
-        u = std::nextafter(1.0f, 0.0f);
-        QCOMPARE(RndInt(1, 4), qint16(4));
-        u = 0.0;
-        QCOMPARE(RndInt(1, 4), qint16(1));
-        u = 0.25;
-        QCOMPARE(RndInt(1, 4), qint16(2));
-        u = 0.7499;
-        QCOMPARE(RndInt(1, 4), qint16(3));
-        u = std::nextafter(1.0, 0.0);
-        QCOMPARE(RndInt(1, 32766), qint16(32766));
-        QCOMPARE(RndInt(-5, -2), qint16(-2));
+        const double belowOne = std::nextafter(1.0, 0.0);
+        const std::tuple<double, qint16, qint16, qint16> cases[] = {
+            {0.0, 1, 1, 1},        {belowOne, 1, 1, 1},
+            {belowOne, 1, 4, 4},   {std::nextafter(1.0f, 0.0f), 1, 4, 4},
+            {0.0, 1, 4, 1},        {0.25, 1, 4, 2},
+            {0.7499, 1, 4, 3},     {belowOne, 1, 32766, 32766},
+            {belowOne, -5, -2, -2}};
+        for (const auto& [u, lower, upper, expected] : cases) {
+            QPair<qint16, qint16> asked;
+            setUniformSource([&, u = u](qint16 l, qint16 h) {
+                asked = {l, h};
+                return u;
+            });
+            QCOMPARE(RndInt(lower, upper), expected);
+            QCOMPARE(asked, qMakePair(lower, upper));
+        }
     }
 
     void rndIntRefusesBadInput() {
@@ -45,17 +45,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::logic_error, RndInt(4, 1));
         // A span beyond 16 bits is an overflow.
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, RndInt(-32768, 32767));
-    }
-
-    void rndIntTellsTheSourceItsRange() {
-        QList<QPair<qint16, qint16>> asked;
-        setUniformSource([&](qint16 lower, qint16 upper) {
-            asked.append({lower, upper});
-            return 0.5;
-        });
-        RndInt(1, 4);
-        RndInt(1, 99);
-        QCOMPARE(asked, (QList<QPair<qint16, qint16>>{{1, 4}, {1, 99}}));
     }
 
     // Back-to-back draws of the real generator are independent: a coarse
@@ -96,22 +85,19 @@ private slots:
 
     void shortOrMissingChoicesAreReplaced() {
         QVERIFY(needsSubstitute(std::nullopt));
-        QVERIFY(needsSubstitute(std::string()));
-        QVERIFY(needsSubstitute(std::string("    ")));
-        QVERIFY(needsSubstitute(std::string("ab")));
-        QVERIFY(needsSubstitute(std::string("  ab  ")));
-        QVERIFY(!needsSubstitute(std::string("abc")));
-        QVERIFY(!needsSubstitute(std::string(" abc ")));
-        QVERIFY(!needsSubstitute(std::string("\xC3\xA9t\xC3\xA9"))); // three letters, five bytes
-        QVERIFY(needsSubstitute(std::string("\xC3\xA9\xC3\xA9")));
+        // "été" is three letters in five bytes.
+        for (const char* text : {"", "    ", "ab", "  ab  ", "\xC3\xA9\xC3\xA9"})
+            QVERIFY2(needsSubstitute(std::string(text)), text);
+        for (const char* text : {"abc", " abc ", "\xC3\xA9t\xC3\xA9"})
+            QVERIFY2(!needsSubstitute(std::string(text)), text);
     }
 
     void referencesWorthShowing() {
         QVERIFY(!hasReference(std::nullopt));
-        QVERIFY(!hasReference(std::string()));
-        QVERIFY(!hasReference(std::string(" \t ")));
-        QVERIFY(hasReference(std::string("p")));
-        QVERIFY(hasReference(std::string(" Oxford, p. 12 ")));
+        for (const char* text : {"", " \t "})
+            QVERIFY(!hasReference(std::string(text)));
+        for (const char* text : {"p", " Oxford, p. 12 "})
+            QVERIFY(hasReference(std::string(text)));
     }
 
     void blockEvaluationAtEveryLevel() {

@@ -22,6 +22,7 @@ inline void appendRows(const QString& file, const std::string& table,
                        const std::vector<store::WordRecord>& rows) {
     auto db = store::DBEngine::instance().OpenDatabase(file.toStdString());
     auto rs = db->OpenRecordset(table);
+    db->BeginTrans(); // one commit, so that large tables are quick to make
     for (const auto& row : rows) {
         rs->AddNew();
         rs->SetField("word", row.word);
@@ -32,6 +33,7 @@ inline void appendRows(const QString& file, const std::string& table,
         rs->SetField("ref", row.ref);
         rs->Update();
     }
+    db->CommitTrans();
     rs->Close();
     db->Close();
 }
