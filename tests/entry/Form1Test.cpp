@@ -103,127 +103,66 @@ private slots:
         QVERIFY(messages_->fatal.isEmpty());
     }
 
-    // Each case: what is typed, then the one message expected, its code,
-    // title and the box that gets the focus (nullptr: the focus stays).
+    // Each case: word, answer and level typed, and the one check expected
+    // to refuse them, which names its message, icon, title and the box that
+    // gets the focus (a duplicate leaves it on Add).
     void checksInTheirOrder() {
-        struct Case {
-            Typed typed;
+        enum Check { Word, Level, Bound, Dup, Answer };
+        struct Refusal {
             QString text;
             int code;
             QString title;
             const char* focus;
             bool selected;
         };
-        const QString word = "Invalid Word", level = "Please check the value of level",
-                      bound = "Level is madatory", dup = "The word already exists",
-                      answer = "Invalid answer for word. Please correct";
         const int excl = screens::vbExclamation;
-        const Case cases[] = {
+        const Refusal refusals[] = {
+            {"Invalid Word", excl, "Error", "txtWord", true},
+            {"Please check the value of level", 0, "Error", "txtlevel", false},
+            {"Level is madatory", 0, "Error", "txtlevel", false},
+            {"The word already exists", 0, "Lexitor", nullptr, false},
+            {"Invalid answer for word. Please correct", excl, "Error", "txtAns", true}};
+        // clang-format off
+        const std::tuple<QString, QString, QString, Check> cases[] = {
             // The word is checked first, whatever else is wrong.
-            {{.word = "a", .ans = "", .level = "abc"}, word, excl, "Error", "txtWord", true},
-            {{.word = "  b  ", .ans = "fine", .level = "1"}, word, excl, "Error", "txtWord", true},
-            {{.word = "", .ans = "", .level = "9"}, word, excl, "Error", "txtWord", true},
-            // Then whether the level is a number, before its size.
-            {{.word = "apple", .ans = "", .level = "abc"}, level, 0, "Error", "txtlevel", false},
-            {{.word = "newword", .ans = "ok", .level = "1 1"},
-             level,
-             0,
-             "Error",
-             "txtlevel",
-             false},
-            // Too large for the level's 16 bits: a wrong level, not an overflow.
-            {{.word = "apple", .ans = "", .level = "100000"}, level, 0, "Error", "txtlevel", false},
-            {{.word = "newword", .ans = "ok", .level = "-40000"},
-             level,
-             0,
-             "Error",
-             "txtlevel",
-             false},
-            {{.word = "newword", .ans = "ok", .level = "1e300"},
-             level,
-             0,
-             "Error",
-             "txtlevel",
-             false},
+            {"a", "", "abc", Word}, {"  b  ", "fine", "1", Word}, {"", "", "9", Word},
+            // Then whether the level is a number, before its size; too large
+            // for 16 bits is a wrong level, not an overflow.
+            {"apple", "", "abc", Level}, {"newword", "ok", "1 1", Level},
+            {"apple", "", "100000", Level}, {"newword", "ok", "-40000", Level},
+            {"newword", "ok", "1e300", Level},
             // Then the upper bound, after rounding halves to even.
-            {{.word = "apple", .ans = "", .level = "3"}, bound, 0, "Error", "txtlevel", false},
-            {{.word = "newword", .ans = "ok", .level = "10"}, bound, 0, "Error", "txtlevel", false},
-            {{.word = "newword", .ans = "ok", .level = "2.6"},
-             bound,
-             0,
-             "Error",
-             "txtlevel",
-             false},
-            {{.word = "newword", .ans = "ok", .level = "3.5"},
-             bound,
-             0,
-             "Error",
-             "txtlevel",
-             false},
+            {"apple", "", "3", Bound}, {"newword", "ok", "10", Bound},
+            {"newword", "ok", "2.6", Bound}, {"newword", "ok", "3.5", Bound},
             // Then duplicates in any level, any case, any surrounding blanks;
             // the level box does not matter, and it wins over a bad answer.
-            {{.word = "apple", .ans = "", .level = "2"}, dup, 0, "Lexitor", nullptr, false},
-            {{.word = "  APPLE ", .ans = "x", .level = "1"}, dup, 0, "Lexitor", nullptr, false},
-            {{.word = "zephyr", .ans = "a wind", .level = "0"}, dup, 0, "Lexitor", nullptr, false},
-            {{.word = "quixotic", .ans = "ok", .level = "-1"}, dup, 0, "Lexitor", nullptr, false},
-            {{.word = "Ephemeral", .ans = "ok", .level = ""}, dup, 0, "Lexitor", nullptr, false},
+            {"apple", "", "2", Dup}, {"  APPLE ", "x", "1", Dup}, {"zephyr", "a wind", "0", Dup},
+            {"quixotic", "ok", "-1", Dup}, {"Ephemeral", "ok", "", Dup},
             // Then the answer.
-            {{.word = "newword", .ans = "x", .level = "0"}, answer, excl, "Error", "txtAns", true},
-            {{.word = "newword", .ans = "   y  ", .level = "0"},
-             answer,
-             excl,
-             "Error",
-             "txtAns",
-             true},
-            {{.word = "newword", .ans = "", .level = "0"}, answer, excl, "Error", "txtAns", true},
+            {"newword", "x", "0", Answer}, {"newword", "   y  ", "0", Answer},
+            {"newword", "", "0", Answer},
             // Last, a level that is numeric but not 0, 1 or 2 is refused
             // rather than dropped without a word.
-            {{.word = "newword", .ans = "ok", .level = "-1"}, level, 0, "Error", "txtlevel", false},
-            {{.word = "newword", .ans = "ok", .level = "0.4"},
-             level,
-             0,
-             "Error",
-             "txtlevel",
-             false},
-            {{.word = "newword", .ans = "ok", .level = "1.5"},
-             level,
-             0,
-             "Error",
-             "txtlevel",
-             false},
-            {{.word = "newword", .ans = "ok", .level = "-0.5"},
-             level,
-             0,
-             "Error",
-             "txtlevel",
-             false},
-            {{.word = "newword", .ans = "ok", .level = "2.5"},
-             level,
-             0,
-             "Error",
-             "txtlevel",
-             false},
-        };
+            {"newword", "ok", "-1", Level}, {"newword", "ok", "0.4", Level},
+            {"newword", "ok", "1.5", Level}, {"newword", "ok", "-0.5", Level},
+            {"newword", "ok", "2.5", Level}};
+        // clang-format on
         Form1& form = openForm();
-        for (const Case& c : cases) {
-            const QByteArray what =
-                (c.typed.word + "|" + c.typed.ans + "|" + c.typed.level).toUtf8();
-            type(c.typed);
+        for (const auto& [word, ans, level, check] : cases) {
+            const QByteArray what = (word + "|" + ans + "|" + level).toUtf8();
+            const Refusal& r = refusals[check];
+            type({.word = word, .ans = ans, .level = level});
             box("txtC3")->setFocus();
             messages_->clear();
             clickAdd();
-            QVERIFY2(messages_->texts() == QStringList{c.text}, what);
-            QVERIFY2(messages_->shown[0].code == c.code, what);
-            QVERIFY2(messages_->shown[0].title == c.title, what);
-            QWidget* expectedFocus = form.button("cmdAdd");
-            if (c.focus)
-                expectedFocus = box(c.focus);
-            QVERIFY2(form.focusWidget() == expectedFocus, what);
-            if (c.focus) {
-                QLineEdit* focused = box(c.focus);
-                QVERIFY2(focused->selectedText() == (c.selected ? focused->text() : QString()),
+            QVERIFY2(messages_->texts() == QStringList{r.text}, what);
+            QVERIFY2(messages_->shown[0].code == r.code, what);
+            QVERIFY2(messages_->shown[0].title == r.title, what);
+            QWidget* focus = r.focus ? static_cast<QWidget*>(box(r.focus)) : form.button("cmdAdd");
+            QVERIFY2(form.focusWidget() == focus, what);
+            if (r.focus)
+                QVERIFY2(box(r.focus)->selectedText() == (r.selected ? box(r.focus)->text() : ""),
                          what);
-            }
             QVERIFY2(messages_->fatal.isEmpty(), what);
         }
         QCOMPARE(rowCount(), size_t(5));
