@@ -69,22 +69,14 @@ private slots:
         QCOMPARE(pass->echoMode(), QLineEdit::Password);
         QVERIFY(!login.LoginSucceeded);
 
+        // clang-format off
         const std::pair<QString, QString> refused[] = {
-            {"", ""},
-            {"kavel", ""},
-            {"", "mupretdoxa"},
-            {"kavel ", "mupretdoxa"},
-            {" kavel", "mupretdoxa"},
-            {"Kavel", "mupretdoxa"},
-            {"KAVEL", "mupretdoxa"},
-            {"kavel", "mupretdoxa "},
-            {"kavel", " mupretdoxa"},
-            {"kavel", "Mupretdoxa"},
-            {"admin", "mupretdoxa"},
-            {"mupretdoxa", "kavel"},
-            {"kavell", "mupretdoxa"},
-            {"kavel", "mupretdox"},
-        };
+            {"", ""}, {"kavel", ""}, {"", "mupretdoxa"}, {"kavel ", "mupretdoxa"},
+            {" kavel", "mupretdoxa"}, {"Kavel", "mupretdoxa"}, {"KAVEL", "mupretdoxa"},
+            {"kavel", "mupretdoxa "}, {"kavel", " mupretdoxa"}, {"kavel", "Mupretdoxa"},
+            {"admin", "mupretdoxa"}, {"mupretdoxa", "kavel"}, {"kavell", "mupretdoxa"},
+            {"kavel", "mupretdox"}};
+        // clang-format on
         for (const auto& [userText, passText] : refused) {
             const QByteArray what = (userText + "|" + passText).toUtf8();
             typeInto(user, userText);

@@ -7,27 +7,11 @@ using namespace lexitor::testing;
 using screens::vbCritical;
 using screens::vbInformation;
 
-namespace {
-// Table order differs from index order on purpose.
-std::vector<store::WordRecord> fourWords() {
-    return {
-        wordRow("delta", "d meaning", "d1", "d2", "d3", "see D"),
-        wordRow("alpha", "a meaning", "a1", "a2", "a3"),
-        wordRow("charlie", "c meaning", "c1", "c2", "c3", "see C"),
-        wordRow("bravo", "b meaning", "b1", "b2", "b3"),
-    };
-}
-} // namespace
-
 class EditorBrowseTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<EditorFixture> fx;
 
-    frmEdit* openFour() {
-        fx->files->add(0, fourWords());
-        return fx->open(0);
-    }
     QStringList steps(frmEdit* editor, const char* button, int count) {
         QStringList words;
         for (int i = 0; i < count; ++i) {
@@ -74,7 +58,7 @@ private slots:
     }
 
     void walksTableOrderWithWrapAround() {
-        frmEdit* editor = openFour();
+        frmEdit* editor = fx->openFour();
         QCOMPARE(shownWord(*editor), QString("delta"));
         QCOMPARE(steps(editor, "cmdNext", 5),
                  (QStringList{"alpha", "charlie", "bravo", "delta", "alpha"}));
@@ -84,7 +68,7 @@ private slots:
     }
 
     void walksIndexOrderAfterFind() {
-        frmEdit* editor = openFour();
+        frmEdit* editor = fx->openFour();
         click(*editor, "cmdNext"); // alpha, in table order
         typeInto(editor->textBox("txtWord"), "charlie");
         click(*editor, "cmdFind");
@@ -99,7 +83,7 @@ private slots:
     }
 
     void findSeeksFirstWordAtOrAfterTrimmedKey() {
-        frmEdit* editor = openFour();
+        frmEdit* editor = fx->openFour();
         QLineEdit* word = editor->textBox("txtWord");
         const auto find = [&](const QString& key) {
             typeInto(word, key);
@@ -131,7 +115,7 @@ private slots:
     }
 
     void failedFindLeavesShownRowCurrent() {
-        frmEdit* editor = openFour();
+        frmEdit* editor = fx->openFour();
         click(*editor, "cmdNext");
         click(*editor, "cmdNext"); // charlie
         typeInto(editor->textBox("txtWord"), "zulu");
@@ -161,7 +145,7 @@ private slots:
     }
 
     void referenceBoxAlwaysShowsTheRowsOwn() {
-        frmEdit* editor = openFour();
+        frmEdit* editor = fx->openFour();
         QLineEdit* ref = editor->textBox("txtRef");
         QCOMPARE(ref->text(), QString("see D")); // from the load on
         const QStringList expected{"", "see C", "", "see D"};
@@ -199,7 +183,7 @@ private slots:
     }
 
     void enterPressesOnlyAFocusedButtonAndEscDoesNothing() {
-        frmEdit* editor = openFour();
+        frmEdit* editor = fx->openFour();
         QLineEdit* word = editor->textBox("txtWord");
         typeInto(word, "charlie");
         QTest::keyClick(word, Qt::Key_Return);

@@ -9,14 +9,6 @@ using store::FieldValue;
 using store::WordRecord;
 
 namespace {
-std::vector<WordRecord> fourWords() {
-    return {
-        wordRow("delta", "d meaning", "d1", "d2", "d3", "see D"),
-        wordRow("alpha", "a meaning", "a1", "a2", "a3"),
-        wordRow("charlie", "c meaning", "c1", "c2", "c3", "see C"),
-        wordRow("bravo", "b meaning", "b1", "b2", "b3"),
-    };
-}
 using Words = std::vector<std::string>;
 } // namespace
 
@@ -25,10 +17,6 @@ class EditorChangeTest : public QObject {
 
     std::unique_ptr<EditorFixture> fx;
 
-    frmEdit* openFour() {
-        fx->files->add(0, fourWords());
-        return fx->open(0);
-    }
     // Types the four meanings and the reference of the row shown.
     static void typeMeanings(frmEdit* editor, const QStringList& texts) {
         const char* names[] = {"txtAns", "txtC1", "txtC2", "txtC3", "txtRef"};
@@ -46,7 +34,7 @@ private slots:
     }
 
     void updateRewritesTrimmedMeaningsOfTheRowShown() {
-        frmEdit* editor = openFour();
+        frmEdit* editor = fx->openFour();
         // First row: a new word typed into the search box is never written.
         typeInto(editor->textBox("txtWord"), "alpha");
         typeMeanings(editor, {"  new d ", " x", "", "y  ", "  ref d  "});
@@ -75,7 +63,7 @@ private slots:
     }
 
     void deleteAsksThenShowsTheRowAfter() {
-        frmEdit* editor = openFour();
+        frmEdit* editor = fx->openFour();
         // No: nothing changes, not even the row shown.
         fx->messages->answers = {vbNo};
         click(*editor, "cmdDel");
@@ -105,7 +93,7 @@ private slots:
     }
 
     void deleteFollowsIndexOrderAfterFind() {
-        frmEdit* editor = openFour();
+        frmEdit* editor = fx->openFour();
         typeInto(editor->textBox("txtWord"), "delta");
         click(*editor, "cmdFind");
         click(*editor, "cmdDel"); // last in index order

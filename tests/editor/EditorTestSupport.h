@@ -57,6 +57,14 @@ inline void releaseScreens() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Four rows whose table order differs from their index order on purpose.
+inline std::vector<store::WordRecord> fourWords() {
+    return {wordRow("delta", "d meaning", "d1", "d2", "d3", "see D"),
+            wordRow("alpha", "a meaning", "a1", "a2", "a3"),
+            wordRow("charlie", "c meaning", "c1", "c2", "c3", "see C"),
+            wordRow("bravo", "b meaning", "b1", "b2", "b3")};
+}
+
 // Fresh word files and message script per test; the editor opened as the
 // level chooser opens it.
 class EditorFixture {
@@ -72,6 +80,11 @@ public:
         if (editor && !editor->isUnloaded())
             QApplication::setActiveWindow(editor);
         return editor && !editor->isUnloaded() ? editor : nullptr;
+    }
+    // The editor on level 0 holding fourWords().
+    frmEdit* openFour() {
+        files->add(0, fourWords());
+        return open(0);
     }
 };
 
