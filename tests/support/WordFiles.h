@@ -38,6 +38,19 @@ inline void appendRows(const QString& file, const std::string& table,
     db->Close();
 }
 
+// Every row of the level database `file` in table order.
+inline std::vector<store::WordRecord> levelRows(const QString& file, int level) {
+    std::vector<store::WordRecord> all;
+    auto db = store::DBEngine::instance().OpenDatabase(file.toStdString());
+    auto rs = db->OpenRecordset(std::string(store::levelDatabase(level).table));
+    if (rs->RecordCount() > 0) {
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+            all.push_back({rs->Field("word"), rs->Field("ans"), rs->Field("c1"), rs->Field("c2"),
+                           rs->Field("c3"), rs->Field("ref")});
+    }
+    return all;
+}
+
 // Makes the working directory the temporary one for its lifetime.
 class WordFiles {
 public:
@@ -58,17 +71,7 @@ public:
         appendRows(path(level), std::string(store::levelDatabase(level).table), rows);
     }
     // Every row of a level in table order.
-    std::vector<store::WordRecord> rows(int level) const {
-        std::vector<store::WordRecord> all;
-        auto db = store::DBEngine::instance().OpenDatabase(path(level).toStdString());
-        auto rs = db->OpenRecordset(std::string(store::levelDatabase(level).table));
-        if (rs->RecordCount() > 0) {
-            for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-                all.push_back({rs->Field("word"), rs->Field("ans"), rs->Field("c1"),
-                               rs->Field("c2"), rs->Field("c3"), rs->Field("ref")});
-        }
-        return all;
-    }
+    std::vector<store::WordRecord> rows(int level) const { return levelRows(path(level), level); }
     QString dir() const { return dir_.path(); }
 
 private:

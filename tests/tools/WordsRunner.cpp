@@ -22,20 +22,6 @@ WordsRun runWords(const QStringList& args, const QString& workDir) {
     return run;
 }
 
-std::vector<store::WordRecord> levelRows(const QString& path, int level) {
-    auto database = store::DBEngine::instance().OpenDatabase(path.toStdString());
-    auto table = database->OpenRecordset(std::string(store::levelDatabase(level).table));
-    std::vector<store::WordRecord> rows;
-    if (table->RecordCount() > 0) {
-        for (table->MoveFirst(); !table->Eof(); table->MoveNext())
-            rows.push_back({table->Field("word"), table->Field("ans"), table->Field("c1"),
-                            table->Field("c2"), table->Field("c3"), table->Field("ref")});
-    }
-    table->Close();
-    database->Close();
-    return rows;
-}
-
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -2,7 +2,7 @@
 // Test helpers: run the built lexitor-words, and read and write the files
 // it works on.
 
-#include "store/WordRecord.h"
+#include "support/WordFiles.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,6 +12,8 @@
 
 namespace lexitor::tests {
 
+using testing::levelRows;
+
 struct WordsRun {
     int exitCode = -1;
     QString out;
@@ -20,9 +22,6 @@ struct WordsRun {
 
 // Runs lexitor-words with `args` in `workDir` and waits for it to end.
 WordsRun runWords(const QStringList& args, const QString& workDir = {});
-
-// Every row of a level database in table order, read through the store.
-std::vector<store::WordRecord> levelRows(const QString& path, int level);
 
 QByteArray fileBytes(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
