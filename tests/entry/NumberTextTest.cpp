@@ -42,26 +42,20 @@ private slots:
     }
 
     void readingAsDouble() {
-        QCOMPARE(*numberValue(QStringLiteral(" 1 ")), 1.0);
-        QCOMPARE(*numberValue(QStringLiteral("-2.25")), -2.25);
-        QCOMPARE(*numberValue(QStringLiteral(".5")), 0.5);
-        QCOMPARE(*numberValue(QStringLiteral("1.5e2")), 150.0);
-        QCOMPARE(*numberValue(QStringLiteral("250E-2")), 2.5);
-        QCOMPARE(*numberValue(QStringLiteral("0.1")), 0.1);
-        QCOMPARE(*numberValue(QStringLiteral("000000000000000000000000002")), 2.0);
-        QCOMPARE(*numberValue(QStringLiteral("2.000000000000000000000000")), 2.0);
-        QCOMPARE(*numberValue(QStringLiteral("1e308")), 1e308);
-        QCOMPARE(*numberValue(QStringLiteral("123456789012345678901234567890")),
-                 123456789012345678901234567890.0);
-
         constexpr double kInfinity = std::numeric_limits<double>::infinity();
-        QCOMPARE(*numberValue(QStringLiteral("1e309")), kInfinity);
-        QCOMPARE(*numberValue(QStringLiteral("-1e99999999999999999999")), -kInfinity);
-        QCOMPARE(*numberValue(QString(400, QLatin1Char('9'))), kInfinity);
-        QCOMPARE(*numberValue(QStringLiteral("1e-400")), 0.0);
+        // clang-format off
+        const std::pair<QString, double> cases[] = {
+            {" 1 ", 1.0}, {"-2.25", -2.25}, {".5", 0.5}, {"1.5e2", 150.0}, {"250E-2", 2.5},
+            {"0.1", 0.1}, {"000000000000000000000000002", 2.0}, {"2.000000000000000000000000", 2.0},
+            {"1e308", 1e308},
+            {"123456789012345678901234567890", 123456789012345678901234567890.0},
+            {"1e309", kInfinity}, {"-1e99999999999999999999", -kInfinity},
+            {QString(400, QLatin1Char('9')), kInfinity}, {"1e-400", 0.0}, {"-0", 0.0}};
+        // clang-format on
+        for (const auto& [text, expected] : cases)
+            QCOMPARE(*numberValue(text), expected);
         QVERIFY(std::signbit(*numberValue(QStringLiteral("-0"))));
         QVERIFY(std::signbit(*numberValue(QStringLiteral("-1e-99999"))));
-        QCOMPARE(*numberValue(QStringLiteral("-0")), 0.0);
     }
 
     void roundingToInt16HalvesToEven() {
