@@ -200,11 +200,12 @@ private slots:
         const QString helped = word(quiz);
         const QString helpedAnswer = quiz->option(rightOption(quiz))->caption();
 
+        const QList<QWidget*> answering = {quiz->option(0),         quiz->option(1),
+                                           quiz->option(2),         quiz->option(3),
+                                           quiz->button("cmdHelp"), quiz->button("cmdSubmit")};
         QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton);
-        for (int index = 0; index < 4; ++index)
-            QVERIFY(!quiz->option(index)->isEnabled());
-        QVERIFY(!quiz->button("cmdHelp")->isEnabled());
-        QVERIFY(!quiz->button("cmdSubmit")->isEnabled());
+        for (QWidget* widget : answering)
+            QVERIFY2(!widget->isEnabled(), qPrintable(widget->objectName()));
         QVERIFY(quiz->button("cmdDone")->isVisible() && quiz->button("cmdDone")->isEnabled());
         QVERIFY(!quiz->label("lblStatIncorrect")->isVisible());
         QVERIFY(!quiz->label("lblStatCorrect")->isVisible());
@@ -219,9 +220,8 @@ private slots:
         QTest::mouseClick(quiz->button("cmdDone"), Qt::LeftButton);
         QVERIFY(!quiz->button("cmdDone")->isVisible());
         QVERIFY(!quiz->button("cmdDone")->isEnabled());
-        for (int index = 0; index < 4; ++index)
-            QVERIFY(quiz->option(index)->isEnabled());
-        QVERIFY(quiz->button("cmdHelp")->isEnabled() && quiz->button("cmdSubmit")->isEnabled());
+        for (QWidget* widget : answering)
+            QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
         QVERIFY(quiz->label("lblStatIncorrect")->isVisible());
         QCOMPARE(labelText(quiz, "lblCans"), helpedAnswer);
         QCOMPARE(quiz->state().score, 6);

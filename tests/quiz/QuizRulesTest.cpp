@@ -119,21 +119,21 @@ private slots:
     void levelSkipEveryPath() {
         using U = std::array<bool, 3>;
         using R = std::optional<qint16>;
-        // Nothing used up at the current level: no move.
-        QCOMPARE(skipUsedUp(1, U{true, false, true}), R(1));
-        QCOMPARE(skipUsedUp(0, U{false, true, true}), R(0));
-        // Up one, up two, up two then back down.
-        QCOMPARE(skipUsedUp(0, U{true, false, false}), R(1));
-        QCOMPARE(skipUsedUp(0, U{true, true, false}), R(2));
-        QCOMPARE(skipUsedUp(1, U{false, true, false}), R(2));
-        // From 2 down to 1, or to 0.
-        QCOMPARE(skipUsedUp(2, U{false, false, true}), R(1));
-        QCOMPARE(skipUsedUp(2, U{false, true, true}), R(0));
-        QCOMPARE(skipUsedUp(1, U{false, true, true}), R(0));
-        QCOMPARE(skipUsedUp(0, U{true, true, true}), R());
-        QCOMPARE(skipUsedUp(1, U{true, true, true}), R());
-        QCOMPARE(skipUsedUp(2, U{true, true, true}), R());
-        QCOMPARE(skipUsedUp(0, U{true, false, true}), R(1));
+        constexpr bool T = true, F = false;
+        const R none;
+        // clang-format off
+        const std::tuple<qint16, U, R> cases[] = {
+            // Nothing used up at the current level: no move.
+            {1, {T, F, T}, 1}, {0, {F, T, T}, 0},
+            // Up one, up two, up two then back down.
+            {0, {T, F, F}, 1}, {0, {T, F, T}, 1}, {0, {T, T, F}, 2}, {1, {F, T, F}, 2},
+            // From 2 down to 1, or to 0.
+            {2, {F, F, T}, 1}, {2, {F, T, T}, 0}, {1, {F, T, T}, 0},
+            // Everything used up.
+            {0, {T, T, T}, none}, {1, {T, T, T}, none}, {2, {T, T, T}, none}};
+        // clang-format on
+        for (const auto& [level, used, to] : cases)
+            QCOMPARE(skipUsedUp(level, used), to);
     }
 
     void usedOffsetsCompareOnlyTheFirstHundredCells() {
