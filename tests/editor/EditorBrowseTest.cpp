@@ -159,12 +159,9 @@ private slots:
     }
 
     void nullFieldsShowAsEmptyText() {
-        fx->files->add(
-            1, {
-                   store::WordRecord{"plain", "p", "p1", "p2", "p3", std::nullopt},
-                   store::WordRecord{},
-                   store::WordRecord{"holes", std::nullopt, "h1", std::nullopt, std::nullopt, "r"},
-               });
+        fx->files->add(1, {{"plain", "p", "p1", "p2", "p3", std::nullopt},
+                           {},
+                           {"holes", std::nullopt, "h1", std::nullopt, std::nullopt, "r"}});
         frmEdit* editor = fx->open(1);
         QVERIFY(editor);
         click(*editor, "cmdNext");
