@@ -56,6 +56,8 @@ void Form2::cmdExit_Click() {
     app::endProgram();
 }
 
-void Form2::Label1_Click() { app::openHelpPage(); }
+void Form2::Label1_Click() {
+    app::openHelpPage();
+}
 
 } // namespace lexitor

@@ -24,7 +24,9 @@ void endProgram() {
         QCoreApplication::exit(0);
 }
 
-void setEndProgramHandler(std::function<void()> handler) { endHandler() = std::move(handler); }
+void setEndProgramHandler(std::function<void()> handler) {
+    endHandler() = std::move(handler);
+}
 
 void openHelpPage() {
     const QUrl page = QUrl::fromLocalFile(QDir::current().absoluteFilePath("readme.html"));
@@ -34,6 +36,8 @@ void openHelpPage() {
         QDesktopServices::openUrl(page);
 }
 
-void setUrlOpener(std::function<bool(const QUrl&)> opener) { urlOpener() = std::move(opener); }
+void setUrlOpener(std::function<bool(const QUrl&)> opener) {
+    urlOpener() = std::move(opener);
+}
 
 } // namespace lexitor::app

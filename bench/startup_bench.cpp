@@ -45,7 +45,8 @@ bool hasTitle(Display* display, Window window, const std::string& title) {
     return same;
 }
 
-Sample measure(Display* display, const char* program, const char* workdir, const std::string& title) {
+Sample measure(Display* display, const char* program, const char* workdir,
+               const std::string& title) {
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
     XSync(display, True);

@@ -23,6 +23,8 @@ void reportFatal(const QString& text) {
     std::_Exit(kFatalExitStatus);
 }
 
-void setFatalHandler(FatalHandler handler) { fatalHandler() = std::move(handler); }
+void setFatalHandler(FatalHandler handler) {
+    fatalHandler() = std::move(handler);
+}
 
 } // namespace lexitor::screens

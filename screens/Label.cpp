@@ -10,7 +10,8 @@
 namespace lexitor::screens {
 
 Label::Label(unsigned roles, QWidget* parent)
-    : QLabel(parent), autoSize_(roles & AutoSize), wordWrap_((roles & AutoSize) && (roles & WordWrap)) {
+    : QLabel(parent), autoSize_(roles & AutoSize),
+      wordWrap_((roles & AutoSize) && (roles & WordWrap)) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(wordWrap_);

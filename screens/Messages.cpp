@@ -49,6 +49,8 @@ int MsgBox(const QString& text, int code, const QString& title) {
     return showMessageBox(message);
 }
 
-void setMessageResponder(MessageResponder newResponder) { responder() = std::move(newResponder); }
+void setMessageResponder(MessageResponder newResponder) {
+    responder() = std::move(newResponder);
+}
 
 } // namespace lexitor::screens

@@ -31,16 +31,18 @@ void OptionButton::paintEvent(QPaintEvent*) {
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
 
     const QRect textRect = rect().adjusted(indicator + 4, 0, 0, 0);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.setFont(fittingFont(textRect));
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption_);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = painter.boundingRect(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
-                                          caption_)
-                         .adjusted(-1, -1, 1, 1);
+        focus.rect =
+            painter
+                .boundingRect(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
+                              caption_)
+                .adjusted(-1, -1, 1, 1);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
@@ -60,6 +62,8 @@ QFont OptionButton::fittingFont(const QRect& box) const {
     return candidate;
 }
 
-bool OptionButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool OptionButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
 
 } // namespace lexitor::screens

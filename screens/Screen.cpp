@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QScreen>
 
-
 namespace lexitor::screens {
 
 QChar accessKeyOf(const QString& caption) {
@@ -24,7 +23,9 @@ QChar accessKeyOf(const QString& caption) {
     return {};
 }
 
-Screen::Screen(const ScreenLayout& design) : design_(design) { ScreenBuilder::build(*this); }
+Screen::Screen(const ScreenLayout& design) : design_(design) {
+    ScreenBuilder::build(*this);
+}
 
 // The QWidget part still moves the focus while it tears the controls down,
 // after this part is gone: stop watching them first.
@@ -40,7 +41,9 @@ QLineEdit* Screen::textBox(const QString& name) const {
 QPushButton* Screen::button(const QString& name) const {
     return qobject_cast<QPushButton*>(control(name));
 }
-Label* Screen::label(const QString& name) const { return qobject_cast<Label*>(control(name)); }
+Label* Screen::label(const QString& name) const {
+    return qobject_cast<Label*>(control(name));
+}
 OptionButton* Screen::option(int index) const {
     return index >= 0 && static_cast<size_t>(index) < options_.size() ? options_[index] : nullptr;
 }
@@ -75,9 +78,9 @@ void Screen::placeOnFirstShow() {
     if (!display)
         return;
     if (design_.fixedPlace) {
-        setGeometry(QRect(QPoint(twipsToPixels(design_.fixedPlace->left),
-                                 twipsToPixels(design_.fixedPlace->top)),
-                          size()));
+        setGeometry(QRect(
+            QPoint(twipsToPixels(design_.fixedPlace->left), twipsToPixels(design_.fixedPlace->top)),
+            size()));
         return;
     }
     QRect frame = frameGeometry();
@@ -105,8 +108,8 @@ void Screen::focusArrived(QWidget* target, Qt::FocusReason reason) {
     leaving_ = nullptr;
     // Keys have validated before moving the focus, and code that moves it
     // is not checked: only a click is validated here.
-    if (reason != Qt::MouseFocusReason || !from || from == target ||
-        !validators_.contains(from) || !target->property("causesValidation").toBool())
+    if (reason != Qt::MouseFocusReason || !from || from == target || !validators_.contains(from) ||
+        !target->property("causesValidation").toBool())
         return;
     bool allowed = true;
     guarded([&] { allowed = validators_.value(from)(); });

@@ -17,7 +17,8 @@ namespace lexitor::screens {
 void installFontSubstitutes() {
     static const bool installed = [] {
         QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
-        QFont::insertSubstitutions("Lucida Handwriting", {"Z003", "URW Chancery L", "DejaVu Serif"});
+        QFont::insertSubstitutions("Lucida Handwriting",
+                                   {"Z003", "URW Chancery L", "DejaVu Serif"});
         QFont::insertSubstitutions("Papyrus", {"URW Bookman", "P052", "DejaVu Serif"});
         QFont::insertSubstitutions("News Gothic MT",
                                    {"Liberation Sans Narrow", "Liberation Sans", "DejaVu Sans"});
@@ -192,7 +193,8 @@ void ScreenBuilder::build(Screen& screen) {
     }
     // A label's access key moves the focus to the next control after it.
     for (QWidget* widget : screen.tabOrder_) {
-        if (auto* label = qobject_cast<QLabel*>(widget); label && screen.accessKeys_.contains(label))
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label && screen.accessKeys_.contains(label))
             label->setBuddy(screen.nextFocusable(label, true));
     }
     screen.installEventFilter(&screen);

@@ -20,10 +20,14 @@ template <typename T> std::unique_ptr<T>& slot() {
 }
 } // namespace detail
 
-template <typename T> bool exists() { return detail::slot<T>() != nullptr; }
+template <typename T> bool exists() {
+    return detail::slot<T>() != nullptr;
+}
 
 // The screen behind the reference, or nullptr; never creates one.
-template <typename T> T* peek() { return detail::slot<T>().get(); }
+template <typename T> T* peek() {
+    return detail::slot<T>().get();
+}
 
 template <typename T> T& get() {
     auto& screen = detail::slot<T>();
@@ -50,7 +54,9 @@ template <typename T> void release() {
 }
 
 // Unloading a screen always releases its reference here.
-template <typename T> void unload() { release<T>(); }
+template <typename T> void unload() {
+    release<T>();
+}
 
 // Destroys every screen at once (program end, tests).
 void releaseAll();

@@ -50,17 +50,17 @@ struct FontChoice {
 
 struct ControlLayout {
     Kind kind = Kind::Label;
-    QString name;   // object name; an array element is "optSel(2)"
-    QString text;   // caption or initial text; "&" marks the access key
-    Rect place;     // for a line: x1, y1, x2, y2
-    int tab = -1;   // tab position; -1 for lines
+    QString name; // object name; an array element is "optSel(2)"
+    QString text; // caption or initial text; "&" marks the access key
+    Rect place;   // for a line: x1, y1, x2, y2
+    int tab = -1; // tab position; -1 for lines
     unsigned roles = NoRole;
     FontChoice font;
     std::optional<QRgb> foreground;
     std::optional<QRgb> background;
     QString toolTip;
     Picture picture = Picture::None;
-    int lineWidth = 1; // pixels, lines only
+    int lineWidth = 1;      // pixels, lines only
     QString accessibleName; // picture buttons: what the button does
 };
 
@@ -69,7 +69,7 @@ struct ScreenLayout {
     QString title; // window title
     Border border = Border::FixedSingle;
     int clientWidth = 0, clientHeight = 0; // twips
-    std::optional<Rect> fixedPlace;         // client top-left on the screen; else centred
+    std::optional<Rect> fixedPlace;        // client top-left on the screen; else centred
     std::optional<QRgb> background;
     Picture backgroundPicture = Picture::None;
     WindowIcon icon = WindowIcon::None;

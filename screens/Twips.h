@@ -14,7 +14,9 @@ inline constexpr int kTwipsPerPixel = 15;
 constexpr int twipsToPixels(int twips) {
     return (twips + (twips >= 0 ? kTwipsPerPixel / 2 : -kTwipsPerPixel / 2)) / kTwipsPerPixel;
 }
-constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int pixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 QRect twipsRect(int left, int top, int width, int height);
 QSize twipsSize(int width, int height);

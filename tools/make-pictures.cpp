@@ -31,9 +31,11 @@ bool save(const QString& dir, const QString& name, const QPixmap& pixmap) {
     return false;
 }
 
-bool saveIcon(const QString& dir, const QString& name, const QIcon& icon, std::initializer_list<int> sizes) {
+bool saveIcon(const QString& dir, const QString& name, const QIcon& icon,
+              std::initializer_list<int> sizes) {
     for (int size : sizes)
-        if (!save(dir, QStringLiteral("%1-%2.raw").arg(name).arg(size), icon.pixmap(QSize(size, size))))
+        if (!save(dir, QStringLiteral("%1-%2.raw").arg(name).arg(size),
+                  icon.pixmap(QSize(size, size))))
             return false;
     return true;
 }

@@ -14,6 +14,7 @@ using namespace lexitor::screens;
 namespace {
 
 const ScreenLayout& probeTable() {
+    // clang-format off
     static const ScreenLayout table{
         .name = "probe",
         .title = "Probe",
@@ -44,6 +45,7 @@ const ScreenLayout& probeTable() {
              .roles = AutoSize | WordWrap},
         },
     };
+    // clang-format on
     return table;
 }
 

@@ -40,11 +40,14 @@ public:
             all.append(message.text);
         return all;
     }
-    void clear() { shown.clear(); fatal.clear(); }
+    void clear() {
+        shown.clear();
+        fatal.clear();
+    }
 
     QList<screens::Message> shown;
-    std::deque<int> answers;            // next answers; default OK, or Yes for a question
-    QStringList fatal;                  // fatal errors reported (the program would have ended)
+    std::deque<int> answers; // next answers; default OK, or Yes for a question
+    QStringList fatal;       // fatal errors reported (the program would have ended)
     std::function<void(const screens::Message&)> onShow; // runs while the box is "open"
 };
 
