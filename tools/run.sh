@@ -9,7 +9,7 @@ install_missing
 
 build="$top/build"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j"$(nproc)"
+cmake --build "$build" -j"$(nproc)" --target lexitor lexitor-words lexitor_default_lists
 
 data="${LEXITOR_DATA:-$top/run}"
 "$top/tools/prepare-data.sh" "$build/data/defaults" "$top/data/readme.html" "$data"
