@@ -5,6 +5,7 @@
 #include "app/frmChoice.h"
 #include "editor/frmEdit.h"
 #include "screens/ScreenRefs.h"
+#include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
 #include "support/WordFiles.h"
 
@@ -20,19 +21,8 @@ class ChooserTest : public QObject {
     std::unique_ptr<WordFiles> files;
     std::unique_ptr<ScriptedMessages> messages;
 
-    static void deleteUnloaded() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     // Main menu, then its level chooser button.
-    static frmChoice& chooserFromMenu() {
-        Form2& menu = refs::get<Form2>();
-        menu.showScreen();
-        QApplication::setActiveWindow(&menu);
-        QTest::mouseClick(menu.button("cmdEdit2"), Qt::LeftButton);
-        frmChoice& chooser = refs::get<frmChoice>();
-        QApplication::setActiveWindow(&chooser);
-        return chooser;
-    }
+    static frmChoice& chooserFromMenu() { return fromMenu<frmChoice>("cmdEdit2"); }
     static QStringList visibleScreens() {
         QStringList titles;
         for (QWidget* widget : QApplication::topLevelWidgets())
@@ -57,8 +47,7 @@ private slots:
     }
     void cleanup() {
         const QStringList fatal = messages->fatal;
-        refs::releaseAll();
-        deleteUnloaded();
+        releaseScreens();
         messages.reset();
         files.reset();
         QVERIFY2(fatal.isEmpty(), qPrintable(fatal.join("; ")));

@@ -5,6 +5,7 @@
 #include "app/frmLogin.h"
 #include "entry/Form1.h"
 #include "screens/ScreenRefs.h"
+#include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
 #include "support/WordFiles.h"
 
@@ -25,28 +26,8 @@ class LoginTest : public QObject {
     std::unique_ptr<WordFiles> files;
     std::unique_ptr<ScriptedMessages> messages;
 
-    static void deleteUnloaded() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     // The main menu's add-words button, as the user reaches the login.
-    static frmLogin& loginFromMenu() {
-        Form2& menu = refs::get<Form2>();
-        menu.showScreen();
-        QApplication::setActiveWindow(&menu);
-        QTest::mouseClick(menu.button("cmdEdit"), Qt::LeftButton);
-        frmLogin& login = refs::get<frmLogin>();
-        QApplication::setActiveWindow(&login);
-        return login;
-    }
-    static void typeInto(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        box->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(box, Qt::Key_Delete);
-        else
-            QTest::keyClicks(box, text);
-        QCOMPARE(box->text(), text);
-    }
+    static frmLogin& loginFromMenu() { return fromMenu<frmLogin>("cmdEdit"); }
 
 private slots:
     void init() {
@@ -55,8 +36,7 @@ private slots:
     }
     void cleanup() {
         QVERIFY2(messages->fatal.isEmpty(), qPrintable(messages->fatal.join("; ")));
-        refs::releaseAll();
-        deleteUnloaded();
+        releaseScreens();
         messages.reset();
         files.reset();
     }

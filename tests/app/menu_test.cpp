@@ -7,6 +7,7 @@
 #include "app/frmLogin.h"
 #include "quiz/frmTest.h"
 #include "screens/ScreenRefs.h"
+#include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
 #include "support/WordFiles.h"
 
@@ -27,7 +28,6 @@ class MenuTest : public QObject {
         QApplication::setActiveWindow(&menu);
         return menu;
     }
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 private slots:
     void init() {
@@ -40,8 +40,7 @@ private slots:
         });
     }
     void cleanup() {
-        refs::releaseAll();
-        settle();
+        testing::releaseScreens();
         app::setEndProgramHandler({});
         app::setUrlOpener({});
     }

@@ -138,7 +138,7 @@ private slots:
         QVERIFY(!refs::exists<frmEdit>());
 
         // The emptied level no longer opens.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        deleteUnloaded();
         QVERIFY(!fx->open(1));
         QCOMPARE(fx->messages->texts().last(), QString("Sorry not enough records exist"));
     }
@@ -154,7 +154,7 @@ private slots:
         QVERIFY(refs::get<Form2>().isVisible());
         QVERIFY(!refs::exists<frmEdit>());
         QCOMPARE(refs::peek<frmChoice>(), chooser);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        deleteUnloaded();
 
         // The next visit loads afresh on the two rows left; the title bar's
         // close leaves the same way.

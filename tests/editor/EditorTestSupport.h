@@ -6,6 +6,7 @@
 #include "app/frmChoice.h"
 #include "editor/frmEdit.h"
 #include "screens/ScreenRefs.h"
+#include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
 #include "support/WordFiles.h"
 
@@ -32,14 +33,6 @@ inline void click(const screens::Screen& screen, const char* buttonName) {
     QTest::mouseClick(screen.button(buttonName), Qt::LeftButton);
 }
 
-// Types `text` into an emptied box with real key presses.
-inline void typeInto(QLineEdit* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
-
 inline std::string wordOf(const store::WordRecord& row) {
     return row.word.value_or("<null>");
 }
@@ -49,12 +42,6 @@ inline std::vector<std::string> wordsOf(const std::vector<store::WordRecord>& ro
     for (const auto& row : rows)
         words.push_back(wordOf(row));
     return words;
-}
-
-// Unloads every screen and deletes what unloading left for later.
-inline void releaseScreens() {
-    refs::releaseAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Four rows whose table order differs from their index order on purpose.

@@ -4,6 +4,7 @@
 #include "entry/Form1.h"
 #include "app/Form2.h"
 #include "screens/ScreenRefs.h"
+#include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
 #include "support/WordFiles.h"
 
@@ -52,7 +53,6 @@ private:
     size_t rowCount() {
         return files_->rows(0).size() + files_->rows(1).size() + files_->rows(2).size();
     }
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 private slots:
     void init() {
@@ -63,8 +63,7 @@ private slots:
         messages_ = std::make_unique<ScriptedMessages>();
     }
     void cleanup() {
-        refs::releaseAll();
-        settle();
+        testing::releaseScreens();
         messages_.reset();
         files_.reset();
     }
@@ -234,7 +233,7 @@ private slots:
         QVERIFY(!refs::exists<Form1>());
         QVERIFY(refs::get<Form2>().isVisible());
         QVERIFY(!form.isVisible());
-        settle();
+        testing::deleteUnloaded();
         // A new visit starts afresh and sees what was stored.
         openForm();
         for (const QString& name : kBoxes)
@@ -295,14 +294,14 @@ private slots:
         QTest::mouseClick(form.button("cmdExit2"), Qt::LeftButton);
         QVERIFY(!refs::exists<Form1>());
         QVERIFY(refs::get<Form2>().isVisible());
-        settle();
+        testing::deleteUnloaded();
 
         // Closing the window does what Exit does.
         Form1& again = openForm();
         again.close();
         QVERIFY(!refs::exists<Form1>());
         QVERIFY(refs::get<Form2>().isVisible());
-        settle();
+        testing::deleteUnloaded();
         QVERIFY(messages_->shown.isEmpty());
         QVERIFY(messages_->fatal.isEmpty());
     }

@@ -26,7 +26,7 @@ class QuizAnswerTest : public QObject {
 private slots:
     void cleanup() {
         refs::releaseAll();
-        processDeletes();
+        deleteUnloaded();
     }
 
     void scoresAndLevelMoves() {
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(quizVisibleBehindScore);
         QVERIFY(refs::get<Form2>().isVisible());
         QVERIFY(!refs::exists<frmTest>());
-        processDeletes();
+        deleteUnloaded();
         messages.onShow = {};
 
         // The next quiz starts from scratch.
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(messages.texts(), QStringList{"Your score is0/0"});
         QVERIFY(refs::get<Form2>().isVisible());
         QVERIFY(!refs::exists<frmTest>());
-        processDeletes();
+        deleteUnloaded();
 
         // Closing the window is a Submit.
         quiz = startQuiz();

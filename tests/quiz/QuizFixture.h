@@ -6,6 +6,7 @@
 #include "quiz/RnGen.h"
 #include "quiz/frmTest.h"
 #include "screens/ScreenRefs.h"
+#include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
 #include "support/WordFiles.h"
 
@@ -71,16 +72,12 @@ inline void fillAll(WordFiles& files, int rowsPerLevel) {
         files.add(level, levelRows(level, rowsPerLevel));
 }
 
-inline void processDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // Starts a quiz as the user does: the main menu's quiz button.
 inline frmTest* startQuiz() {
     Form2& menu = refs::get<Form2>();
     menu.showScreen();
     QTest::mouseClick(menu.button("cmdtest"), Qt::LeftButton);
-    processDeletes();
+    deleteUnloaded();
     frmTest* quiz = refs::peek<frmTest>();
     if (quiz && quiz->isVisible())
         QApplication::setActiveWindow(quiz);

@@ -33,7 +33,7 @@ class QuizStartTest : public QObject {
 private slots:
     void cleanup() {
         refs::releaseAll();
-        processDeletes();
+        deleteUnloaded();
     }
 
     void firstQuestionFromLevelOne() {

@@ -1,0 +1,44 @@
+#pragma once
+// Driving screens in tests as a user does: through the main menu, with
+// real key presses, and cleaning up what unloading leaves for later.
+
+#include "app/Form2.h"
+#include "screens/ScreenRefs.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+namespace lexitor::testing {
+
+// Destroys the screens that were unloaded (they go on the next event-loop turn).
+inline void deleteUnloaded() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Unloads every screen and destroys them, so the next test starts clean.
+inline void releaseScreens() {
+    refs::releaseAll();
+    deleteUnloaded();
+}
+
+// Types `text` into an emptied box with real key presses.
+inline void typeInto(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+// Shows the main menu, clicks one of its buttons and returns the screen it opens.
+template <typename T> T& fromMenu(const char* buttonName) {
+    Form2& menu = refs::get<Form2>();
+    menu.showScreen();
+    QApplication::setActiveWindow(&menu);
+    QTest::mouseClick(menu.button(buttonName), Qt::LeftButton);
+    T& screen = refs::get<T>();
+    QApplication::setActiveWindow(&screen);
+    return screen;
+}
+
+} // namespace lexitor::testing
