@@ -9,6 +9,7 @@ namespace lexitor::tools {
 int runCreate(const QStringList& args);   // wordlist/
 int runImport(const QStringList& args);   // wordlist/
 int runExport(const QStringList& args);   // wordlist/
+int runConvert(const QStringList& args);  // wordlist/
 int runGenerate(const QStringList& args); // vocabulary/
 
 } // namespace lexitor::tools

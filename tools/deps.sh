@@ -7,6 +7,7 @@ lexitor_packages=(
     libsqlite3-dev libbenchmark-dev libx11-dev xvfb xauth
     fonts-dejavu-core fonts-liberation fonts-urw-base35
     wordnet-base wordnet-sense-index scowl
+    mdbtools mdbtools-dev kdeedu-kvtml-data libkeduvocdocument-dev
 )
 
 install_missing() {

@@ -21,6 +21,8 @@ int main(int argc, char* argv[]) {
             return runImport(args);
         if (command == u"export")
             return runExport(args);
+        if (command == u"convert")
+            return runConvert(args);
         if (command == u"generate")
             return runGenerate(args);
     } catch (const std::exception& error) {

@@ -19,6 +19,7 @@ struct ListRow {
 struct ReadList {
     std::vector<ListRow> rows;
     std::vector<ListIssue> issues;
+    Place place = Place::Line; // what ListRow::line and ListIssue::line count
 };
 
 ReadList readWordList(QByteArrayView bytes, Format format);

@@ -1,0 +1,34 @@
+// lexitor-words convert [--dir DIR]
+
+#include "tools/Commands.h"
+#include "tools/wordlist/CommandLine.h"
+#include "tools/wordlist/JetFolderConversion.h"
+
+namespace lexitor::tools {
+
+using namespace wordlist;
+
+int runConvert(const QStringList& args) {
+    const std::optional<Options> options = parseOptions(QStringLiteral("convert"), args, kDirOption);
+    if (!options)
+        return kExitUsage;
+    if (options->help) {
+        printHelp();
+        return kExitOk;
+    }
+    if (!options->positional.isEmpty()) {
+        printError(QStringLiteral("convert: takes no file names, only --dir "
+                                  "(see lexitor-words --help)"));
+        return kExitUsage;
+    }
+    const FolderConversion conversion = convertJetFolder(options->dir);
+    if (conversion.isEmpty()) {
+        printLine(QStringLiteral("No Jet word files in %1; nothing to convert.")
+                      .arg(conversion.folder));
+        return kExitOk;
+    }
+    printLine(conversionMessage(conversion));
+    return conversion.refused.empty() ? kExitOk : kExitRefused;
+}
+
+} // namespace lexitor::tools
