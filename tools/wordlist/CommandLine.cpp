@@ -17,6 +17,10 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
     const QCommandLineOption dir(QStringLiteral("dir"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"));
+    const QCommandLineOption skipInvalid(QStringLiteral("skip-invalid"));
+    const QCommandLineOption table(QStringLiteral("table"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption from(QStringLiteral("from"), QString(), QStringLiteral("N"));
+    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("N"));
     parser.addOption(help);
     if (allowed & kLevelOption)
         parser.addOption(level);
@@ -26,6 +30,8 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
         parser.addOption(format);
     if (allowed & kDryRunOption)
         parser.addOption(dryRun);
+    if (allowed & kImportOptions)
+        parser.addOptions({skipInvalid, table, from, to});
 
     const QString usage = QStringLiteral(" (see lexitor-words --help)");
     if (!parser.parse(QStringList{command} + args)) {
@@ -53,11 +59,28 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
     if ((allowed & kFormatOption) && parser.isSet(format)) {
         options.format = formatFromName(parser.value(format));
         if (!options.format) {
-            printError(command + QStringLiteral(": --format must be tsv or csv") + usage);
+            printError(command + QStringLiteral(": --format must be tsv, csv, pairs, kvtml or jet") +
+                       usage);
             return std::nullopt;
         }
     }
     options.dryRun = (allowed & kDryRunOption) && parser.isSet(dryRun);
+    if (allowed & kImportOptions) {
+        options.skipInvalid = parser.isSet(skipInvalid);
+        options.table = parser.value(table);
+        for (auto [option, value] : {std::pair{&from, &options.from}, std::pair{&to, &options.to}}) {
+            if (!parser.isSet(*option))
+                continue;
+            bool ok = false;
+            *value = parser.value(*option).toInt(&ok);
+            if (!ok || *value < 0) {
+                printError(command + QStringLiteral(": --%1 takes a translation number (0, 1 ...)")
+                                         .arg(option->names().front()) +
+                           usage);
+                return std::nullopt;
+            }
+        }
+    }
     return options;
 }
 

@@ -19,11 +19,20 @@ struct Options {
     QString dir = QStringLiteral(".");
     std::optional<Format> format;
     bool dryRun = false;
+    bool skipInvalid = false;
+    QString table;                  // --table: a Jet file's table
+    std::optional<int> from, to;    // --from, --to: KVTML translations
     bool help = false;
     QStringList positional;
 };
 
-enum OptionSet { kLevelOption = 1, kDirOption = 2, kFormatOption = 4, kDryRunOption = 8 };
+enum OptionSet {
+    kLevelOption = 1,
+    kDirOption = 2,
+    kFormatOption = 4,
+    kDryRunOption = 8,
+    kImportOptions = 16, // --skip-invalid, --table, --from, --to
+};
 
 // Parses the arguments after the sub-command's name; prints the reason and
 // returns std::nullopt on a bad command line. --level is required whenever

@@ -1,9 +1,10 @@
-// lexitor-words export --level N [--dir DIR] [--format tsv|csv] [OUT]
+// lexitor-words export --level N [--dir DIR] [--format tsv|csv|kvtml] [OUT]
 
 #include "store/WordRecord.h"
 #include "tools/Commands.h"
 #include "tools/wordlist/CommandLine.h"
 #include "tools/wordlist/CsvCodec.h"
+#include "tools/wordlist/KvtmlWriter.h"
 #include "tools/wordlist/TsvCodec.h"
 
 #include <QSaveFile>
@@ -70,6 +71,12 @@ int runExport(const QStringList& args) {
     const QString outPath = options->positional.value(0);
     const Format format =
         options->format.value_or(formatFromFileName(outPath).value_or(Format::Tsv));
+    if (format != Format::Tsv && format != Format::Csv && format != Format::Kvtml) {
+        printError(QStringLiteral("export: writes tsv, csv or kvtml, not %1 "
+                                  "(see lexitor-words --help)")
+                       .arg(formatName(format)));
+        return kExitUsage;
+    }
     const QString source = levelFilePath(options->dir, options->level);
 
     std::vector<Fields> rows;
@@ -81,16 +88,24 @@ int runExport(const QStringList& args) {
     }
 
     QByteArray bytes;
+    std::optional<WriteProblem> problem;
     if (format == Format::Csv) {
         writeCsv(rows, bytes);
-    } else if (const std::optional<WriteProblem> problem = writeTsv(rows, bytes)) {
+    } else if (format == Format::Kvtml) {
+        problem = writeKvtml({rows.begin() + 1, rows.end()}, options->level, bytes);
+        if (problem)
+            ++problem->row; // counted after the header, as for TSV
+    } else {
+        problem = writeTsv(rows, bytes);
+    }
+    if (problem) {
         const QString word = QString::fromStdString(rows[problem->row][0].value_or(std::string()));
-        printError(QStringLiteral("export: row %1 (word \"%2\"): %3 %4; TSV cannot hold it, "
+        printError(QStringLiteral("export: row %1 (word \"%2\"): %3 %4; %5 cannot hold it, "
                                   "use --format csv. Nothing was written.")
                        .arg(problem->row)
                        .arg(word.trimmed())
                        .arg(QString::fromLatin1(store::kWordFields[problem->field].data()))
-                       .arg(problem->reason));
+                       .arg(problem->reason, formatName(format)));
         return kExitRefused;
     }
     if (!writeOut(outPath, bytes)) {

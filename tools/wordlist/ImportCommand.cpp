@@ -1,18 +1,22 @@
-// lexitor-words import LIST --level N [--dir DIR] [--format tsv|csv] [--dry-run]
+// lexitor-words import FILE --level N [--dir DIR] [--format F] [--dry-run]
+//                      [--skip-invalid] [--table NAME] [--from N] [--to N]
 //
 // Everything is checked before anything is written, and the rows are then
 // added in one transaction, so a refused or failed import leaves the level
-// database as it was.
+// database as it was. With --skip-invalid the rows that pass are added and
+// the others listed.
 
 #include "store/WordRecord.h"
 #include "tools/Commands.h"
 #include "tools/wordlist/CommandLine.h"
+#include "tools/wordlist/ImportSources.h"
 #include "tools/wordlist/LevelFiles.h"
+#include "tools/wordlist/LevelWriter.h"
 #include "tools/wordlist/Progress.h"
-#include "tools/wordlist/WordListReader.h"
+#include "tools/wordlist/RowChecks.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace lexitor::tools {
 
@@ -36,49 +40,57 @@ void findDuplicates(LevelFiles& levels, const std::vector<ListRow>& rows,
     }
 }
 
-void addRows(store::Database& database, store::Recordset& table, const std::vector<ListRow>& rows) {
-    Progress progress(QStringLiteral("Importing"), qsizetype(rows.size()));
-    database.BeginTrans();
-    try {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const store::WordRecord& r = rows[i].record;
-            table.AddNew();
-            table.SetField("word", r.word);
-            table.SetField("ans", r.ans);
-            table.SetField("c1", r.c1);
-            table.SetField("c2", r.c2);
-            table.SetField("c3", r.c3);
-            table.SetField("ref", r.ref);
-            table.Update();
-            progress.update(qsizetype(i + 1));
-        }
-        database.CommitTrans();
-    } catch (...) {
-        try {
-            database.Rollback();
-        } catch (const store::EngineError&) {
-            // The first failure is the one to report.
-        }
-        throw;
-    }
-}
-
-void reportIssues(const QString& listPath, std::vector<ListIssue> issues) {
+// Lists the problems on stderr, in file order; returns how many rows they
+// name.
+int reportIssues(const QString& listPath, Place place, std::vector<ListIssue> issues,
+                 std::size_t shown) {
     std::stable_sort(issues.begin(), issues.end(),
                      [](const ListIssue& a, const ListIssue& b) { return a.line < b.line; });
-    for (std::size_t i = 0; i < issues.size() && i < kIssuesShown; ++i)
-        printError(
-            QStringLiteral("%1:%2: %3").arg(listPath).arg(issues[i].line).arg(issues[i].reason));
-    if (issues.size() > kIssuesShown)
-        printError(QStringLiteral("... and %1 more problems").arg(issues.size() - kIssuesShown));
-    printError(QStringLiteral("import refused; nothing was imported"));
+    QSet<int> rows;
+    for (std::size_t i = 0; i < issues.size(); ++i) {
+        if (issues[i].line != kWholeFile)
+            rows.insert(issues[i].line);
+        if (i < shown)
+            printError(placeText(listPath, place, issues[i].line) + issues[i].reason);
+    }
+    if (issues.size() > shown)
+        printError(QStringLiteral("... and %1 more problems").arg(issues.size() - shown));
+    return int(rows.size());
+}
+
+std::optional<ImportRequest> request(const Options& options) {
+    const QString path = options.positional.front();
+    const std::optional<Format> format = importFormat(path, options.format);
+    const auto usage = [](const QString& text) {
+        printError(QStringLiteral("import: ") + text + QStringLiteral(" (see lexitor-words --help)"));
+        return std::nullopt;
+    };
+    if (!format)
+        return usage(QStringLiteral("cannot tell the format of %1 from its name; add --format "
+                                    "tsv, csv, pairs, kvtml or jet")
+                         .arg(path));
+    if (!options.table.isEmpty() && format != Format::Jet)
+        return usage(QStringLiteral("--table is for Jet files"));
+    if ((options.from || options.to) && format != Format::Kvtml)
+        return usage(QStringLiteral("--from and --to are for KVTML files"));
+    ImportRequest request{path, *format, options.table, {options.from.value_or(0), options.to}};
+    return request;
+}
+
+std::vector<store::WordRecord> records(const std::vector<ListRow>& rows) {
+    std::vector<store::WordRecord> all;
+    all.reserve(rows.size());
+    for (const ListRow& row : rows)
+        all.push_back(row.record);
+    return all;
 }
 
 } // namespace
 
 int runImport(const QStringList& args) {
-    const std::optional<Options> options = parseOptions(
-        QStringLiteral("import"), args, kLevelOption | kDirOption | kFormatOption | kDryRunOption);
+    const std::optional<Options> options =
+        parseOptions(QStringLiteral("import"), args,
+                     kLevelOption | kDirOption | kFormatOption | kDryRunOption | kImportOptions);
     if (!options)
         return kExitUsage;
     if (options->help) {
@@ -90,45 +102,50 @@ int runImport(const QStringList& args) {
                                   "(see lexitor-words --help)"));
         return kExitUsage;
     }
-    const QString listPath = options->positional.front();
-    const std::optional<Format> format =
-        options->format ? options->format : formatFromFileName(listPath);
-    if (!format) {
-        printError(QStringLiteral("import: cannot tell the format of %1 from its name; "
-                                  "add --format tsv or --format csv")
-                       .arg(listPath));
+    const std::optional<ImportRequest> source = request(*options);
+    if (!source)
         return kExitUsage;
-    }
-    QFile file(listPath);
-    if (!QFileInfo(listPath).isFile() || !file.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("import: cannot read the word list %1").arg(listPath));
+    if (!QFileInfo(source->path).isFile()) {
+        printError(QStringLiteral("import: cannot read the word list %1").arg(source->path));
         return kExitRefused;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
 
     const QString target = levelFilePath(options->dir, options->level);
     try {
-        ReadList list = readWordList(bytes, *format);
+        ReadList list = readImportFile(*source);
         LevelFiles levels(options->dir, options->level);
-        findDuplicates(levels, list.rows, list.issues);
+        std::vector<ListRow> accepted = rowsWithoutIssues(list.rows, list.issues);
+        findDuplicates(levels, accepted, list.issues);
+        accepted = rowsWithoutIssues(accepted, list.issues);
+        int skipped = 0;
         if (!list.issues.empty()) {
-            reportIssues(listPath, std::move(list.issues));
-            return kExitRefused;
+            skipped = reportIssues(source->path, list.place, list.issues,
+                                   options->skipInvalid ? list.issues.size() : kIssuesShown);
+            if (!options->skipInvalid || accepted.empty()) {
+                printError(QStringLiteral("import refused; nothing was imported"));
+                return kExitRefused;
+            }
         }
+        const QString skippedText =
+            skipped == 0 ? QString()
+                         : QStringLiteral(" %1 rows with problems (listed above) were left out.")
+                               .arg(skipped);
         if (options->dryRun) {
             printLine(QStringLiteral("Dry run: %1 rows would be imported into %2 (level %3); "
                                      "nothing was written.")
-                          .arg(list.rows.size())
+                          .arg(accepted.size())
                           .arg(target)
-                          .arg(options->level));
+                          .arg(options->level) +
+                      skippedText);
             return kExitOk;
         }
-        addRows(levels.database(options->level), levels.tableForAdding(options->level), list.rows);
+        addRecords(levels.database(options->level), levels.tableForAdding(options->level),
+                   records(accepted), QStringLiteral("Importing"));
         printLine(QStringLiteral("Imported %1 rows into %2 (level %3).")
-                      .arg(list.rows.size())
+                      .arg(accepted.size())
                       .arg(target)
-                      .arg(options->level));
+                      .arg(options->level) +
+                  skippedText);
     } catch (const store::EngineError& error) {
         printError(QStringLiteral("import: %1; nothing was imported")
                        .arg(QString::fromStdString(error.what())));

@@ -1,0 +1,29 @@
+#pragma once
+// Every kind of file `import` reads, turned into the same rows and problems:
+// six-column TSV and CSV lists, two-column lists, KVTML collections and the
+// level table of a Jet file. Another kind of file needs only a reader here;
+// the checks against the levels, --skip-invalid, --dry-run and the report
+// are the import's own.
+
+#include "tools/wordlist/KvtmlReader.h"
+
+#include <QString>
+
+namespace lexitor::tools::wordlist {
+
+struct ImportRequest {
+    QString path;
+    Format format = Format::Tsv;
+    QString table;            // Jet: the table to read; empty for the level table
+    KvtmlOptions translations; // KVTML
+};
+
+// The format of the file at `path`: `given`, else a Jet file by its first
+// bytes, else what the extension tells; std::nullopt when nothing does.
+std::optional<Format> importFormat(const QString& path, std::optional<Format> given);
+
+// Reads the file; a file that cannot be read is one problem of the whole
+// file.
+ReadList readImportFile(const ImportRequest& request);
+
+} // namespace lexitor::tools::wordlist

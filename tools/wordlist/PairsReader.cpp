@@ -1,0 +1,80 @@
+#include "tools/wordlist/PairsReader.h"
+
+#include "tools/wordlist/CsvCodec.h"
+#include "tools/wordlist/QuestionRows.h"
+#include "tools/wordlist/RowChecks.h"
+#include "tools/wordlist/TsvCodec.h"
+#include "tools/wordlist/Utf8Check.h"
+
+#include <QRegularExpression>
+
+namespace lexitor::tools::wordlist {
+
+namespace {
+
+bool isNamed(const store::FieldValue& field, std::initializer_list<const char*> names) {
+    if (!field)
+        return false;
+    const QString text = QString::fromStdString(*field).trimmed();
+    return std::any_of(names.begin(), names.end(), [&text](const char* name) {
+        return text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    });
+}
+
+bool isHeader(const ListRecord& record) {
+    return record.fields.size() == 2 &&
+           isNamed(record.fields[0], {"word", "term", "front", "question", "expression"}) &&
+           isNamed(record.fields[1],
+                   {"ans", "answer", "meaning", "definition", "back", "translation"});
+}
+
+bool isAnkiHeader(const ListRecord& record) {
+    static const QRegularExpression pattern(QStringLiteral("^#[A-Za-z ]+:"));
+    return !record.fields.empty() && record.fields[0] &&
+           pattern.match(QString::fromStdString(*record.fields[0])).hasMatch();
+}
+
+} // namespace
+
+Format pairsCodec(const QString& fileName, QByteArrayView bytes) {
+    const std::optional<Format> named = formatFromFileName(fileName);
+    if (named == Format::Tsv || named == Format::Csv)
+        return *named;
+    const qsizetype end = bytes.indexOf('\n');
+    return bytes.first(end < 0 ? bytes.size() : end).contains('\t') ? Format::Tsv : Format::Csv;
+}
+
+ReadList readPairs(QByteArrayView bytes, Format codec) {
+    ReadList result;
+    const qsizetype bomLength = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    bytes = bytes.sliced(bomLength);
+    if (const auto bad = firstInvalidUtf8(bytes)) {
+        result.issues.push_back({lineAtOffset(bytes, *bad),
+                                 QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
+                                     .arg(*bad + bomLength + 1)});
+        return result;
+    }
+    ParsedList parsed = codec == Format::Tsv ? parseTsv(bytes) : parseCsv(bytes);
+    result.issues = std::move(parsed.issues);
+    auto record = parsed.records.cbegin();
+    while (record != parsed.records.cend() && isAnkiHeader(*record))
+        ++record;
+    if (record != parsed.records.cend() && isHeader(*record))
+        ++record;
+
+    std::vector<Question> questions;
+    for (; record != parsed.records.cend(); ++record) {
+        if (record->fields.size() != 2) {
+            result.issues.push_back({record->line, QStringLiteral("%1 fields where 2 are needed "
+                                                                  "(a word and its meaning)")
+                                                       .arg(record->fields.size())});
+            continue;
+        }
+        questions.push_back({record->line, record->fields[0], record->fields[1]});
+    }
+    result.rows = questionRows(questions);
+    checkRows(result.rows, result.place, result.issues);
+    return result;
+}
+
+} // namespace lexitor::tools::wordlist
