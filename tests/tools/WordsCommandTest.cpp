@@ -53,7 +53,9 @@ private slots:
             QCOMPARE(run.exitCode, 0);
             for (const char* text : {"create FILE --level N", "import LIST --level N",
                                      "export --level N", "--dry-run", "--dir DIR", "--format",
-                                     "word  ans  c1  c2  c3  ref", "RFC 4180", "\\N", "generate"})
+                                     "word  ans  c1  c2  c3  ref", "RFC 4180", "\\N", "generate",
+                                     "convert [--dir DIR]", "--skip-invalid", "--table NAME",
+                                     "--from N, --to N", "tsv|csv|kvtml", "--format pairs"})
                 QVERIFY2(run.out.contains(QLatin1String(text)), text);
         }
         const QList<QStringList> usageErrors = {
@@ -63,6 +65,10 @@ private slots:
             {"export", "--level", "0", "--format", "xml"},
             {"create", "--level", "0"},
             {"import", "list.tsv", "--level", "0", "--bogus"},
+            {"import", "list.tsv", "--level", "0", "--table", "word0"},
+            {"import", "list.kvtml", "--level", "0", "--to", "x"},
+            {"export", "--level", "0", "--format", "pairs"},
+            {"convert", "word0.mdb"},
         };
         for (const QStringList& args : usageErrors) {
             const WordsRun run = runWords(args);

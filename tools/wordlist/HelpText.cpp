@@ -15,10 +15,12 @@ Commands:
       Creates FILE as a new, empty word database for level N (0, 1 or 2),
       with its table, fields and index. An existing FILE is never touched.
 
-  import LIST --level N [--dir DIR] [--format tsv|csv] [--dry-run]
+  import LIST --level N [--dir DIR] [--format F] [--dry-run] [--skip-invalid]
       Adds the rows of the word list LIST to DIR/wordN.mdb, which must exist
-      (see create). The file is checked in full first; any problem refuses
-      the whole import, with the line number and the reason, and nothing is
+      (see create). LIST is a word list (below), a two-column list
+      (--format pairs), a KVTML file (.kvtml) or a Jet file (.mdb). The file
+      is checked in full first; any problem refuses the whole import, with
+      the line (KVTML: entry id; Jet: row) and the reason, and nothing is
       written. Otherwise every row is added in one step, texts exactly as
       they stand in the file (surrounding blanks kept). A row is refused when
         - its word or its answer (ans) is missing or shorter than 2
@@ -30,14 +32,32 @@ Commands:
         - it breaks the format's rules (below);
       and the whole file is refused when it is not UTF-8 or its first row
       is not the header.
-      --dry-run  checks everything and reports what would be imported,
-                 writing nothing.
+      --dry-run       checks everything and reports what would be imported,
+                      writing nothing.
+      --skip-invalid  imports the rows that pass and lists the others with
+                      their reasons, instead of refusing the whole file.
+      --table NAME    the table of a Jet file to read; default: its level
+                      table (word0, word1 or word2).
+      --from N, --to N  the KVTML translations that hold the word (default 0)
+                      and its meaning (default 1; in a file of one language,
+                      the entry's comment).
 
-  export --level N [--dir DIR] [--format tsv|csv] [OUT]
+  convert [--dir DIR]
+      Brings the Jet level files of DIR (word0.mdb .. word2.mdb kept in the
+      Jet format of Access) across to Lexitor's format, as the program does
+      when it starts: every row as stored, nulls and blanks kept. The
+      original is kept unchanged beside the new file (word1.mdb.jet); rows
+      that Lexitor's checks would refuse today are kept all the same and
+      listed in DIR/jet-conversion-report.txt.
+
+  export --level N [--dir DIR] [--format tsv|csv|kvtml] [OUT]
       Writes every row of DIR/wordN.mdb, in the table's own order, as a
       word list to OUT, or to standard output when OUT is not given.
       A TSV export refuses (and writes nothing) when a text holds a tab or
-      a line break or is exactly \N; use CSV for such texts.
+      a line break or is exactly \N; use CSV for such texts. KVTML (read by
+      KDE's Parley and its other education programs) holds each word with
+      its meaning, the non-blank c1..c3 as multiple-choice choices and ref
+      as the example, in one lesson named after the level.
 
   generate --out DIR [--wordnet DIR] [--scowl DIR] [--per-level N]
       Builds the default vocabulary from the WordNet and SCOWL packages and
@@ -50,8 +70,9 @@ Commands:
 Options:
   --level N        the level 0, 1 or 2 (files word0.mdb, word1.mdb, word2.mdb)
   --dir DIR        the folder of the level databases; default: the current one
-  --format F       tsv or csv; default: from the file's extension (.tsv, .tab
-                   or .csv), and TSV for standard output
+  --format F       tsv, csv, pairs, kvtml or jet; default: from the file's
+                   extension (.tsv, .tab, .csv, .kvtml, .mdb), and TSV for
+                   standard output
 
 Word list files:
   UTF-8 text (a leading byte order mark is allowed). The first row is the
@@ -70,6 +91,21 @@ Word list files:
         unquoted field is null; "" is an empty text.
 
   An export read back by import gives the same rows.
+
+Two-column lists (--format pairs), as flash-card programs and spreadsheets
+  export them: a word and its meaning per row, TSV or CSV (told by the
+  extension, else by a tab in the first line). A first row such as
+  "word<TAB>meaning" or "term,definition" is a header; Anki's leading
+  "#name:value" lines are skipped. c1..c3 are three meanings of other rows,
+  distinct and never the row's own, chosen the same way on every run; ref
+  is null.
+
+KVTML files: the word is the entry's text in translation --from, the
+  answer its text in translation --to (in a one-language file, its
+  comment). c1..c3 are the entry's multiple-choice choices where it has
+  any (the first three, a blank one as a single space), else meanings of
+  other entries, preferably of the same lesson and word type; ref is its
+  first example sentence, else null.
 
 Exit status: 0 on success, 1 when a file or database is refused or fails,
 2 for a bad command line. Messages go to standard error.

@@ -40,8 +40,15 @@ Format pairsCodec(const QString& fileName, QByteArrayView bytes) {
     const std::optional<Format> named = formatFromFileName(fileName);
     if (named == Format::Tsv || named == Format::Csv)
         return *named;
-    const qsizetype end = bytes.indexOf('\n');
-    return bytes.first(end < 0 ? bytes.size() : end).contains('\t') ? Format::Tsv : Format::Csv;
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end;
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        if (!line.startsWith('#'))
+            return line.contains('\t') ? Format::Tsv : Format::Csv;
+        start = end + 1;
+    }
+    return Format::Csv;
 }
 
 ReadList readPairs(QByteArrayView bytes, Format codec) {

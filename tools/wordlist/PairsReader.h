@@ -11,7 +11,7 @@
 namespace lexitor::tools::wordlist {
 
 // The codec of a two-column list: from the file's extension, else TSV when
-// its first line holds a tab and CSV when not.
+// its first line (after Anki's "#" lines) holds a tab and CSV when not.
 Format pairsCodec(const QString& fileName, QByteArrayView bytes);
 
 // The rows of a two-column list, placed by line, with wrong meanings from

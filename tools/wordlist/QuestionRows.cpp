@@ -95,8 +95,8 @@ std::vector<ListRow> questionRows(const std::vector<Question>& questions) {
         std::array<std::string, 3> wrong{kBlank, kBlank, kBlank};
         if (!q.choices.empty()) {
             wrong = ownChoices(q.choices);
-        } else {
-            Picker picker(q.answer ? meaningKey(*q.answer) : std::string(), random);
+        } else if (isLongEnough(q.answer)) { // a question without one is refused anyway
+            Picker picker(meaningKey(*q.answer), random);
             const auto sameType = byLessonAndType.find({q.lesson, q.wordType});
             const auto sameLesson = byLesson.find(q.lesson);
             picker.takeFrom(sameType == byLessonAndType.end() ? nullptr : &sameType->second);
