@@ -4,7 +4,6 @@
 #include "tools/wordlist/QuestionRows.h"
 #include "tools/wordlist/RowChecks.h"
 #include "tools/wordlist/TsvCodec.h"
-#include "tools/wordlist/Utf8Check.h"
 
 #include <QRegularExpression>
 
@@ -53,12 +52,8 @@ Format pairsCodec(const QString& fileName, QByteArrayView bytes) {
 
 ReadList readPairs(QByteArrayView bytes, Format codec) {
     ReadList result;
-    const qsizetype bomLength = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    bytes = bytes.sliced(bomLength);
-    if (const auto bad = firstInvalidUtf8(bytes)) {
-        result.issues.push_back({lineAtOffset(bytes, *bad),
-                                 QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
-                                     .arg(*bad + bomLength + 1)});
+    if (const std::optional<ListIssue> issue = checkUtf8(bytes)) {
+        result.issues.push_back(*issue);
         return result;
     }
     ParsedList parsed = codec == Format::Tsv ? parseTsv(bytes) : parseCsv(bytes);

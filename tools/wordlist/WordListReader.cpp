@@ -75,14 +75,20 @@ bool isLongEnough(const store::FieldValue& text) {
     return text && QString::fromUtf8(*text).trimmed().size() >= 2;
 }
 
-ReadList readWordList(QByteArrayView bytes, Format format) {
-    ReadList result;
+std::optional<ListIssue> checkUtf8(QByteArrayView& bytes) {
     const qsizetype bomLength = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     bytes = bytes.sliced(bomLength); // a byte order mark, as spreadsheets write
-    if (const auto bad = firstInvalidUtf8(bytes)) {
-        result.issues.push_back({lineAtOffset(bytes, *bad),
-                                 QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
-                                     .arg(*bad + bomLength + 1)});
+    if (const auto bad = firstInvalidUtf8(bytes))
+        return ListIssue{lineAtOffset(bytes, *bad),
+                         QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
+                             .arg(*bad + bomLength + 1)};
+    return std::nullopt;
+}
+
+ReadList readWordList(QByteArrayView bytes, Format format) {
+    ReadList result;
+    if (const std::optional<ListIssue> issue = checkUtf8(bytes)) {
+        result.issues.push_back(*issue);
         return result;
     }
     ParsedList parsed = format == Format::Tsv ? parseTsv(bytes) : parseCsv(bytes);
