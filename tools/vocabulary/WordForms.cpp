@@ -30,18 +30,20 @@ constexpr std::array<Rule, 8> kVerbRules = {{{"s", ""},
                                              {"ing", ""}}};
 constexpr std::array<Rule, 4> kAdjRules = {{{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}}};
 
+// The common lemmas of part of speech `pos` that `word` detaches to, added
+// to `out` in rule order.
 template <std::size_t N>
-bool detachesTo(const WordNet& wn, const std::string& word, Pos pos,
-                const std::array<Rule, N>& rules) {
+void detach(const WordNet& wn, const std::string& word, Pos pos, const std::array<Rule, N>& rules,
+            std::vector<std::string>& out) {
     const auto& lemmas = wn.commonLemmas[std::size_t(pos)];
     for (const auto& [suffix, ending] : rules) {
         if (!word.ends_with(suffix))
             continue;
-        const std::string base = word.substr(0, word.size() - suffix.size()) + std::string(ending);
-        if (!base.empty() && base != word && lemmas.contains(base))
-            return true;
+        std::string base = word.substr(0, word.size() - suffix.size()) + std::string(ending);
+        if (!base.empty() && base != word && lemmas.contains(base) &&
+            std::find(out.begin(), out.end(), base) == out.end())
+            out.push_back(std::move(base));
     }
-    return false;
 }
 
 constexpr std::array<std::string_view, 48> kSuffixes = {
@@ -69,23 +71,31 @@ bool listed(const std::vector<std::string>* forms, const std::string& form) {
 
 } // namespace
 
-bool isInflection(const WordNet& wn, const std::string& word, Pos pos) {
+std::vector<std::string> baseForms(const WordNet& wn, const std::string& word, Pos pos) {
+    std::vector<std::string> bases;
     const auto& exceptions = wn.exceptions[std::size_t(pos)];
     if (const auto it = exceptions.find(word); it != exceptions.end())
         for (const std::string& base : it->second)
             if (wn.commonLemmas[std::size_t(pos)].contains(base))
-                return true;
+                bases.push_back(base);
     switch (pos) {
     case Pos::Noun:
-        return detachesTo(wn, word, pos, kNounRules);
+        detach(wn, word, pos, kNounRules, bases);
+        break;
     case Pos::Verb:
-        return detachesTo(wn, word, pos, kVerbRules);
+        detach(wn, word, pos, kVerbRules, bases);
+        break;
     case Pos::Adj:
-        return detachesTo(wn, word, pos, kAdjRules);
+        detach(wn, word, pos, kAdjRules, bases);
+        break;
     case Pos::Adv:
-        return false;
+        break;
     }
-    return false;
+    return bases;
+}
+
+bool isInflection(const WordNet& wn, const std::string& word, Pos pos) {
+    return !baseForms(wn, word, pos).empty();
 }
 
 std::string stemOf(std::string_view word) {
