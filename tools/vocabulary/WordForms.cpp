@@ -65,8 +65,42 @@ std::size_t commonPrefix(std::string_view a, std::string_view b) {
     return n;
 }
 
-bool listed(const std::vector<std::string>* forms, const std::string& form) {
-    return forms && std::find(forms->begin(), forms->end(), form) != forms->end();
+// What the root test needs of the word, worked out once for all the tokens
+// of a text.
+struct WordRoot {
+    const std::string& word;
+    const std::vector<std::string>* irregularForms = nullptr;
+    std::string stem;
+};
+
+WordRoot rootOf(const WordNet& wn, const std::string& word) {
+    const auto forms = wn.irregularForms.find(word);
+    return {word, forms == wn.irregularForms.end() ? nullptr : &forms->second, stemOf(word)};
+}
+
+bool shares(const WordRoot& root, const std::string& token) {
+    const std::string& word = root.word;
+    if (token.starts_with(word))
+        return true;
+    // A learner who picks the option sharing the word's first four letters
+    // must not be rewarded: society / social, magician / magic.
+    if (word.size() >= 4 && token.size() >= 4 && commonPrefix(word, token) >= 4)
+        return true;
+    // Compounds: wheelchair / chair, microorganism / organism.
+    if ((word.size() >= 4 && token.ends_with(word)) || (token.size() >= 4 && word.ends_with(token)))
+        return true;
+    const auto* forms = root.irregularForms;
+    if (forms && std::find(forms->begin(), forms->end(), token) != forms->end())
+        return true;
+    const std::string& a = root.stem;
+    const std::string b = stemOf(token);
+    if (a.size() < 3 || b.size() < 3)
+        return false;
+    if (a == b)
+        return true;
+    // Different endings on one root: decide / decision -> decid / decis.
+    const std::size_t shorter = std::min(a.size(), b.size());
+    return commonPrefix(a, b) >= std::max<std::size_t>(4, shorter - 1);
 }
 
 } // namespace
@@ -114,33 +148,14 @@ std::string stemOf(std::string_view word) {
 }
 
 bool sharesRoot(const WordNet& wn, const std::string& word, const std::string& token) {
-    if (token.starts_with(word))
-        return true;
-    // A learner who picks the option sharing the word's first four letters
-    // must not be rewarded: society / social, magician / magic.
-    if (word.size() >= 4 && token.size() >= 4 && commonPrefix(word, token) >= 4)
-        return true;
-    // Compounds: wheelchair / chair, microorganism / organism.
-    if ((word.size() >= 4 && token.ends_with(word)) || (token.size() >= 4 && word.ends_with(token)))
-        return true;
-    const auto forms = wn.irregularForms.find(word);
-    if (listed(forms == wn.irregularForms.end() ? nullptr : &forms->second, token))
-        return true;
-    const std::string a = stemOf(word);
-    const std::string b = stemOf(token);
-    if (a.size() < 3 || b.size() < 3)
-        return false;
-    if (a == b)
-        return true;
-    // Different endings on one root: decide / decision -> decid / decis.
-    const std::size_t shorter = std::min(a.size(), b.size());
-    return commonPrefix(a, b) >= std::max<std::size_t>(4, shorter - 1);
+    return shares(rootOf(wn, word), token);
 }
 
 bool mentionsWord(const WordNet& wn, const std::string& word, std::string_view text) {
     const std::vector<std::string> tokens = letterTokens(text);
+    const WordRoot root = rootOf(wn, word);
     return std::any_of(tokens.begin(), tokens.end(),
-                       [&](const std::string& token) { return sharesRoot(wn, word, token); });
+                       [&](const std::string& token) { return shares(root, token); });
 }
 
 } // namespace lexitor::tools::vocabulary
