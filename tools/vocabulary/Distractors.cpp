@@ -65,7 +65,8 @@ bool DistractorChooser::qualifies(const Candidate& word, const Candidate& other)
 }
 
 std::optional<Distractors> DistractorChooser::choose(const Candidate& word, Random& random,
-                                                     const Exclusion& excluded) const {
+                                                     const Exclusion& excluded,
+                                                     const Exclusion& avoided) const {
     const std::size_t length = word.meaning.size();
     const std::size_t shortest = (length * 6 + 9) / 10; // within 40% of the length
     const std::size_t longest = length * 14 / 10;
@@ -82,10 +83,19 @@ std::optional<Distractors> DistractorChooser::choose(const Candidate& word, Rand
 
     const std::size_t wantLonger = random.below(4);
     std::vector<std::size_t> chosen;
-    draw(longer, wantLonger, word, pool_, *this, random, excluded, chosen);
-    draw(notLonger, 3 - chosen.size(), word, pool_, *this, random, excluded, chosen);
-    if (chosen.size() < 3)
-        draw(longer, 3 - chosen.size(), word, pool_, *this, random, excluded, chosen);
+    const Exclusion preferred = !avoided ? excluded : [&](const Candidate& other) {
+        return avoided(other) || (excluded && excluded(other));
+    };
+    // What the caller would rather avoid fills only the places nothing else can.
+    for (const Exclusion* skip : {&preferred, &excluded}) {
+        const auto room = [&] { return 3 - chosen.size(); };
+        draw(longer, std::min(wantLonger, room()), word, pool_, *this, random, *skip, chosen);
+        draw(notLonger, room(), word, pool_, *this, random, *skip, chosen);
+        if (room() > 0)
+            draw(longer, room(), word, pool_, *this, random, *skip, chosen);
+        if (room() == 0 || !avoided)
+            break;
+    }
     if (chosen.size() < 3)
         return std::nullopt;
     for (std::size_t i = chosen.size(); i > 1; --i)

@@ -28,9 +28,11 @@ public:
     // Three different wrong meanings for `word`, or nothing when the pool has
     // too few that qualify. How many are longer than the right meaning is
     // drawn evenly from 0 to 3, so that "pick the longest" guesses no better
-    // than chance.
+    // than chance. Candidates `excluded` are never drawn, those `avoided`
+    // only when too few others qualify.
     std::optional<Distractors> choose(const Candidate& word, Random& random,
-                                      const Exclusion& excluded = {}) const;
+                                      const Exclusion& excluded = {},
+                                      const Exclusion& avoided = {}) const;
 
     // Whether `other`'s meaning could stand as a wrong meaning for `word`,
     // length aside.

@@ -1,6 +1,8 @@
 #include "tools/wordlist/CommandLine.h"
 
 #include "store/WordRecord.h"
+#include "tools/vocabulary/Scowl.h"
+#include "tools/vocabulary/WordNet.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -17,6 +19,11 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
     const QCommandLineOption dir(QStringLiteral("dir"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"));
+    const QCommandLineOption skipInvalid(QStringLiteral("skip-invalid"));
+    const QCommandLineOption wordnet(QStringLiteral("wordnet"), QString(), QStringLiteral("DIR"),
+                                     QString::fromLatin1(vocabulary::kDefaultWordNetDir));
+    const QCommandLineOption scowl(QStringLiteral("scowl"), QString(), QStringLiteral("DIR"),
+                                   QString::fromLatin1(vocabulary::kDefaultScowlDir));
     parser.addOption(help);
     if (allowed & kLevelOption)
         parser.addOption(level);
@@ -26,6 +33,10 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
         parser.addOption(format);
     if (allowed & kDryRunOption)
         parser.addOption(dryRun);
+    if (allowed & kSkipInvalidOption)
+        parser.addOption(skipInvalid);
+    if (allowed & kSourceOptions)
+        parser.addOptions({wordnet, scowl});
 
     const QString usage = QStringLiteral(" (see lexitor-words --help)");
     if (!parser.parse(QStringList{command} + args)) {
@@ -53,11 +64,16 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
     if ((allowed & kFormatOption) && parser.isSet(format)) {
         options.format = formatFromName(parser.value(format));
         if (!options.format) {
-            printError(command + QStringLiteral(": --format must be tsv or csv") + usage);
+            printError(command + QStringLiteral(": --format must be tsv, csv or words") + usage);
             return std::nullopt;
         }
     }
     options.dryRun = (allowed & kDryRunOption) && parser.isSet(dryRun);
+    options.skipInvalid = (allowed & kSkipInvalidOption) && parser.isSet(skipInvalid);
+    if (allowed & kSourceOptions) {
+        options.wordnet = parser.value(wordnet);
+        options.scowl = parser.value(scowl);
+    }
     return options;
 }
 

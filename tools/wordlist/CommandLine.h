@@ -19,11 +19,21 @@ struct Options {
     QString dir = QStringLiteral(".");
     std::optional<Format> format;
     bool dryRun = false;
+    bool skipInvalid = false;
+    QString wordnet; // WordNet's and SCOWL's folders, for bare word lists
+    QString scowl;
     bool help = false;
     QStringList positional;
 };
 
-enum OptionSet { kLevelOption = 1, kDirOption = 2, kFormatOption = 4, kDryRunOption = 8 };
+enum OptionSet {
+    kLevelOption = 1,
+    kDirOption = 2,
+    kFormatOption = 4,
+    kDryRunOption = 8,
+    kSkipInvalidOption = 16,
+    kSourceOptions = 32, // --wordnet DIR, --scowl DIR
+};
 
 // Parses the arguments after the sub-command's name; prints the reason and
 // returns std::nullopt on a bad command line. --level is required whenever

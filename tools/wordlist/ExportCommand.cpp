@@ -70,6 +70,10 @@ int runExport(const QStringList& args) {
     const QString outPath = options->positional.value(0);
     const Format format =
         options->format.value_or(formatFromFileName(outPath).value_or(Format::Tsv));
+    if (format == Format::Words) {
+        printError(QStringLiteral("export: writes tsv or csv, not bare words"));
+        return kExitUsage;
+    }
     const QString source = levelFilePath(options->dir, options->level);
 
     std::vector<Fields> rows;

@@ -15,7 +15,8 @@ Commands:
       Creates FILE as a new, empty word database for level N (0, 1 or 2),
       with its table, fields and index. An existing FILE is never touched.
 
-  import LIST --level N [--dir DIR] [--format tsv|csv] [--dry-run]
+  import LIST --level N [--dir DIR] [--format tsv|csv|words] [--dry-run]
+              [--skip-invalid] [--wordnet DIR] [--scowl DIR]
       Adds the rows of the word list LIST to DIR/wordN.mdb, which must exist
       (see create). The file is checked in full first; any problem refuses
       the whole import, with the line number and the reason, and nothing is
@@ -31,7 +32,24 @@ Commands:
       and the whole file is refused when it is not UTF-8 or its first row
       is not the header.
       --dry-run  checks everything and reports what would be imported,
-                 writing nothing.
+                 writing nothing; for bare words it prints each entry.
+      --skip-invalid  imports the acceptable rows and lists the others,
+                 with line and reason, instead of refusing the list.
+
+      A bare list of words (--format words, or any file without a header
+      holding one word or several per line, separated by blanks or commas)
+      gets its meanings from WordNet (/usr/share/wordnet, or --wordnet DIR)
+      by the rules of the default vocabulary: the word's main usable sense,
+      a meaning of at most 80 characters that does not give the word away,
+      three wrong meanings of the same kind and similar length taken from
+      the default vocabulary (SCOWL, /usr/share/dict/scowl, or --scowl DIR),
+      and an example from WordNet as ref where there is one. Capitals and
+      the punctuation around a word do not matter for the look-up; an
+      inflected form (ran, geese) takes its base form's meaning. The word
+      is stored as written, without surrounding punctuation. A word is
+      refused when WordNet does not know it, when none of its meanings can
+      be used (offensive, a proper name, too long, giving the word away),
+      or as a duplicate. The same list always gives the same entries.
 
   export --level N [--dir DIR] [--format tsv|csv] [OUT]
       Writes every row of DIR/wordN.mdb, in the table's own order, as a

@@ -1,4 +1,5 @@
-// lexitor-words import LIST --level N [--dir DIR] [--format tsv|csv] [--dry-run]
+// lexitor-words import LIST --level N [--dir DIR] [--format tsv|csv|words]
+//                         [--dry-run] [--skip-invalid] [--wordnet DIR] [--scowl DIR]
 //
 // Everything is checked before anything is written, and the rows are then
 // added in one transaction, so a refused or failed import leaves the level
@@ -10,6 +11,7 @@
 #include "tools/wordlist/LevelFiles.h"
 #include "tools/wordlist/Progress.h"
 #include "tools/wordlist/WordListReader.h"
+#include "tools/wordlist/WordsImport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,18 +24,22 @@ namespace {
 
 constexpr std::size_t kIssuesShown = 50;
 
-// Adds the words found in any level to `issues`.
-void findDuplicates(LevelFiles& levels, const std::vector<ListRow>& rows,
-                    std::vector<ListIssue>& issues) {
-    Progress progress(QStringLiteral("Checking"), qsizetype(rows.size()));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string word = searchWord(*rows[i].record.word);
+// Moves the rows whose word is in any level to the list's issues.
+void findDuplicates(LevelFiles& levels, ReadList& list) {
+    Progress progress(QStringLiteral("Checking"), qsizetype(list.rows.size()));
+    std::vector<ListRow> fresh;
+    for (ListRow& row : list.rows) {
+        const std::string word = searchWord(*row.record.word);
         if (const std::optional<int> level = levels.levelHolding(word))
-            issues.push_back({rows[i].line, QStringLiteral("the word \"%1\" is already in level %2")
-                                                .arg(QString::fromStdString(word))
-                                                .arg(*level)});
-        progress.update(qsizetype(i + 1));
+            list.issues.push_back(
+                {row.line, QStringLiteral("the word \"%1\" is already in level %2")
+                               .arg(QString::fromStdString(word))
+                               .arg(*level)});
+        else
+            fresh.push_back(std::move(row));
+        progress.update(qsizetype(fresh.size() + list.issues.size()));
     }
+    list.rows = std::move(fresh);
 }
 
 void addRows(store::Database& database, store::Recordset& table, const std::vector<ListRow>& rows) {
@@ -63,22 +69,28 @@ void addRows(store::Database& database, store::Recordset& table, const std::vect
     }
 }
 
-void reportIssues(const QString& listPath, std::vector<ListIssue> issues) {
+// A refused list shows its first problems; a list imported without its
+// invalid rows lists every row left out.
+void reportIssues(const QString& listPath, std::vector<ListIssue> issues, bool refused) {
     std::stable_sort(issues.begin(), issues.end(),
                      [](const ListIssue& a, const ListIssue& b) { return a.line < b.line; });
-    for (std::size_t i = 0; i < issues.size() && i < kIssuesShown; ++i)
+    const std::size_t shown = refused ? std::min(issues.size(), kIssuesShown) : issues.size();
+    for (std::size_t i = 0; i < shown; ++i)
         printError(
             QStringLiteral("%1:%2: %3").arg(listPath).arg(issues[i].line).arg(issues[i].reason));
-    if (issues.size() > kIssuesShown)
-        printError(QStringLiteral("... and %1 more problems").arg(issues.size() - kIssuesShown));
-    printError(QStringLiteral("import refused; nothing was imported"));
+    if (issues.size() > shown)
+        printError(QStringLiteral("... and %1 more problems").arg(issues.size() - shown));
+    printError(refused ? QStringLiteral("import refused; nothing was imported")
+                       : QStringLiteral("%1 left out (listed above)").arg(issues.size()));
 }
 
 } // namespace
 
 int runImport(const QStringList& args) {
-    const std::optional<Options> options = parseOptions(
-        QStringLiteral("import"), args, kLevelOption | kDirOption | kFormatOption | kDryRunOption);
+    const std::optional<Options> options =
+        parseOptions(QStringLiteral("import"), args,
+                     kLevelOption | kDirOption | kFormatOption | kDryRunOption |
+                         kSkipInvalidOption | kSourceOptions);
     if (!options)
         return kExitUsage;
     if (options->help) {
@@ -91,14 +103,6 @@ int runImport(const QStringList& args) {
         return kExitUsage;
     }
     const QString listPath = options->positional.front();
-    const std::optional<Format> format =
-        options->format ? options->format : formatFromFileName(listPath);
-    if (!format) {
-        printError(QStringLiteral("import: cannot tell the format of %1 from its name; "
-                                  "add --format tsv or --format csv")
-                       .arg(listPath));
-        return kExitUsage;
-    }
     QFile file(listPath);
     if (!QFileInfo(listPath).isFile() || !file.open(QIODevice::ReadOnly)) {
         printError(QStringLiteral("import: cannot read the word list %1").arg(listPath));
@@ -106,17 +110,36 @@ int runImport(const QStringList& args) {
     }
     const QByteArray bytes = file.readAll();
     file.close();
+    const std::optional<Format> format = options->format         ? options->format
+                                         : isBareWordList(bytes) ? Format::Words
+                                                                 : formatFromFileName(listPath);
+    if (!format) {
+        printError(QStringLiteral("import: cannot tell the format of %1 from its name; "
+                                  "add --format tsv, csv or words")
+                       .arg(listPath));
+        return kExitUsage;
+    }
 
     const QString target = levelFilePath(options->dir, options->level);
     try {
-        ReadList list = readWordList(bytes, *format);
-        LevelFiles levels(options->dir, options->level);
-        findDuplicates(levels, list.rows, list.issues);
-        if (!list.issues.empty()) {
-            reportIssues(listPath, std::move(list.issues));
+        std::optional<ReadList> read = *format == Format::Words
+                                           ? readBareWords(bytes, *options)
+                                           : std::optional(readWordList(bytes, *format));
+        if (!read)
             return kExitRefused;
+        ReadList& list = *read;
+        LevelFiles levels(options->dir, options->level);
+        findDuplicates(levels, list);
+        if (!list.issues.empty()) {
+            // Skipping leaves the acceptable rows; a list with none is refused.
+            const bool refused = !options->skipInvalid || list.rows.empty();
+            reportIssues(listPath, std::move(list.issues), refused);
+            if (refused)
+                return kExitRefused;
         }
         if (options->dryRun) {
+            if (*format == Format::Words)
+                printEntries(list.rows);
             printLine(QStringLiteral("Dry run: %1 rows would be imported into %2 (level %3); "
                                      "nothing was written.")
                           .arg(list.rows.size())

@@ -10,6 +10,8 @@ std::optional<Format> formatFromName(const QString& name) {
         return Format::Tsv;
     if (lower == u"csv")
         return Format::Csv;
+    if (lower == u"words")
+        return Format::Words;
     return std::nullopt;
 }
 

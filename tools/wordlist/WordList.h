@@ -12,7 +12,8 @@
 
 namespace lexitor::tools::wordlist {
 
-enum class Format { Tsv, Csv };
+// Words: a bare list of words, whose entries are made from WordNet.
+enum class Format { Tsv, Csv, Words };
 
 // The fields of one row in file order; std::nullopt is a null.
 using Fields = std::vector<store::FieldValue>;
@@ -40,7 +41,7 @@ struct WriteProblem {
     QString reason;
 };
 
-// "tsv" or "csv" (any case); std::nullopt for anything else.
+// "tsv", "csv" or "words" (any case); std::nullopt for anything else.
 std::optional<Format> formatFromName(const QString& name);
 // The format a file name's extension implies (.tsv, .tab, .csv).
 std::optional<Format> formatFromFileName(const QString& fileName);

@@ -77,14 +77,12 @@ bool isLongEnough(const store::FieldValue& text) {
 
 ReadList readWordList(QByteArrayView bytes, Format format) {
     ReadList result;
-    const qsizetype bomLength = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    bytes = bytes.sliced(bomLength); // a byte order mark, as spreadsheets write
-    if (const auto bad = firstInvalidUtf8(bytes)) {
-        result.issues.push_back({lineAtOffset(bytes, *bad),
-                                 QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
-                                     .arg(*bad + bomLength + 1)});
+    const auto text = listText(bytes);
+    if (const auto* issue = std::get_if<ListIssue>(&text)) {
+        result.issues.push_back(*issue);
         return result;
     }
+    bytes = std::get<QByteArrayView>(text);
     ParsedList parsed = format == Format::Tsv ? parseTsv(bytes) : parseCsv(bytes);
     result.issues = std::move(parsed.issues);
     if (parsed.records.empty() || !isHeader(parsed.records.front())) {
