@@ -20,6 +20,15 @@ std::vector<Candidate> allLevels(const LevelCandidates& candidates) {
     return all;
 }
 
+// The word as WordNet writes it: lower case, with a typographic apostrophe
+// (as word processors type it) made plain.
+std::string lookupKey(const std::string& word) {
+    std::string key = lowerCase(word);
+    for (std::size_t at = key.find("\u2019"); at != std::string::npos; at = key.find("\u2019"))
+        key.replace(at, std::string_view("\u2019").size(), "'");
+    return key;
+}
+
 bool holds(const std::vector<std::string>& words, const std::string& word) {
     return std::find(words.begin(), words.end(), word) != words.end();
 }
@@ -44,7 +53,7 @@ std::vector<EntryMaker::Lookup> EntryMaker::lookups(const std::string& key) cons
 }
 
 std::variant<store::WordRecord, std::string> EntryMaker::make(const std::string& word) {
-    const std::string key = lowerCase(word);
+    const std::string key = lookupKey(word);
     if (isBannedWord(key))
         return std::string(kOffensive);
     const std::vector<Lookup> tries = lookups(key);

@@ -300,6 +300,8 @@ private slots:
         row("Horse", noun, "a large hoofed animal used for riding", "the horse galloped home",
             "a mature female of domestic cattle"); // cow: linked
         row("TABLE", noun, "a piece of furniture with a flat top", "");
+        row("Ne\u2019er-do-well", noun, "a person who is worthless and lazy",
+            ""); // typed apostrophe
         // Inflected forms take their base form's sense; the example holds some form.
         row("ran", verb, "move fast by using one's feet", "don't run--you'll be out of breath",
             "use one's feet to advance on foot"); // walk: linked
