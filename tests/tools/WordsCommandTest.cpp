@@ -187,6 +187,9 @@ private slots:
         QTest::newRow("in level 0")
             << "l.tsv" << kTsvHeader + good + "  APPLE \tagain\tx\ty\tz\t \n"
             << 3 << "already in level 0";
+        QTest::newRow("%1 in a word")
+            << "l.tsv" << kTsvHeader + "a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n"
+            << 3 << "the word \"A%1B\" is already on line 2";
         QTest::newRow("unclosed quote")
             << "l.csv" << csvHeader + "plum,fruit,x,y,z,\r\npear,\"open,x\r\n"
             << 3 << "never closed";

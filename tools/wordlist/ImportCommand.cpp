@@ -33,8 +33,7 @@ void findDuplicates(LevelFiles& levels, ReadList& list) {
         if (const std::optional<int> level = levels.levelHolding(word))
             list.issues.push_back(
                 {row.line, QStringLiteral("the word \"%1\" is already in level %2")
-                               .arg(QString::fromStdString(word))
-                               .arg(*level)});
+                               .arg(QString::fromStdString(word), QString::number(*level))});
         else
             fresh.push_back(std::move(row));
         progress.update(qsizetype(fresh.size() + list.issues.size()));

@@ -103,9 +103,9 @@ ReadList readWordList(QByteArrayView bytes, Format format) {
         const QByteArray key = QByteArray::fromStdString(store::indexKey(record.fields[0]).folded);
         if (const auto seen = firstLineOf.constFind(key); seen != firstLineOf.cend()) {
             result.issues.push_back(
-                {record.line, QStringLiteral("the word \"%1\" is already on line %2")
-                                  .arg(QString::fromUtf8(*record.fields[0]).trimmed())
-                                  .arg(*seen)});
+                {record.line,
+                 QStringLiteral("the word \"%1\" is already on line %2")
+                     .arg(QString::fromUtf8(*record.fields[0]).trimmed(), QString::number(*seen))});
             continue;
         }
         firstLineOf.insert(key, record.line);

@@ -42,7 +42,7 @@ QStringList wordsOfLine(const QString& line) {
     return words;
 }
 
-QString text(const store::FieldValue& value) {
+QString shown(const store::FieldValue& value) {
     return QString::fromStdString(value.value_or(std::string()));
 }
 
@@ -94,8 +94,7 @@ std::optional<ReadList> readBareWords(QByteArrayView bytes, const Options& optio
         if (const auto seen = firstLineOf.constFind(key); seen != firstLineOf.cend()) {
             result.issues.push_back(
                 {listed.line, QStringLiteral("the word \"%1\" is already on line %2")
-                                  .arg(listed.word)
-                                  .arg(*seen)});
+                                  .arg(listed.word, QString::number(*seen))});
             continue;
         }
         firstLineOf.insert(key, listed.line);
@@ -115,9 +114,10 @@ std::optional<ReadList> readBareWords(QByteArrayView bytes, const Options& optio
 void printEntries(const std::vector<ListRow>& rows) {
     for (const ListRow& row : rows) {
         const store::WordRecord& r = row.record;
-        printLine(QStringLiteral("%1: %2 = %3").arg(row.line).arg(text(r.word), text(r.ans)));
+        printLine(QStringLiteral("%1: %2 = %3")
+                      .arg(QString::number(row.line), shown(r.word), shown(r.ans)));
         printLine(
-            QStringLiteral("    wrong: %1 | %2 | %3").arg(text(r.c1), text(r.c2), text(r.c3)));
+            QStringLiteral("    wrong: %1 | %2 | %3").arg(shown(r.c1), shown(r.c2), shown(r.c3)));
     }
 }
 
