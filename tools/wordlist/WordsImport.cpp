@@ -42,6 +42,17 @@ QStringList wordsOfLine(const QString& line) {
     return words;
 }
 
+// Words separated by blanks, or one word between each two tabs, commas or
+// semicolons: a row of a list with meanings (and no header) holds texts of
+// several words between its separators.
+bool isWordLine(const QString& line) {
+    static const QRegularExpression fieldSeparators(QStringLiteral("[\t,;]"));
+    const QStringList fields = line.split(fieldSeparators);
+    return fields.size() == 1 || std::all_of(fields.begin(), fields.end(), [](const QString& f) {
+               return wordsOfLine(f).size() <= 1;
+           });
+}
+
 QString shown(const store::FieldValue& value) {
     return QString::fromStdString(value.value_or(std::string()));
 }
@@ -52,12 +63,16 @@ bool isBareWordList(QByteArrayView bytes) {
     const auto text = listText(bytes);
     if (std::holds_alternative<ListIssue>(text))
         return false;
+    bool first = true;
     for (const QString& line : QString::fromUtf8(std::get<QByteArrayView>(text)).split(u'\n')) {
         const QStringList words = wordsOfLine(line);
-        if (!words.isEmpty()) // the first words: a word list with meanings has its header here
-            return words.join(u' ').toLower() != QStringLiteral("word ans c1 c2 c3 ref");
+        // A list with meanings has its header where the first words are.
+        if (!isWordLine(line) ||
+            (first && words.join(u' ').toLower() == QStringLiteral("word ans c1 c2 c3 ref")))
+            return false;
+        first = first && words.isEmpty();
     }
-    return false;
+    return !first;
 }
 
 std::optional<ReadList> readBareWords(QByteArrayView bytes, const Options& options) {
