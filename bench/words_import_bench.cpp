@@ -2,10 +2,10 @@
 // `lexitor-words import` does it: WordNet and SCOWL read once per run, the
 // pool of wrong meanings built, every entry made and the rows added. Then
 // the parts of such a run alone. Needs Debian's WordNet and SCOWL packages.
+#include "store/WordRecord.h"
 #include "tools/Commands.h"
 #include "tools/vocabulary/WordListEntries.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -44,29 +44,34 @@ const std::vector<std::string>& listedWords() {
     return words;
 }
 
-bool installed() {
-    return missingWordNetFiles(kDefaultWordNetDir).empty() &&
-           missingScowlFiles(kDefaultScowlDir).empty() && listedWords().size() == kWords;
+// Skips the benchmark, saying why, when WordNet or SCOWL is missing.
+bool installed(benchmark::State& state) {
+    const bool found = missingWordNetFiles(kDefaultWordNetDir).empty() &&
+                       missingScowlFiles(kDefaultScowlDir).empty() &&
+                       listedWords().size() == kWords;
+    if (!found)
+        state.SkipWithError("WordNet or SCOWL is not installed");
+    return found;
 }
 
 // The whole command, in a fresh folder of empty level databases each time.
 void BM_ImportThousandWords(benchmark::State& state) {
-    if (!installed()) {
-        state.SkipWithError("WordNet or SCOWL is not installed");
+    if (!installed(state))
         return;
-    }
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir dir;
         QFile list(dir.filePath("words.txt"));
-        if (!list.open(QIODevice::WriteOnly))
+        if (!list.open(QIODevice::WriteOnly)) {
             state.SkipWithError("cannot write the list");
+            break;
+        }
         for (const std::string& word : listedWords())
             list.write(QByteArray::fromStdString(word + "\n"));
         list.close();
         for (int level = 0; level < 3; ++level)
-            runCreate({dir.filePath(QStringLiteral("word%1.mdb").arg(level)), "--level",
-                       QString::number(level)});
+            lexitor::store::createLevelDatabase(
+                dir.filePath(QStringLiteral("word%1.mdb").arg(level)).toStdString(), level);
         state.ResumeTiming();
         benchmark::DoNotOptimize(
             runImport({list.fileName(), "--level", "2", "--dir", dir.path(), "--skip-invalid"}));
@@ -75,10 +80,8 @@ void BM_ImportThousandWords(benchmark::State& state) {
 BENCHMARK(BM_ImportThousandWords)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_LoadWordNet(benchmark::State& state) {
-    if (!installed()) {
-        state.SkipWithError("WordNet or SCOWL is not installed");
+    if (!installed(state))
         return;
-    }
     for (auto _ : state)
         benchmark::DoNotOptimize(loadWordNet(kDefaultWordNetDir));
 }
@@ -95,10 +98,8 @@ const Sources& sources() {
 }
 
 void BM_BuildPool(benchmark::State& state) {
-    if (!installed()) {
-        state.SkipWithError("WordNet or SCOWL is not installed");
+    if (!installed(state))
         return;
-    }
     const Sources& loaded = sources();
     for (auto _ : state) {
         DropCounts dropped;
@@ -108,10 +109,8 @@ void BM_BuildPool(benchmark::State& state) {
 BENCHMARK(BM_BuildPool)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_MakeThousandEntries(benchmark::State& state) {
-    if (!installed()) {
-        state.SkipWithError("WordNet or SCOWL is not installed");
+    if (!installed(state))
         return;
-    }
     DropCounts dropped;
     const LevelCandidates pool = buildCandidates(sources().wn, sources().scowl, dropped);
     for (auto _ : state) {
@@ -124,10 +123,4 @@ BENCHMARK(BM_MakeThousandEntries)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

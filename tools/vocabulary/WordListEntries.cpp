@@ -22,11 +22,15 @@ std::vector<Candidate> allLevels(const LevelCandidates& candidates) {
 
 // The word as WordNet writes it: lower case, with a typographic apostrophe
 // (as word processors type it) made plain.
-std::string lookupKey(const std::string& word) {
-    std::string key = lowerCase(word);
-    for (std::size_t at = key.find("\u2019"); at != std::string::npos; at = key.find("\u2019"))
-        key.replace(at, std::string_view("\u2019").size(), "'");
-    return key;
+std::string lookupKey(std::string_view word) {
+    constexpr std::string_view kTyped = "\u2019";
+    std::string key;
+    while (!word.empty()) {
+        const bool typed = word.starts_with(kTyped);
+        key += typed ? '\'' : word.front();
+        word.remove_prefix(typed ? kTyped.size() : 1);
+    }
+    return lowerCase(key);
 }
 
 bool holds(const std::vector<std::string>& words, const std::string& word) {
