@@ -63,6 +63,7 @@ private slots:
             {"import", "list.tsv"},
             {"import", "list.tsv", "--level", "3"},
             {"export", "--level", "0", "--format", "xml"},
+            {"export", "--level", "0", "--format", "words"},
             {"create", "--level", "0"},
             {"import", "list.tsv", "--level", "0", "--bogus"},
             {"import", "list.tsv", "--level", "0", "--table", "word0"},
@@ -193,6 +194,10 @@ private slots:
         QTest::newRow("in level 0")
             << "l.tsv" << kTsvHeader + good + "  APPLE \tagain\tx\ty\tz\t \n"
             << 3 << "already in level 0";
+        QTest::newRow("%1 in a word")
+            << "l.tsv" << kTsvHeader + "a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n"
+            << 3 << "the word \"A%1B\" is already on line 2";
+        QTest::newRow("no header") << "l.tsv" << good << 1 << "must be the header";
         QTest::newRow("unclosed quote")
             << "l.csv" << csvHeader + "plum,fruit,x,y,z,\r\npear,\"open,x\r\n"
             << 3 << "never closed";

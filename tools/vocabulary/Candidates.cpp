@@ -34,37 +34,36 @@ int totalTagCount(const std::vector<Sense>& senses) {
 
 } // namespace
 
-std::optional<std::string_view> judgeWord(const WordNet& wn, const std::string& word,
-                                          Candidate& out) {
-    if (word.size() < kMinWordLength || !isPlainLowerWord(word))
-        return "not a plain lower-case word of 3 letters or more";
-    if (isBannedWord(word))
-        return "on the ban list";
-    const std::optional<ChosenSense> main = chooseMainSense(wn, word);
-    if (!main)
-        return "unknown to WordNet";
-    const Synset& synset = *main->synset;
-    if (main->position == std::string::npos || !isLowerCase(synset.words[main->position]))
-        return "main sense is a proper noun";
-    const std::vector<Sense>& senses = wn.sensesOf(word);
-    if (isObsceneOrSlur(wn, synset) || anyFirstSenseObscene(wn, senses))
-        return "first or main sense obscene or a slur";
+std::optional<std::string_view> unfitSense(const WordNet& wn, const ChosenSense& chosen) {
+    const Synset& synset = *chosen.synset;
+    if (chosen.position == std::string::npos || !isLowerCase(synset.words[chosen.position]))
+        return kProperNoun;
+    if (isObsceneOrSlur(wn, synset))
+        return kObscene;
     if (isDisparaging(wn, synset))
-        return "main sense disparaging or slang";
-    if (isInflection(wn, word, synset.id.pos))
-        return "an inflection of another word";
-    const Gloss gloss = splitGloss(synset.gloss);
+        return kDisparaging;
+    return std::nullopt;
+}
+
+bool isOffensiveWord(const WordNet& wn, const std::string& word, const ChosenSense& main) {
+    return isBannedWord(word) || isObsceneOrSlur(wn, *main.synset) ||
+           anyFirstSenseObscene(wn, wn.sensesOf(word));
+}
+
+std::optional<std::string_view> teachSense(const WordNet& wn, const std::string& word,
+                                           const ChosenSense& chosen, Candidate& out) {
+    const Gloss gloss = splitGloss(chosen.synset->gloss);
     std::optional<std::string> meaning = meaningFromDefinition(gloss.definition);
     if (!meaning)
-        return "meaning longer than 80 characters";
+        return kLongMeaning;
     if (meaning->size() < 3)
         return "meaning too short";
     if (mentionsWord(wn, word, *meaning))
-        return "meaning contains the word";
+        return kGivesWordAway;
 
     out.word = word;
-    out.frequency = totalTagCount(senses);
-    out.synset = &synset;
+    out.frequency = totalTagCount(wn.sensesOf(word));
+    out.synset = chosen.synset;
     out.meaning = std::move(*meaning);
     out.ref.reset();
     for (const std::string& example : gloss.examples) {
@@ -74,6 +73,27 @@ std::optional<std::string_view> judgeWord(const WordNet& wn, const std::string& 
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string_view> judgeWord(const WordNet& wn, const std::string& word,
+                                          Candidate& out) {
+    if (word.size() < kMinWordLength || !isPlainLowerWord(word))
+        return "not a plain lower-case word of 3 letters or more";
+    if (isBannedWord(word))
+        return "on the ban list";
+    const std::optional<ChosenSense> main = chooseMainSense(wn, word);
+    if (!main)
+        return "unknown to WordNet";
+    const std::optional<std::string_view> unfit = unfitSense(wn, *main);
+    if (unfit == kProperNoun)
+        return unfit;
+    if (isOffensiveWord(wn, word, *main))
+        return kObscene;
+    if (unfit)
+        return unfit;
+    if (isInflection(wn, word, main->synset->id.pos))
+        return "an inflection of another word";
+    return teachSense(wn, word, *main, out);
 }
 
 LevelCandidates buildCandidates(const WordNet& wn, const ScowlWords& scowl, DropCounts& dropped) {

@@ -15,7 +15,7 @@ bool linksTo(const Synset& from, SynsetId to) {
 // those of the word's own lexicographer file. `from` is shuffled in place.
 void draw(std::vector<std::size_t>& from, std::size_t count, const Candidate& word,
           const std::vector<Candidate>& pool, const DistractorChooser& chooser, Random& random,
-          std::vector<std::size_t>& chosen) {
+          const Exclusion& excluded, std::vector<std::size_t>& chosen) {
     for (std::size_t i = from.size(); i > 1; --i)
         std::swap(from[i - 1], from[random.below(i)]);
     std::stable_partition(from.begin(), from.end(), [&](std::size_t index) {
@@ -29,7 +29,7 @@ void draw(std::vector<std::size_t>& from, std::size_t count, const Candidate& wo
         const bool repeated = std::any_of(chosen.begin(), chosen.end(), [&](std::size_t c) {
             return pool[c].meaning == other.meaning;
         });
-        if (repeated || !chooser.qualifies(word, other))
+        if (repeated || (excluded && excluded(other)) || !chooser.qualifies(word, other))
             continue;
         chosen.push_back(index);
         ++taken;
@@ -64,7 +64,9 @@ bool DistractorChooser::qualifies(const Candidate& word, const Candidate& other)
     return !mentionsWord(wn_, word.word, other.meaning);
 }
 
-std::optional<Distractors> DistractorChooser::choose(const Candidate& word, Random& random) const {
+std::optional<Distractors> DistractorChooser::choose(const Candidate& word, Random& random,
+                                                     const Exclusion& excluded,
+                                                     const Exclusion& avoided) const {
     const std::size_t length = word.meaning.size();
     const std::size_t shortest = (length * 6 + 9) / 10; // within 40% of the length
     const std::size_t longest = length * 14 / 10;
@@ -81,10 +83,19 @@ std::optional<Distractors> DistractorChooser::choose(const Candidate& word, Rand
 
     const std::size_t wantLonger = random.below(4);
     std::vector<std::size_t> chosen;
-    draw(longer, wantLonger, word, pool_, *this, random, chosen);
-    draw(notLonger, 3 - chosen.size(), word, pool_, *this, random, chosen);
-    if (chosen.size() < 3)
-        draw(longer, 3 - chosen.size(), word, pool_, *this, random, chosen);
+    const Exclusion preferred = !avoided ? excluded : [&](const Candidate& other) {
+        return avoided(other) || (excluded && excluded(other));
+    };
+    // What the caller would rather avoid fills only the places nothing else can.
+    for (const Exclusion* skip : {&preferred, &excluded}) {
+        const auto room = [&] { return 3 - chosen.size(); };
+        draw(longer, std::min(wantLonger, room()), word, pool_, *this, random, *skip, chosen);
+        draw(notLonger, room(), word, pool_, *this, random, *skip, chosen);
+        if (room() > 0)
+            draw(longer, room(), word, pool_, *this, random, *skip, chosen);
+        if (room() == 0 || !avoided)
+            break;
+    }
     if (chosen.size() < 3)
         return std::nullopt;
     for (std::size_t i = chosen.size(); i > 1; --i)

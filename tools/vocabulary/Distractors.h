@@ -7,6 +7,7 @@
 #include "tools/vocabulary/Random.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@
 namespace lexitor::tools::vocabulary {
 
 using Distractors = std::array<std::string, 3>;
+inline constexpr std::string_view kTooFewWrongMeanings =
+    "too few wrong meanings of its level and kind";
+// Candidates a caller rules out beyond the chooser's own rules.
+using Exclusion = std::function<bool(const Candidate&)>;
 
 class DistractorChooser {
 public:
@@ -23,8 +28,11 @@ public:
     // Three different wrong meanings for `word`, or nothing when the pool has
     // too few that qualify. How many are longer than the right meaning is
     // drawn evenly from 0 to 3, so that "pick the longest" guesses no better
-    // than chance.
-    std::optional<Distractors> choose(const Candidate& word, Random& random) const;
+    // than chance. Candidates `excluded` are never drawn, those `avoided`
+    // only when too few others qualify.
+    std::optional<Distractors> choose(const Candidate& word, Random& random,
+                                      const Exclusion& excluded = {},
+                                      const Exclusion& avoided = {}) const;
 
     // Whether `other`'s meaning could stand as a wrong meaning for `word`,
     // length aside.

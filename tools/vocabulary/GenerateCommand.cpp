@@ -39,8 +39,8 @@ Quality figures and timings go to stderr.
 
 struct GenerateArgs {
     QString out;
-    QString wordnet = QStringLiteral("/usr/share/wordnet");
-    QString scowl = QStringLiteral("/usr/share/dict/scowl");
+    QString wordnet = QString::fromLatin1(kDefaultWordNetDir);
+    QString scowl = QString::fromLatin1(kDefaultScowlDir);
     std::size_t perLevel = kDefaultPerLevel;
     bool help = false;
 };

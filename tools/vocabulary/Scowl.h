@@ -9,6 +9,8 @@
 
 namespace lexitor::tools::vocabulary {
 
+inline constexpr const char* kDefaultScowlDir = "/usr/share/dict/scowl";
+
 // The sizes the vocabulary uses and the level each one feeds.
 inline constexpr int kScowlSizes[] = {10, 20, 35, 40, 50, 55, 60};
 

@@ -20,6 +20,10 @@ auto rank(const ChosenSense& c) {
                            int(c.sense.synset.pos), c.sense.synset.offset);
 }
 
+bool before(const ChosenSense& a, const ChosenSense& b) {
+    return rank(a) < rank(b);
+}
+
 } // namespace
 
 std::size_t positionInSynset(const Synset& synset, const std::string& word) {
@@ -29,6 +33,16 @@ std::size_t positionInSynset(const Synset& synset, const std::string& word) {
     return std::string::npos;
 }
 
+std::vector<ChosenSense> rankSenses(const WordNet& wn, const std::string& word) {
+    std::vector<ChosenSense> ranked;
+    for (const Sense& sense : wn.sensesOf(word))
+        if (const Synset* synset = wn.synset(sense.synset))
+            ranked.push_back({sense, synset, positionInSynset(*synset, word)});
+    std::sort(ranked.begin(), ranked.end(), before);
+    return ranked;
+}
+
+// One pass, without rankSenses' list: every SCOWL word asks for its main sense.
 std::optional<ChosenSense> chooseMainSense(const WordNet& wn, const std::string& word) {
     std::optional<ChosenSense> best;
     for (const Sense& sense : wn.sensesOf(word)) {
@@ -36,7 +50,7 @@ std::optional<ChosenSense> chooseMainSense(const WordNet& wn, const std::string&
         if (!synset)
             continue;
         const ChosenSense candidate{sense, synset, positionInSynset(*synset, word)};
-        if (!best || rank(candidate) < rank(*best))
+        if (!best || before(candidate, *best))
             best = candidate;
     }
     return best;

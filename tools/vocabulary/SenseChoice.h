@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lexitor::tools::vocabulary {
 
@@ -22,5 +23,9 @@ std::size_t positionInSynset(const Synset& synset, const std::string& word);
 
 // The main sense, or nothing when WordNet has no sense of `word`.
 std::optional<ChosenSense> chooseMainSense(const WordNet& wn, const std::string& word);
+
+// Every sense of `word`, the main one first and the others in the same
+// order of preference.
+std::vector<ChosenSense> rankSenses(const WordNet& wn, const std::string& word);
 
 } // namespace lexitor::tools::vocabulary

@@ -23,8 +23,8 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::vector<std::string_view> splitSpaces(std::string_view text) {
-    std::vector<std::string_view> fields;
+void splitSpaces(std::string_view text, std::vector<std::string_view>& fields) {
+    fields.clear();
     std::size_t i = 0;
     while (i < text.size()) {
         while (i < text.size() && (text[i] == ' ' || text[i] == '\r' || text[i] == '\t'))
@@ -36,11 +36,16 @@ std::vector<std::string_view> splitSpaces(std::string_view text) {
             fields.push_back(text.substr(i, end - i));
         i = end;
     }
-    return fields;
 }
 
 bool isLowerCase(std::string_view text) {
     return std::none_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+std::string lowerCase(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(), lower);
+    return result;
 }
 
 bool isPlainLowerWord(std::string_view text) {
@@ -66,9 +71,7 @@ std::vector<std::string> letterTokens(std::string_view text) {
 
 bool containsWholeWord(std::string_view text, std::string_view word) {
     const std::vector<std::string> tokens = letterTokens(text);
-    std::string target(word);
-    std::transform(target.begin(), target.end(), target.begin(), lower);
-    return std::find(tokens.begin(), tokens.end(), target) != tokens.end();
+    return std::find(tokens.begin(), tokens.end(), lowerCase(word)) != tokens.end();
 }
 
 } // namespace lexitor::tools::vocabulary

@@ -10,11 +10,15 @@ namespace lexitor::tools::vocabulary {
 
 std::string_view trimmed(std::string_view text);
 
-// Fields separated by runs of spaces (the data files' separator).
-std::vector<std::string_view> splitSpaces(std::string_view text);
+// Fields separated by runs of spaces (the data files' separator), into
+// `fields`, which is cleared first: one buffer serves a whole file.
+void splitSpaces(std::string_view text, std::vector<std::string_view>& fields);
 
 // True when `text` holds no upper-case ASCII letter.
 bool isLowerCase(std::string_view text);
+
+// `text` with A to Z made lower case.
+std::string lowerCase(std::string_view text);
 
 // Only the letters a to z.
 bool isPlainLowerWord(std::string_view text);

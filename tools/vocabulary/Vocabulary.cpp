@@ -19,7 +19,7 @@ Vocabulary generateVocabulary(const WordNet& wn, const ScowlWords& scowl,
             Random random(options.seed ^ hashText(candidate.word));
             const std::optional<Distractors> wrong = chooser.choose(candidate, random);
             if (!wrong) {
-                ++vocabulary.dropped["too few wrong meanings of its level and kind"];
+                ++vocabulary.dropped[std::string(kTooFewWrongMeanings)];
                 continue;
             }
             records.push_back({candidate.word, candidate.meaning, (*wrong)[0], (*wrong)[1],

@@ -30,18 +30,20 @@ constexpr std::array<Rule, 8> kVerbRules = {{{"s", ""},
                                              {"ing", ""}}};
 constexpr std::array<Rule, 4> kAdjRules = {{{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}}};
 
+// The common lemmas of part of speech `pos` that `word` detaches to, added
+// to `out` in rule order.
 template <std::size_t N>
-bool detachesTo(const WordNet& wn, const std::string& word, Pos pos,
-                const std::array<Rule, N>& rules) {
+void detach(const WordNet& wn, const std::string& word, Pos pos, const std::array<Rule, N>& rules,
+            std::vector<std::string>& out) {
     const auto& lemmas = wn.commonLemmas[std::size_t(pos)];
     for (const auto& [suffix, ending] : rules) {
         if (!word.ends_with(suffix))
             continue;
-        const std::string base = word.substr(0, word.size() - suffix.size()) + std::string(ending);
-        if (!base.empty() && base != word && lemmas.contains(base))
-            return true;
+        std::string base = word.substr(0, word.size() - suffix.size()) + std::string(ending);
+        if (!base.empty() && base != word && lemmas.contains(base) &&
+            std::find(out.begin(), out.end(), base) == out.end())
+            out.push_back(std::move(base));
     }
-    return false;
 }
 
 constexpr std::array<std::string_view, 48> kSuffixes = {
@@ -63,29 +65,71 @@ std::size_t commonPrefix(std::string_view a, std::string_view b) {
     return n;
 }
 
-bool listed(const std::vector<std::string>* forms, const std::string& form) {
-    return forms && std::find(forms->begin(), forms->end(), form) != forms->end();
+// What the root test needs of the word, worked out once for all the tokens
+// of a text.
+struct WordRoot {
+    const std::string& word;
+    const std::vector<std::string>* irregularForms = nullptr;
+    std::string stem;
+};
+
+WordRoot rootOf(const WordNet& wn, const std::string& word) {
+    const auto forms = wn.irregularForms.find(word);
+    return {word, forms == wn.irregularForms.end() ? nullptr : &forms->second, stemOf(word)};
+}
+
+bool shares(const WordRoot& root, const std::string& token) {
+    const std::string& word = root.word;
+    if (token.starts_with(word))
+        return true;
+    // A learner who picks the option sharing the word's first four letters
+    // must not be rewarded: society / social, magician / magic.
+    if (word.size() >= 4 && token.size() >= 4 && commonPrefix(word, token) >= 4)
+        return true;
+    // Compounds: wheelchair / chair, microorganism / organism.
+    if ((word.size() >= 4 && token.ends_with(word)) || (token.size() >= 4 && word.ends_with(token)))
+        return true;
+    const auto* forms = root.irregularForms;
+    if (forms && std::find(forms->begin(), forms->end(), token) != forms->end())
+        return true;
+    const std::string& a = root.stem;
+    const std::string b = stemOf(token);
+    if (a.size() < 3 || b.size() < 3)
+        return false;
+    if (a == b)
+        return true;
+    // Different endings on one root: decide / decision -> decid / decis.
+    const std::size_t shorter = std::min(a.size(), b.size());
+    return commonPrefix(a, b) >= std::max<std::size_t>(4, shorter - 1);
 }
 
 } // namespace
 
-bool isInflection(const WordNet& wn, const std::string& word, Pos pos) {
+std::vector<std::string> baseForms(const WordNet& wn, const std::string& word, Pos pos) {
+    std::vector<std::string> bases;
     const auto& exceptions = wn.exceptions[std::size_t(pos)];
     if (const auto it = exceptions.find(word); it != exceptions.end())
         for (const std::string& base : it->second)
             if (wn.commonLemmas[std::size_t(pos)].contains(base))
-                return true;
+                bases.push_back(base);
     switch (pos) {
     case Pos::Noun:
-        return detachesTo(wn, word, pos, kNounRules);
+        detach(wn, word, pos, kNounRules, bases);
+        break;
     case Pos::Verb:
-        return detachesTo(wn, word, pos, kVerbRules);
+        detach(wn, word, pos, kVerbRules, bases);
+        break;
     case Pos::Adj:
-        return detachesTo(wn, word, pos, kAdjRules);
+        detach(wn, word, pos, kAdjRules, bases);
+        break;
     case Pos::Adv:
-        return false;
+        break;
     }
-    return false;
+    return bases;
+}
+
+bool isInflection(const WordNet& wn, const std::string& word, Pos pos) {
+    return !baseForms(wn, word, pos).empty();
 }
 
 std::string stemOf(std::string_view word) {
@@ -104,33 +148,14 @@ std::string stemOf(std::string_view word) {
 }
 
 bool sharesRoot(const WordNet& wn, const std::string& word, const std::string& token) {
-    if (token.starts_with(word))
-        return true;
-    // A learner who picks the option sharing the word's first four letters
-    // must not be rewarded: society / social, magician / magic.
-    if (word.size() >= 4 && token.size() >= 4 && commonPrefix(word, token) >= 4)
-        return true;
-    // Compounds: wheelchair / chair, microorganism / organism.
-    if ((word.size() >= 4 && token.ends_with(word)) || (token.size() >= 4 && word.ends_with(token)))
-        return true;
-    const auto forms = wn.irregularForms.find(word);
-    if (listed(forms == wn.irregularForms.end() ? nullptr : &forms->second, token))
-        return true;
-    const std::string a = stemOf(word);
-    const std::string b = stemOf(token);
-    if (a.size() < 3 || b.size() < 3)
-        return false;
-    if (a == b)
-        return true;
-    // Different endings on one root: decide / decision -> decid / decis.
-    const std::size_t shorter = std::min(a.size(), b.size());
-    return commonPrefix(a, b) >= std::max<std::size_t>(4, shorter - 1);
+    return shares(rootOf(wn, word), token);
 }
 
 bool mentionsWord(const WordNet& wn, const std::string& word, std::string_view text) {
     const std::vector<std::string> tokens = letterTokens(text);
+    const WordRoot root = rootOf(wn, word);
     return std::any_of(tokens.begin(), tokens.end(),
-                       [&](const std::string& token) { return sharesRoot(wn, word, token); });
+                       [&](const std::string& token) { return shares(root, token); });
 }
 
 } // namespace lexitor::tools::vocabulary

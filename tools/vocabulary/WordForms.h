@@ -7,8 +7,14 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lexitor::tools::vocabulary {
+
+// The common WordNet lemmas of part of speech `pos` that `word` is an
+// inflected form of: the exception lists first, then the detachment rules.
+// ran -> run, geese -> goose, eating -> eat.
+std::vector<std::string> baseForms(const WordNet& wn, const std::string& word, Pos pos);
 
 // True when `word` is an inflected form of another common WordNet lemma of
 // part of speech `pos`: geese (goose), glasses (glass), better (good).

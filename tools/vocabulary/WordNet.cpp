@@ -77,8 +77,9 @@ void loadData(const std::filesystem::path& path, WordNet& wn) {
 void loadExceptions(const std::filesystem::path& path, std::size_t pos, WordNet& wn) {
     std::ifstream in = openOrThrow(path);
     std::string line;
+    std::vector<std::string_view> fields;
     while (std::getline(in, line)) {
-        const std::vector<std::string_view> fields = splitSpaces(line);
+        splitSpaces(line, fields);
         if (fields.size() < 2)
             continue;
         const std::string form(fields[0]);
@@ -94,12 +95,20 @@ void loadExceptions(const std::filesystem::path& path, std::size_t pos, WordNet&
 
 void loadSenses(const std::filesystem::path& path, WordNet& wn) {
     std::ifstream in = openOrThrow(path);
+    wn.senses.reserve(std::filesystem::file_size(path) / 50); // a little more than its lemmas
     std::string line;
     std::string lemma;
+    std::vector<Sense>* senses = nullptr; // the lemma's: the file is sorted by lemma
+    std::string sensesLemma;
     while (std::getline(in, line)) {
         Sense sense;
-        if (parseSenseLine(line, lemma, sense))
-            wn.senses[lemma].push_back(sense);
+        if (!parseSenseLine(line, lemma, sense))
+            continue;
+        if (!senses || lemma != sensesLemma) {
+            senses = &wn.senses[lemma];
+            sensesLemma = lemma;
+        }
+        senses->push_back(sense);
     }
 }
 
@@ -123,7 +132,8 @@ bool parseDataLine(std::string_view line, Synset& out) {
     const std::size_t bar = line.find(" | ");
     if (bar == std::string_view::npos)
         return false;
-    const std::vector<std::string_view> f = splitSpaces(line.substr(0, bar));
+    thread_local std::vector<std::string_view> f;
+    splitSpaces(line.substr(0, bar), f);
     if (f.size() < 4)
         return false;
     const std::optional<Pos> pos = posFromLetter(f[2]);
@@ -161,7 +171,8 @@ bool parseDataLine(std::string_view line, Synset& out) {
 
 // lemma%ss_type:lex_filenum:lex_id:head_word:head_id synset_offset sense_number tag_cnt
 bool parseSenseLine(std::string_view line, std::string& lemma, Sense& out) {
-    const std::vector<std::string_view> f = splitSpaces(line);
+    thread_local std::vector<std::string_view> f;
+    splitSpaces(line, f);
     if (f.size() != 4)
         return false;
     const std::size_t percent = f[0].find('%');
@@ -193,7 +204,8 @@ std::vector<std::string> missingWordNetFiles(const std::filesystem::path& dir) {
 WordNet loadWordNet(const std::filesystem::path& dir) {
     if (const auto missing = missingWordNetFiles(dir); !missing.empty())
         throw VocabularyError("missing WordNet file " + missing.front() +
-                              " (install the packages wordnet-base and wordnet-sense-index)");
+                              ": WordNet is not installed (install it with "
+                              "apt-get install wordnet-base wordnet-sense-index)");
     WordNet wn;
     for (std::size_t pos = 0; pos < kPosCount; ++pos) {
         loadData(dataFile(dir, pos), wn);

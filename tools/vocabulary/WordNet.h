@@ -14,6 +14,9 @@
 
 namespace lexitor::tools::vocabulary {
 
+// Where Debian's wordnet-base installs the database files.
+inline constexpr const char* kDefaultWordNetDir = "/usr/share/wordnet";
+
 // A missing or unreadable input file; the text says which and what to do.
 class VocabularyError : public std::runtime_error {
 public:

@@ -1,6 +1,8 @@
 #include "tools/wordlist/CommandLine.h"
 
 #include "store/WordRecord.h"
+#include "tools/vocabulary/Scowl.h"
+#include "tools/vocabulary/WordNet.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -21,6 +23,10 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
     const QCommandLineOption table(QStringLiteral("table"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption from(QStringLiteral("from"), QString(), QStringLiteral("N"));
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("N"));
+    const QCommandLineOption wordnet(QStringLiteral("wordnet"), QString(), QStringLiteral("DIR"),
+                                     QString::fromLatin1(vocabulary::kDefaultWordNetDir));
+    const QCommandLineOption scowl(QStringLiteral("scowl"), QString(), QStringLiteral("DIR"),
+                                   QString::fromLatin1(vocabulary::kDefaultScowlDir));
     parser.addOption(help);
     if (allowed & kLevelOption)
         parser.addOption(level);
@@ -32,6 +38,8 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
         parser.addOption(dryRun);
     if (allowed & kImportOptions)
         parser.addOptions({skipInvalid, table, from, to});
+    if (allowed & kSourceOptions)
+        parser.addOptions({wordnet, scowl});
 
     const QString usage = QStringLiteral(" (see lexitor-words --help)");
     if (!parser.parse(QStringList{command} + args)) {
@@ -59,7 +67,8 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
     if ((allowed & kFormatOption) && parser.isSet(format)) {
         options.format = formatFromName(parser.value(format));
         if (!options.format) {
-            printError(command + QStringLiteral(": --format must be tsv, csv, pairs, kvtml or jet") +
+            printError(command +
+                       QStringLiteral(": --format must be tsv, csv, pairs, kvtml, jet or words") +
                        usage);
             return std::nullopt;
         }
@@ -80,6 +89,10 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
                 return std::nullopt;
             }
         }
+    }
+    if (allowed & kSourceOptions) {
+        options.wordnet = parser.value(wordnet);
+        options.scowl = parser.value(scowl);
     }
     return options;
 }

@@ -20,8 +20,9 @@ struct Options {
     std::optional<Format> format;
     bool dryRun = false;
     bool skipInvalid = false;
-    QString table;                  // --table: a Jet file's table
-    std::optional<int> from, to;    // --from, --to: KVTML translations
+    QString table;               // --table: a Jet file's table
+    std::optional<int> from, to; // --from, --to: KVTML translations
+    QString wordnet, scowl;      // --wordnet, --scowl: for bare word lists
     bool help = false;
     QStringList positional;
 };
@@ -32,6 +33,7 @@ enum OptionSet {
     kFormatOption = 4,
     kDryRunOption = 8,
     kImportOptions = 16, // --skip-invalid, --table, --from, --to
+    kSourceOptions = 32, // --wordnet DIR, --scowl DIR
 };
 
 // Parses the arguments after the sub-command's name; prints the reason and

@@ -16,6 +16,7 @@ Commands:
       with its table, fields and index. An existing FILE is never touched.
 
   import LIST --level N [--dir DIR] [--format F] [--dry-run] [--skip-invalid]
+              [--table NAME] [--from N] [--to N] [--wordnet DIR] [--scowl DIR]
       Adds the rows of the word list LIST to DIR/wordN.mdb, which must exist
       (see create). LIST is a word list (below), a two-column list
       (--format pairs), a KVTML file (.kvtml) or a Jet file (.mdb). The file
@@ -33,7 +34,7 @@ Commands:
       and the whole file is refused when it is not UTF-8 or its first row
       is not the header.
       --dry-run       checks everything and reports what would be imported,
-                      writing nothing.
+                      writing nothing; for bare words it prints each entry.
       --skip-invalid  imports the rows that pass and lists the others with
                       their reasons, instead of refusing the whole file.
       --table NAME    the table of a Jet file to read; default: its level
@@ -41,6 +42,21 @@ Commands:
       --from N, --to N  the KVTML translations that hold the word (default 0)
                       and its meaning (default 1; in a file of one language,
                       the entry's comment).
+
+      A bare list of words (--format words, or any file without a header
+      holding one word or several per line, separated by blanks or commas)
+      gets its meanings from WordNet (/usr/share/wordnet, or --wordnet DIR)
+      by the rules of the default vocabulary: the word's main usable sense,
+      a meaning of at most 80 characters that does not give the word away,
+      three wrong meanings of the same kind and similar length taken from
+      the default vocabulary (SCOWL, /usr/share/dict/scowl, or --scowl DIR),
+      and an example from WordNet as ref where there is one. Capitals and
+      the punctuation around a word do not matter for the look-up; an
+      inflected form (ran, geese) takes its base form's meaning. The word
+      is stored as written, without surrounding punctuation. A word is
+      refused when WordNet does not know it, when none of its meanings can
+      be used (offensive, a proper name, too long, giving the word away),
+      or as a duplicate. The same list always gives the same entries.
 
   convert [--dir DIR]
       Brings the Jet level files of DIR (word0.mdb .. word2.mdb kept in the

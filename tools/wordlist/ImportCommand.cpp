@@ -1,5 +1,6 @@
 // lexitor-words import FILE --level N [--dir DIR] [--format F] [--dry-run]
 //                      [--skip-invalid] [--table NAME] [--from N] [--to N]
+//                      [--wordnet DIR] [--scowl DIR]
 //
 // Everything is checked before anything is written, and the rows are then
 // added in one transaction, so a refused or failed import leaves the level
@@ -14,6 +15,7 @@
 #include "tools/wordlist/LevelWriter.h"
 #include "tools/wordlist/Progress.h"
 #include "tools/wordlist/RowChecks.h"
+#include "tools/wordlist/WordsImport.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -34,8 +36,8 @@ void findDuplicates(LevelFiles& levels, const std::vector<ListRow>& rows,
         const std::string word = searchWord(*rows[i].record.word);
         if (const std::optional<int> level = levels.levelHolding(word))
             issues.push_back({rows[i].line, QStringLiteral("the word \"%1\" is already in level %2")
-                                                .arg(QString::fromStdString(word))
-                                                .arg(*level)});
+                                                .arg(QString::fromStdString(word),
+                                                     QString::number(*level))});
         progress.update(qsizetype(i + 1));
     }
 }
@@ -67,13 +69,17 @@ std::optional<ImportRequest> request(const Options& options) {
     };
     if (!format)
         return usage(QStringLiteral("cannot tell the format of %1 from its name; add --format "
-                                    "tsv, csv, pairs, kvtml or jet")
+                                    "tsv, csv, pairs, kvtml, jet or words")
                          .arg(path));
     if (!options.table.isEmpty() && format != Format::Jet)
         return usage(QStringLiteral("--table is for Jet files"));
     if ((options.from || options.to) && format != Format::Kvtml)
         return usage(QStringLiteral("--from and --to are for KVTML files"));
-    ImportRequest request{path, *format, options.table, {options.from.value_or(0), options.to}};
+    ImportRequest request{path,
+                          *format,
+                          options.table,
+                          {options.from.value_or(0), options.to},
+                          {options.wordnet, options.scowl, options.level}};
     return request;
 }
 
@@ -90,7 +96,8 @@ std::vector<store::WordRecord> records(const std::vector<ListRow>& rows) {
 int runImport(const QStringList& args) {
     const std::optional<Options> options =
         parseOptions(QStringLiteral("import"), args,
-                     kLevelOption | kDirOption | kFormatOption | kDryRunOption | kImportOptions);
+                     kLevelOption | kDirOption | kFormatOption | kDryRunOption | kImportOptions |
+                         kSourceOptions);
     if (!options)
         return kExitUsage;
     if (options->help) {
@@ -126,11 +133,18 @@ int runImport(const QStringList& args) {
                 return kExitRefused;
             }
         }
+        // A bare list leaves out words, several to a line; other files rows.
+        const bool words = source->format == Format::Words;
+        if (words && skipped > 0)
+            skipped = int(list.issues.size());
         const QString skippedText =
             skipped == 0 ? QString()
-                         : QStringLiteral(" %1 rows with problems (listed above) were left out.")
-                               .arg(skipped);
+                         : QStringLiteral(" %1 %2 with problems (listed above) were left out.")
+                               .arg(QString::number(skipped),
+                                    words ? QStringLiteral("words") : QStringLiteral("rows"));
         if (options->dryRun) {
+            if (words)
+                printEntries(accepted);
             printLine(QStringLiteral("Dry run: %1 rows would be imported into %2 (level %3); "
                                      "nothing was written.")
                           .arg(accepted.size())

@@ -3,6 +3,7 @@
 #include "tools/wordlist/JetReader.h"
 #include "tools/wordlist/PairsReader.h"
 #include "tools/wordlist/RowChecks.h"
+#include "tools/wordlist/WordsImport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,13 @@ std::optional<Format> importFormat(const QString& path, std::optional<Format> gi
         return given;
     if (isJetFile(path))
         return Format::Jet;
-    return formatFromFileName(path);
+    const std::optional<Format> byName = formatFromFileName(path);
+    if (byName == Format::Kvtml)
+        return byName;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && isBareWordList(file.readAll()))
+        return Format::Words;
+    return byName;
 }
 
 ReadList readImportFile(const ImportRequest& request) {
@@ -51,6 +58,8 @@ ReadList readImportFile(const ImportRequest& request) {
         return readPairs(bytes, pairsCodec(request.path, bytes));
     case Format::Kvtml:
         return readKvtml(bytes, request.translations);
+    case Format::Words:
+        return readBareWords(bytes, request.words);
     default:
         return readWordList(bytes, request.format);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Every kind of file `import` reads, turned into the same rows and problems:
-// six-column TSV and CSV lists, two-column lists, KVTML collections and the
-// level table of a Jet file. Another kind of file needs only a reader here;
+// six-column TSV and CSV lists, two-column lists, KVTML collections, the
+// level table of a Jet file and bare lists of words. Another kind of file needs only a reader here;
 // the checks against the levels, --skip-invalid, --dry-run and the report
 // are the import's own.
 
@@ -11,15 +11,24 @@
 
 namespace lexitor::tools::wordlist {
 
+// Where the entries of a bare word list come from, and for which level.
+struct WordSources {
+    QString wordnet;
+    QString scowl;
+    int level = 0;
+};
+
 struct ImportRequest {
     QString path;
     Format format = Format::Tsv;
-    QString table;            // Jet: the table to read; empty for the level table
+    QString table;             // Jet: the table to read; empty for the level table
     KvtmlOptions translations; // KVTML
+    WordSources words;         // bare words
 };
 
 // The format of the file at `path`: `given`, else a Jet file by its first
-// bytes, else what the extension tells; std::nullopt when nothing does.
+// bytes, else KVTML by its extension, else bare words when the text holds
+// nothing else, else what the extension tells; std::nullopt when nothing does.
 std::optional<Format> importFormat(const QString& path, std::optional<Format> given);
 
 // Reads the file; a file that cannot be read is one problem of the whole

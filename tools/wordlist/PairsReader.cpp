@@ -4,6 +4,7 @@
 #include "tools/wordlist/QuestionRows.h"
 #include "tools/wordlist/RowChecks.h"
 #include "tools/wordlist/TsvCodec.h"
+#include "tools/wordlist/Utf8Check.h"
 
 #include <QRegularExpression>
 
@@ -52,10 +53,12 @@ Format pairsCodec(const QString& fileName, QByteArrayView bytes) {
 
 ReadList readPairs(QByteArrayView bytes, Format codec) {
     ReadList result;
-    if (const std::optional<ListIssue> issue = checkUtf8(bytes)) {
+    const auto text = listText(bytes);
+    if (const auto* issue = std::get_if<ListIssue>(&text)) {
         result.issues.push_back(*issue);
         return result;
     }
+    bytes = std::get<QByteArrayView>(text);
     ParsedList parsed = codec == Format::Tsv ? parseTsv(bytes) : parseCsv(bytes);
     result.issues = std::move(parsed.issues);
     auto record = parsed.records.cbegin();

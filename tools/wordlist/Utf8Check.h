@@ -2,9 +2,12 @@
 // Strict UTF-8 validation: no overlong forms, no surrogates, nothing past
 // U+10FFFF, no truncated sequences.
 
+#include "tools/wordlist/WordList.h"
+
 #include <QByteArrayView>
 
 #include <optional>
+#include <variant>
 
 namespace lexitor::tools::wordlist {
 
@@ -13,5 +16,9 @@ std::optional<qsizetype> firstInvalidUtf8(QByteArrayView bytes);
 
 // The 1-based line that holds `offset`.
 int lineAtOffset(QByteArrayView bytes, qsizetype offset);
+
+// A word list's bytes without a leading byte order mark (spreadsheets write
+// one), or the issue that says where they stop being UTF-8.
+std::variant<QByteArrayView, ListIssue> listText(QByteArrayView bytes);
 
 } // namespace lexitor::tools::wordlist

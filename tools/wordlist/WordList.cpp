@@ -16,6 +16,8 @@ std::optional<Format> formatFromName(const QString& name) {
         return Format::Kvtml;
     if (lower == u"jet" || lower == u"mdb")
         return Format::Jet;
+    if (lower == u"words")
+        return Format::Words;
     return std::nullopt;
 }
 
@@ -39,6 +41,8 @@ QString formatName(Format format) {
         return QStringLiteral("KVTML");
     case Format::Jet:
         return QStringLiteral("Jet");
+    case Format::Words:
+        return QStringLiteral("bare words");
     }
     return {};
 }

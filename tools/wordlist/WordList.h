@@ -13,8 +13,9 @@
 namespace lexitor::tools::wordlist {
 
 // Tsv and Csv are also the two text codecs; Pairs (a word and its meaning
-// per row) is read with one of them.
-enum class Format { Tsv, Csv, Pairs, Kvtml, Jet };
+// per row) is read with one of them. Words: a bare list of words, whose
+// entries are made from WordNet.
+enum class Format { Tsv, Csv, Pairs, Kvtml, Jet, Words };
 
 // What the number that places a row or a problem in its file counts.
 enum class Place { Line, Entry, Row };
@@ -49,8 +50,8 @@ struct WriteProblem {
     QString reason;
 };
 
-// "tsv", "csv", "pairs", "kvtml" or "jet" (any case); std::nullopt for
-// anything else.
+// "tsv", "csv", "pairs", "kvtml", "jet" or "words" (any case); std::nullopt
+// for anything else.
 std::optional<Format> formatFromName(const QString& name);
 // The format a file name's extension implies (.tsv, .tab, .csv, .kvtml,
 // .mdb); never Pairs, which looks like TSV or CSV.

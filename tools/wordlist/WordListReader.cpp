@@ -75,22 +75,14 @@ bool isLongEnough(const store::FieldValue& text) {
     return text && QString::fromUtf8(*text).trimmed().size() >= 2;
 }
 
-std::optional<ListIssue> checkUtf8(QByteArrayView& bytes) {
-    const qsizetype bomLength = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    bytes = bytes.sliced(bomLength); // a byte order mark, as spreadsheets write
-    if (const auto bad = firstInvalidUtf8(bytes))
-        return ListIssue{lineAtOffset(bytes, *bad),
-                         QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
-                             .arg(*bad + bomLength + 1)};
-    return std::nullopt;
-}
-
 ReadList readWordList(QByteArrayView bytes, Format format) {
     ReadList result;
-    if (const std::optional<ListIssue> issue = checkUtf8(bytes)) {
+    const auto text = listText(bytes);
+    if (const auto* issue = std::get_if<ListIssue>(&text)) {
         result.issues.push_back(*issue);
         return result;
     }
+    bytes = std::get<QByteArrayView>(text);
     ParsedList parsed = format == Format::Tsv ? parseTsv(bytes) : parseCsv(bytes);
     result.issues = std::move(parsed.issues);
     if (parsed.records.empty() || !isHeader(parsed.records.front())) {
@@ -111,9 +103,9 @@ ReadList readWordList(QByteArrayView bytes, Format format) {
         const QByteArray key = QByteArray::fromStdString(store::indexKey(record.fields[0]).folded);
         if (const auto seen = firstLineOf.constFind(key); seen != firstLineOf.cend()) {
             result.issues.push_back(
-                {record.line, QStringLiteral("the word \"%1\" is already on line %2")
-                                  .arg(QString::fromUtf8(*record.fields[0]).trimmed())
-                                  .arg(*seen)});
+                {record.line,
+                 QStringLiteral("the word \"%1\" is already on line %2")
+                     .arg(QString::fromUtf8(*record.fields[0]).trimmed(), QString::number(*seen))});
             continue;
         }
         firstLineOf.insert(key, record.line);

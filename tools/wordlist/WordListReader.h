@@ -24,10 +24,6 @@ struct ReadList {
 
 ReadList readWordList(QByteArrayView bytes, Format format);
 
-// Drops a leading byte order mark from `bytes`; the problem when the rest
-// is not UTF-8.
-std::optional<ListIssue> checkUtf8(QByteArrayView& bytes);
-
 // The word as the duplicate test seeks it: without surrounding blanks.
 std::string searchWord(const std::string& word);
 

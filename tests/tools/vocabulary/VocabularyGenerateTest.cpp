@@ -7,6 +7,7 @@
 #include "tools/vocabulary/TextTools.h"
 #include "tools/vocabulary/Vocabulary.h"
 #include "tools/vocabulary/WordForms.h"
+#include "tools/vocabulary/WordListEntries.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +30,23 @@ const WordNet& fixtureWordNet() {
 const ScowlWords& fixtureScowl() {
     static const ScowlWords scowl = loadScowl(kFixtures + "/scowl");
     return scowl;
+}
+
+const LevelCandidates& fixtureCandidates() {
+    static DropCounts dropped;
+    static const LevelCandidates candidates =
+        buildCandidates(fixtureWordNet(), fixtureScowl(), dropped);
+    return candidates;
+}
+
+// The entries of `words` made in turn by one maker.
+std::vector<std::variant<WordRecord, std::string>> entriesOf(const QStringList& words,
+                                                             std::size_t level) {
+    EntryMaker maker(fixtureWordNet(), fixtureCandidates(), level);
+    std::vector<std::variant<WordRecord, std::string>> made;
+    for (const QString& word : words)
+        made.push_back(maker.make(word.toStdString()));
+    return made;
 }
 
 std::vector<std::string> wordsOf(const std::vector<WordRecord>& records) {
@@ -233,6 +251,96 @@ private slots:
             QCOMPARE(d.levels[level].size(), 3u);
             QVERIFY(std::equal(d.levels[level].begin(), d.levels[level].end(),
                                a.levels[level].begin()));
+        }
+    }
+
+    // Entries for the user's own words, each made alone at level 0, where the
+    // pool is small enough for a wrong meaning from the word's own or a
+    // linked synset to be drawn if it were allowed.
+    void ownWordEntries() {
+        QFETCH(QString, word);
+        QFETCH(int, pos);
+        QFETCH(QString, meaning);
+        QFETCH(QString, refOrReason);
+        QFETCH(QString, never);
+        const auto made = entriesOf({word}, 0).front();
+        const auto* reason = std::get_if<std::string>(&made);
+        if (meaning.isEmpty()) {
+            QVERIFY(reason && QString::fromStdString(*reason).contains(refOrReason));
+            return;
+        }
+        QVERIFY2(!reason, reason ? reason->c_str() : "");
+        const WordRecord& r = std::get<WordRecord>(made);
+        QCOMPARE(QString::fromStdString(*r.word), word); // stored as written
+        QCOMPARE(QString::fromStdString(*r.ans), meaning);
+        QCOMPARE(r.ref,
+                 refOrReason.isEmpty() ? std::nullopt : std::optional(refOrReason.toStdString()));
+        std::set<std::string> options = {*r.ans, never.toStdString()};
+        for (const auto* c : {&r.c1, &r.c2, &r.c3}) {
+            QVERIFY2(options.insert(**c).second, c->value().c_str());
+            // A real meaning of a default-vocabulary word of the same kind.
+            bool fromPool = false;
+            for (const auto& level : fixtureCandidates())
+                for (const Candidate& other : level)
+                    fromPool |= other.meaning == **c && int(other.synset->id.pos) == pos;
+            QVERIFY2(fromPool, c->value().c_str());
+        }
+    }
+    void ownWordEntries_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QString>("meaning");     // empty: refused
+        QTest::addColumn<QString>("refOrReason"); // the reference (empty: none), or the reason
+        QTest::addColumn<QString>("never");       // a meaning never offered as wrong
+        const int noun = int(Pos::Noun), verb = int(Pos::Verb);
+        const auto row = [](const char* word, int pos, const char* meaning, const char* detail,
+                            const char* never = "") {
+            QTest::newRow(word) << word << pos << meaning << detail << never;
+        };
+        row("Horse", noun, "a large hoofed animal used for riding", "the horse galloped home",
+            "a mature female of domestic cattle"); // cow: linked
+        row("TABLE", noun, "a piece of furniture with a flat top", "");
+        row("Ne\u2019er-do-well", noun, "a person who is worthless and lazy",
+            ""); // typed apostrophe
+        // Inflected forms take their base form's sense; the example holds some form.
+        row("ran", verb, "move fast by using one's feet", "don't run--you'll be out of breath",
+            "use one's feet to advance on foot"); // walk: linked
+        row("geese", noun, "a web-footed aquatic bird", "");
+        row("eating", verb, "take in solid food", "she was eating a banana");
+        row("abetting", verb, "assist or encourage, usually in some wrongdoing",
+            "he abetted the thief");
+        // A word in its own right keeps its own sense; its base's is its own too.
+        row("found", verb, "set up or lay the groundwork for", "", "come upon after searching");
+        // The main sense is the month: the verb is the first usable one.
+        row("March", verb, "walk with regular steps", "");
+        row("thing", noun, "", "(meaning longer than 80 characters)");
+        row("blag", noun, "", "(main sense disparaging or slang)");
+        row("flies", verb, "", "(meaning contains the word)"); // "as flies and birds do"
+        row("quickly", 0, "", "(too few wrong meanings");
+        row("xyzzy", 0, "", "is not in WordNet");
+        for (const char* offensive : {"zorp", "crap", "frob"})
+            row(offensive, 0, "", "is left out as offensive");
+    }
+
+    void ownWordListIsStableAndVaried() {
+        // The pool has fresh wrong meanings for every word of the short list;
+        // for the long one it runs out of verbs, and meanings come again
+        // rather than a word being left out.
+        const QStringList few = {"Horse", "geese", "TABLE", "Cat", "ran", "eating", "abetting"};
+        const QStringList many = few + QStringList{"found", "March", "xyzzy"};
+        for (const QStringList& words : {few, many}) {
+            const auto made = entriesOf(words, 2);
+            QVERIFY(made == entriesOf(words, 2));
+            std::set<std::string> wrong;
+            std::size_t records = 0;
+            for (const auto& entry : made) {
+                if (const auto* r = std::get_if<WordRecord>(&entry)) {
+                    ++records;
+                    wrong.insert({*r->c1, *r->c2, *r->c3});
+                }
+            }
+            QCOMPARE(records, std::size_t(few.size() + (words == many ? 2 : 0)));
+            QCOMPARE(wrong.size() == 3 * records, words == few);
         }
     }
 
