@@ -1,8 +1,14 @@
 #include "app/Program.h"
 
-#include <QCoreApplication>
+#include "screens/Messages.h"
+#include "store/Engine.h"
+#include "store/FolderLock.h"
+
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+
+#include <memory>
 
 namespace lexitor::app {
 
@@ -16,6 +22,39 @@ std::function<bool(const QUrl&)>& urlOpener() {
     return opener;
 }
 } // namespace
+
+bool claimWordFolder() {
+    static std::unique_ptr<store::FolderLock> lock;
+    lock = std::make_unique<store::FolderLock>(QDir::currentPath());
+    if (lock->state() != store::FolderLock::State::Taken)
+        return true;
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    const QString text =
+        lock->holder() == QApplication::applicationName()
+            ? QStringLiteral("Lexitor is already running in the folder \"%1\". Only one copy "
+                             "works on these words at a time: use the one that is open.")
+                  .arg(folder)
+            : QStringLiteral("%1 is working on the words in the folder \"%2\". Start Lexitor "
+                             "again when it is done.")
+                  .arg(lock->holder(), folder);
+    screens::MsgBox(text, screens::vbExclamation);
+    return false;
+}
+
+void connectStore() {
+    store::setLockWaitHook([](bool waiting) {
+        if (!waiting) {
+            QApplication::restoreOverrideCursor();
+            return;
+        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // Shows the cursor; no click or key press is taken meanwhile.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    store::setNoticeHook([](const std::string& text) {
+        screens::MsgBox(QString::fromStdString(text), screens::vbInformation);
+    });
+}
 
 void endProgram() {
     if (endHandler())

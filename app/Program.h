@@ -8,6 +8,13 @@
 
 namespace lexitor::app {
 
+// Takes the word folder (the working directory) for this program. False,
+// after telling the user, when another Lexitor has it already.
+bool claimWordFolder();
+// Lets the store show a busy cursor while it waits for another program's
+// lock, and show its notices in a message box.
+void connectStore();
+
 // Ends the program: leaves the event loop; main then destroys every screen.
 void endProgram();
 void setEndProgramHandler(std::function<void()> handler);

@@ -1,4 +1,5 @@
 #include "app/Form2.h"
+#include "app/Program.h"
 #include "screens/ScreenRefs.h"
 
 #include <QApplication>
@@ -8,6 +9,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Lexitor"));
     // The program ends only through the main menu's Exit.
     QApplication::setQuitOnLastWindowClosed(false);
+    if (!lexitor::app::claimWordFolder())
+        return 1;
+    lexitor::app::connectStore();
 
     lexitor::refs::get<lexitor::Form2>().showScreen();
     const int status = QApplication::exec();

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <map>
 
 namespace lexitor::store {
 
@@ -23,18 +22,6 @@ std::string quoted(const std::string& name) {
 
 } // namespace
 
-std::shared_ptr<TableOrder> TableOrder::shared(const std::string& file, const std::string& table) {
-    static std::map<std::string, std::weak_ptr<TableOrder>> orders;
-    const std::string key = file + '\n' + table;
-    if (auto existing = orders[key].lock()) {
-        return existing;
-    }
-    std::erase_if(orders, [](const auto& entry) { return entry.second.expired(); });
-    auto order = std::make_shared<TableOrder>(table);
-    orders[key] = order;
-    return order;
-}
-
 const std::vector<long long>& TableOrder::rows(Connection& connection) {
     if (!rowsLoaded_) {
         std::vector<long long> loaded;
@@ -47,7 +34,6 @@ const std::vector<long long>& TableOrder::rows(Connection& connection) {
         rows_ = std::move(loaded);
         rowsLoaded_ = true;
         count_ = static_cast<int>(rows_.size());
-        highest_ = std::max(highest_.value_or(0), rows_.empty() ? 0 : rows_.back());
     }
     return rows_;
 }
@@ -80,18 +66,6 @@ int TableOrder::count(Connection& connection) {
     return *count_;
 }
 
-long long TableOrder::nextRowId(Connection& connection) {
-    if (!highest_) {
-        Query query(connection.statement("SELECT max(rowid) FROM " + quoted(table_)));
-        query->step();
-        highest_ = query->integer(0);
-    }
-    if (*highest_ == std::numeric_limits<long long>::max()) {
-        throw EngineError("Table '" + table_ + "' has no room for another row.");
-    }
-    return *highest_ + 1;
-}
-
 bool TableOrder::contains(Connection& connection, long long rowId) {
     const auto& all = rows(connection);
     return std::binary_search(all.begin(), all.end(), rowId);
@@ -112,7 +86,6 @@ std::optional<IndexKey> TableOrder::keyOf(long long rowId) const {
 
 void TableOrder::added(long long rowId, const FieldValue& word) {
     ++version_;
-    highest_ = std::max(highest_.value_or(0), rowId);
     if (count_) {
         ++*count_;
     }
@@ -163,7 +136,6 @@ void TableOrder::invalidate() {
     index_.clear();
     removedKeys_.clear();
     count_.reset();
-    // highest_ stays: a rowid handed out once is never handed out again.
 }
 
 std::vector<IndexEntry>::iterator TableOrder::findEntry(long long rowId) {

@@ -76,6 +76,10 @@ std::vector<std::string> walk(Recordset& rs) {
 std::string errorOf(const std::function<void()>& call) {
     try {
         call();
+    } catch (const RecoverableError& error) {
+        static const char* const kinds[] = {"RowChanged", "RowGone", "Busy", "ReadOnly",
+                                            "DiskFull"};
+        return std::string(kinds[static_cast<int>(error.kind())]) + ": " + error.what();
     } catch (const EngineError& error) {
         return error.what();
     }

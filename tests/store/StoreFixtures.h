@@ -30,7 +30,8 @@ void makeLevelFile(const QString& path, int level, const std::vector<std::string
 // The words of the table walked from first to last in its current order.
 std::vector<std::string> walk(Recordset& rs);
 
-// The EngineError text that `call` throws, or "" when it throws none.
+// The EngineError text that `call` throws, or "" when it throws none; a
+// RecoverableError's text comes after its kind: "RowGone: ...".
 std::string errorOf(const std::function<void()>& call);
 
 } // namespace storetest

@@ -108,6 +108,10 @@ int runImport(const QStringList& args) {
     file.close();
 
     const QString target = levelFilePath(options->dir, options->level);
+    const auto folderLock =
+        options->dryRun ? nullptr : claimFolder(QStringLiteral("import"), options->dir);
+    if (!options->dryRun && !folderLock)
+        return kExitRefused;
     try {
         ReadList list = readWordList(bytes, *format);
         LevelFiles levels(options->dir, options->level);
