@@ -68,11 +68,13 @@ struct Snapshot {
     bool sound = false; // opens and passes SQLite's integrity check
     std::vector<std::string> schema;
     std::map<std::string, std::map<long long, FieldValue>> words; // table -> rowid -> word
-    std::uint32_t changeCounter = 0;
+    // From the header: SQLite's count of commits, and ours of changes begun.
+    std::uint32_t commits = 0;
+    std::uint32_t changes = 0;
 };
 
-std::uint32_t changeCounter(const std::string& path) {
-    const QByteArray bytes = head(path, 4, 24);
+std::uint32_t headerNumber(const std::string& path, qint64 at) {
+    const QByteArray bytes = head(path, 4, at);
     std::uint32_t value = 0;
     for (const char byte : bytes) {
         value = value << 8 | static_cast<unsigned char>(byte);
@@ -121,7 +123,8 @@ Snapshot snapshot(const std::string& path, bool immutable) {
     } catch (const EngineError&) {
         taken.sound = false;
     }
-    taken.changeCounter = changeCounter(path);
+    taken.commits = headerNumber(path, 24);
+    taken.changes = headerNumber(path, 60);
     return taken;
 }
 
@@ -143,14 +146,18 @@ bool sameWords(const Snapshot& a, const Snapshot& b) {
     return true;
 }
 
-// A rolled-back journal gives back page 1 as it was before its change: the
-// file's change counter then is that of the file alone, or one below it.
+// A rolled-back journal gives back page 1 as it was before its change
+// (every change of ours journals it first): each count in its header is
+// then that of the file alone, or one below it.
 bool belongs(const Snapshot& alone, const Snapshot& repaired, bool journal) {
     if (!repaired.sound) {
         return false;
     }
-    if (journal && alone.changeCounter != repaired.changeCounter &&
-        alone.changeCounter != repaired.changeCounter + 1) {
+    const auto oneChangeApart = [](std::uint32_t file, std::uint32_t before) {
+        return file == before || file == before + 1;
+    };
+    if (journal && (!oneChangeApart(alone.commits, repaired.commits) ||
+                    !oneChangeApart(alone.changes, repaired.changes))) {
         return false;
     }
     // A file caught in the middle of a change may not read at all alone.

@@ -182,6 +182,7 @@ void Connection::begin() {
     exec("BEGIN IMMEDIATE");
     inTransaction_ = true;
     refresh();
+    countChange();
 }
 
 void Connection::commit() {
@@ -213,6 +214,17 @@ void Connection::abandon() noexcept {
     }
 }
 
+void Connection::countChange() {
+    long long changes = 0;
+    {
+        Query query(statement("PRAGMA user_version"));
+        query->step();
+        changes = query->integer(0);
+    }
+    // A number of our own: no user text goes into this SQL.
+    exec("PRAGMA user_version=" + std::to_string((changes + 1) & 0x7fffffff));
+}
+
 void Connection::forgetOrders() {
     for (auto& [table, order] : orders_) {
         order->invalidate();
@@ -227,6 +239,9 @@ WriteScope::WriteScope(Connection& connection) : connection_(connection) {
     }
     try {
         connection.refresh();
+        if (own_) {
+            connection.countChange();
+        }
     } catch (...) {
         if (own_) {
             connection.abandon();

@@ -68,6 +68,10 @@ public:
     void rollback();
     // Undoes the running transaction, if any, without throwing.
     void abandon() noexcept;
+    // Counts a change beginning, in the header's user version. Page 1,
+    // which holds the header, is then the first page in the change's
+    // journal, so a journal can be matched to its file (Companions.h).
+    void countChange();
 
 private:
     void forgetOrders();

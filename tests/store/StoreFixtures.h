@@ -19,6 +19,8 @@ using namespace lexitor::store;
 QByteArray fileBytes(const QString& path);
 // Runs SQL on a plain SQLite file, creating it when missing.
 void runSql(const QString& path, const std::string& sql);
+// The first value SQL gives on a plain SQLite file, or "" when it fails.
+std::string firstValue(const QString& path, const std::string& sql);
 
 std::unique_ptr<Database> openDb(const QString& path);
 // A record whose fields are derived from `word`: ans "<word>-ans" and so on.
