@@ -186,10 +186,20 @@ private slots:
         rs.reset();
         db.reset();
 
-        // A program stopped in the middle of a change leaves a journal;
-        // moved out together, the file opens elsewhere as it was before it.
-        OtherProgram(word1, "PRAGMA cache_size=1; BEGIN; DELETE FROM word1;").kill();
+        // A program stopped in the middle of a change leaves a journal: a
+        // start and close of Lexitor undoes the change, then a copy holds all.
+        const QString unfinished = "PRAGMA cache_size=1; BEGIN; DELETE FROM word1;";
+        OtherProgram(word1, unfinished).kill();
         QVERIFY(fileBytes(word1 + "-journal").startsWith(kJournalMagic));
+        openDb(word1)->OpenRecordset("word1")->RecordCount();
+        QVERIFY(QFile::remove(backup.filePath("word1.mdb")) &&
+                QFile::copy(word1, backup.filePath("word1.mdb")));
+        QCOMPARE(walk(*openDb(backup.filePath("word1.mdb"))->OpenRecordset("word1")),
+                 (std::vector<std::string>{"default1", "second", "mine"}));
+
+        // Starting over: the files and their journals moved out, the next
+        // start makes the default lists; the moved file opens as it was.
+        OtherProgram(word1, unfinished).kill();
         for (const QString& name : QDir(folder.path()).entryList({"word*.mdb*"}))
             QVERIFY(QFile::rename(folder.filePath(name), movedOut.filePath(name)));
         startLexitor();
