@@ -169,22 +169,26 @@ std::string fileName(const std::string& path) {
 }
 
 void setAside(const std::string& path, const std::vector<std::string>& found) {
+    const QString file = QFileInfo(QString::fromStdString(path)).fileName();
     for (const std::string& suffix : found) {
         const QString from = QString::fromStdString(path + suffix);
+        const QString journal = QFileInfo(from).fileName();
         QString to = from + QStringLiteral(".foreign");
         for (int n = 2; QFileInfo::exists(to); ++n) {
             to = from + QStringLiteral(".foreign-%1").arg(n);
         }
         if (!QFile::rename(from, to)) {
-            throw EngineError("'" + fileName(path + suffix) + "' beside '" + fileName(path) +
-                              "' does not belong to it, and cannot be set aside. Move it out "
-                              "of the folder and try again.");
+            throw EngineError(QStringLiteral("'%1' beside '%2' does not belong to it, and cannot "
+                                             "be set aside. Move it out of the folder and try "
+                                             "again.")
+                                  .arg(journal, file)
+                                  .toStdString());
         }
-        notify("'" + fileName(path + suffix) + "' beside '" + fileName(path) +
-               "' holds changes that do not belong to it (another file's, or damaged ones). "
-               "It was not applied, and is kept as '" +
-               QFileInfo(to).fileName().toStdString() + "'; the words of '" + fileName(path) +
-               "' are as they were.");
+        notify(QStringLiteral("'%1' beside '%2' holds changes that do not belong to it (another "
+                              "file's, or damaged ones). It was not applied, and is kept as "
+                              "'%3'; the words of '%2' are as they were.")
+                   .arg(journal, file, QFileInfo(to).fileName())
+                   .toStdString());
     }
 }
 

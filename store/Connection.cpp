@@ -51,6 +51,7 @@ Connection::Connection(const std::string& path, std::string name, std::string re
     try {
         exec("PRAGMA synchronous=EXTRA");
         dataVersionQuery_ = &statement("PRAGMA data_version");
+        sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file_);
         refresh();
     } catch (...) {
         close();
@@ -71,6 +72,7 @@ void Connection::close() {
     forgetOrders();
     orders_.clear();
     dataVersionQuery_ = nullptr;
+    file_ = nullptr;
     statements_.clear();
     sqlite3_close(db_);
     db_ = nullptr;
@@ -130,16 +132,39 @@ std::shared_ptr<TableOrder> Connection::order(const std::string& table) {
     return slot;
 }
 
-void Connection::refresh() {
+// With a rollback journal SQLite counts every commit, by any connection,
+// in the file's header: one read of it tells whether the file changed,
+// much faster than a query. In write-ahead mode (another program may
+// switch the file to it) only SQLite's data version tells.
+long long Connection::changeCount() {
     if (!dataVersionQuery_) {
         throw EngineError("The database '" + name_ + "' is closed.");
     }
+    unsigned char header[10] = {}; // bytes 18..27: the journal mode .. the commit count
+    if (file_ && file_->pMethods->xRead(file_, header, sizeof header, 18) == SQLITE_OK &&
+        header[0] == 1) {
+        countedInHeader_ = true;
+        return static_cast<long long>(header[6]) << 24 | header[7] << 16 | header[8] << 8 |
+               header[9];
+    }
+    countedInHeader_ = false;
     Query query(*dataVersionQuery_);
     query->step();
-    const long long version = query->integer(0);
+    return -1 - query->integer(0);
+}
+
+void Connection::refresh() {
+    const long long version = changeCount();
     if (version != dataVersion_) {
         dataVersion_ = version;
         forgetOrders();
+    }
+}
+
+void Connection::committed() {
+    // Our own commit, counted by SQLite in the header: no one else's change.
+    if (countedInHeader_) {
+        dataVersion_ = (dataVersion_ + 1) & 0xffffffff;
     }
 }
 
@@ -191,6 +216,7 @@ void Connection::commit() {
     }
     exec("COMMIT");
     inTransaction_ = false;
+    committed();
 }
 
 void Connection::rollback() {
@@ -260,6 +286,7 @@ void WriteScope::commit() {
     if (own_) {
         connection_.exec("COMMIT");
         own_ = false;
+        connection_.committed();
     }
 }
 

@@ -15,6 +15,7 @@
 #include <unordered_map>
 
 struct sqlite3;
+struct sqlite3_file;
 
 namespace lexitor::store {
 
@@ -53,6 +54,8 @@ public:
     // Looks whether another connection changed the file since the last
     // look; when one did, the orders are read again on their next use.
     void refresh();
+    // Tells the connection that its own write transaction was committed.
+    void committed();
 
     // Throws a RecoverableError when the file can only be read.
     void requireWritable() const;
@@ -75,6 +78,7 @@ public:
 
 private:
     void forgetOrders();
+    long long changeCount();
 
     sqlite3* db_ = nullptr;
     std::string path_;
@@ -83,7 +87,9 @@ private:
     bool inTransaction_ = false;
     bool rowIdTableReady_ = false;
     long long dataVersion_ = 0;
+    bool countedInHeader_ = false;
     Statement* dataVersionQuery_ = nullptr;
+    sqlite3_file* file_ = nullptr;
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
     std::map<std::string, std::shared_ptr<TableOrder>> orders_;
     // Rowids handed out here stay taken even when their rows are rolled back.

@@ -15,12 +15,11 @@ public:
     OtherProgram(const QString& file, const QString& script) {
         process_.start(QStandardPaths::findExecutable(QStringLiteral("sqlite3")), {file});
         process_.waitForStarted(30000);
-        process_.write((script + QStringLiteral("\n.print ready\n")).toUtf8());
+        // The ";" ends a last statement the script may leave open.
+        process_.write((script + QStringLiteral("\n;\n.print ready\n")).toUtf8());
         QByteArray said;
-        while (!said.contains("ready") && process_.state() == QProcess::Running) {
-            process_.waitForReadyRead(30000);
+        while (!said.contains("ready") && process_.waitForReadyRead(30000))
             said += process_.readAllStandardOutput();
-        }
     }
     ~OtherProgram() { end(); }
     OtherProgram(const OtherProgram&) = delete;
