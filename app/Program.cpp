@@ -30,13 +30,13 @@ bool claimWordFolder() {
         return true;
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     const QString text =
-        lock->holder() == QApplication::applicationName()
-            ? QStringLiteral("Lexitor is already running in the folder \"%1\". Only one copy "
-                             "works on these words at a time: use the one that is open.")
+        lock->takenByWordTool()
+            ? QStringLiteral("lexitor-words is working on the words in the folder \"%1\". Start "
+                             "Lexitor again when it is done.")
                   .arg(folder)
-            : QStringLiteral("%1 is working on the words in the folder \"%2\". Start Lexitor "
-                             "again when it is done.")
-                  .arg(lock->holder(), folder);
+            : QStringLiteral("Lexitor is already running in the folder \"%1\". Only one copy "
+                             "works on these words at a time: use the one that is open.")
+                  .arg(folder);
     screens::MsgBox(text, screens::vbExclamation);
     return false;
 }

@@ -174,16 +174,20 @@ void frmEdit::cmdDel_Click() {
 }
 
 void frmEdit::refused(const store::RecoverableError& error) {
-    MsgBox(QString::fromUtf8(error.what()), vbExclamation);
+    using Kind = store::RecoverableError::Kind;
+    const QString text = QString::fromUtf8(error.what());
     switch (error.kind()) {
-    case store::RecoverableError::Kind::RowChanged:
+    case Kind::RowChanged:
+        MsgBox(text + QStringLiteral(" It is shown again as it is stored now."), vbExclamation);
         showCurrentRow();
         break;
-    case store::RecoverableError::Kind::RowGone:
+    case Kind::RowGone:
+        MsgBox(text + QStringLiteral(" The word after it is shown."), vbExclamation);
         cmdNext_Click();
         break;
     default:
         // Locked, read-only or a full disk: the boxes keep what was typed.
+        MsgBox(text, vbExclamation);
         break;
     }
 }

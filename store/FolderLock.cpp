@@ -14,7 +14,9 @@ FolderLock::FolderLock(const QString& folder)
         state_ = State::Taken;
         qint64 pid = 0;
         QString host;
-        lock_.getLockInfo(&pid, &host, &holder_);
+        QString program; // its executable's name
+        lock_.getLockInfo(&pid, &host, &program);
+        takenByWordTool_ = program == QStringLiteral("lexitor-words");
     }
 }
 

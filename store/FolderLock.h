@@ -19,13 +19,13 @@ public:
 
     explicit FolderLock(const QString& folder);
     State state() const { return state_; }
-    // The name of the program holding the folder when it is Taken.
-    const QString& holder() const { return holder_; }
+    // When Taken: whether lexitor-words has it, rather than Lexitor.
+    bool takenByWordTool() const { return takenByWordTool_; }
 
 private:
     QLockFile lock_;
     State state_ = State::Unavailable;
-    QString holder_;
+    bool takenByWordTool_ = false;
 };
 
 } // namespace lexitor::store

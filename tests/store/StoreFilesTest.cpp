@@ -145,8 +145,12 @@ private slots:
         std::unique_ptr<OtherProgram> holder;
         if (file == "locked.mdb")
             holder = std::make_unique<OtherProgram>(path(file), "BEGIN EXCLUSIVE;");
+        std::vector<bool> waits;
+        setLockWaitHook([&](bool waiting) { waits.push_back(waiting); });
         const QByteArray before = fileBytes(path(file));
         const QString error = QString::fromStdString(errorOf([&] { openDb(path(file)); }));
+        setLockWaitHook({});
+        QCOMPARE(waits, (holder ? std::vector<bool>{true, false} : std::vector<bool>{}));
         QVERIFY2(error.contains(says), qPrintable(error));
         QVERIFY2(error.contains(QFileInfo(file).fileName()), qPrintable(error));
         QCOMPARE(fileBytes(path(file)), before);

@@ -73,9 +73,12 @@ std::unique_ptr<store::FolderLock> claimFolder(const QString& command, const QSt
     auto lock = std::make_unique<store::FolderLock>(dir);
     if (lock->state() != store::FolderLock::State::Taken)
         return lock;
-    printError(QStringLiteral("%1: %2 is working on the words in %3; close it and try again. "
-                              "Nothing was written.")
-                   .arg(command, lock->holder(), QDir::toNativeSeparators(dir)));
+    printError(QStringLiteral("%1: %2 is working on the words in %3; try again when it is "
+                              "done. Nothing was written.")
+                   .arg(command,
+                        lock->takenByWordTool() ? QStringLiteral("another lexitor-words")
+                                                : QStringLiteral("Lexitor"),
+                        QDir::toNativeSeparators(dir)));
     return nullptr;
 }
 

@@ -71,6 +71,9 @@ Word list files:
 
   An export read back by import gives the same rows.
 
+While Lexitor runs in a folder (it keeps lexitor.lock there), import and
+create refuse to write to it; export works at any time.
+
 Exit status: 0 on success, 1 when a file or database is refused or fails,
 2 for a bad command line. Messages go to standard error.
 )",
