@@ -251,6 +251,7 @@ private slots:
             auto rs = db->OpenRecordset(std::string(level.table));
             QCOMPARE(rs->RecordCount(), 0);
             QVERIFY(rs->Bof() && rs->Eof());
+            QCOMPARE(errorOf([&] { rs->MoveLast(); }), "No current record.");
             rs->Index(std::string(level.index));
             QCOMPARE(&levelDatabaseForEditorCode(level.editorCode()), &level);
             // An existing file, even a word database, is never overwritten.
