@@ -110,11 +110,7 @@ Snapshot snapshot(const std::string& path, bool immutable) {
             if (!has->step()) {
                 continue;
             }
-            std::string quoted = "\"";
-            for (char c : table) {
-                quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-            }
-            Query rows(connection.statement("SELECT rowid, word FROM " + quoted + "\""));
+            Query rows(connection.statement("SELECT rowid, word FROM " + quotedName(table)));
             auto& words = taken.words[table];
             while (rows->step()) {
                 words[rows->integer(0)] = rows->text(1);

@@ -14,21 +14,6 @@
 
 namespace lexitor::store {
 
-namespace {
-
-std::string quoted(const std::string& name) {
-    std::string out = "\"";
-    for (char c : name) {
-        out += c;
-        if (c == '"') {
-            out += '"';
-        }
-    }
-    return out + "\"";
-}
-
-} // namespace
-
 Connection::Connection(const std::string& path, std::string name, std::string readOnly,
                        bool immutable)
     : path_(path), name_(std::move(name)), readOnly_(std::move(readOnly)) {
@@ -180,7 +165,7 @@ long long Connection::newRowId(const std::string& table) {
              "highest INTEGER NOT NULL)");
         rowIdTableReady_ = true;
     }
-    Query query(statement("SELECT max(coalesce((SELECT max(rowid) FROM " + quoted(table) +
+    Query query(statement("SELECT max(coalesce((SELECT max(rowid) FROM " + quotedName(table) +
                           "), 0), coalesce((SELECT highest FROM lexitor_rowids WHERE tbl=?), 0))"));
     query->bind(1, table);
     query->step();

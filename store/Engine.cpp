@@ -59,11 +59,7 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& table, int
     auto state = std::make_unique<Recordset::State>();
     state->connection = connection_;
     state->table = checkWordTable(*connection_, table);
-    state->quotedTable = "\"" + state->table + "\"";
-    for (std::size_t at = 1;
-         (at = state->quotedTable.find('"', at)) < state->quotedTable.size() - 1; at += 2) {
-        state->quotedTable.insert(at, 1, '"');
-    }
+    state->quotedTable = quotedName(state->table);
     state->order = connection_->order(state->table);
     return std::unique_ptr<Recordset>(new Recordset(std::move(state)));
 }

@@ -9,6 +9,17 @@
 
 namespace lexitor::store {
 
+std::string quotedName(std::string_view name) {
+    std::string out = "\"";
+    for (char c : name) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    return out + "\"";
+}
+
 Statement::Statement(sqlite3* db, const std::string& sql, std::string file)
     : db_(db), file_(std::move(file)) {
     const int rc = sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size()),

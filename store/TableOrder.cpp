@@ -7,27 +7,12 @@
 
 namespace lexitor::store {
 
-namespace {
-
-std::string quoted(const std::string& name) {
-    std::string out = "\"";
-    for (char c : name) {
-        out += c;
-        if (c == '"') {
-            out += '"';
-        }
-    }
-    return out + "\"";
-}
-
-} // namespace
-
 const std::vector<long long>& TableOrder::rows(Connection& connection) {
     if (!rowsLoaded_) {
         std::vector<long long> loaded;
         loaded.reserve(count_.value_or(0));
         Query query(
-            connection.statement("SELECT rowid FROM " + quoted(table_) + " ORDER BY rowid"));
+            connection.statement("SELECT rowid FROM " + quotedName(table_) + " ORDER BY rowid"));
         while (query->step()) {
             loaded.push_back(query->integer(0));
         }
@@ -42,7 +27,7 @@ const std::vector<IndexEntry>& TableOrder::index(Connection& connection) {
     if (!indexLoaded_) {
         std::vector<IndexEntry> loaded;
         loaded.reserve(count_.value_or(0));
-        Query query(connection.statement("SELECT rowid, word FROM " + quoted(table_)));
+        Query query(connection.statement("SELECT rowid, word FROM " + quotedName(table_)));
         while (query->step()) {
             loaded.push_back({indexKey(query->text(1)), query->integer(0)});
         }
@@ -55,7 +40,7 @@ const std::vector<IndexEntry>& TableOrder::index(Connection& connection) {
 
 int TableOrder::count(Connection& connection) {
     if (!count_) {
-        Query query(connection.statement("SELECT count(*) FROM " + quoted(table_)));
+        Query query(connection.statement("SELECT count(*) FROM " + quotedName(table_)));
         query->step();
         const long long n = query->integer(0);
         if (n > std::numeric_limits<int>::max()) {
