@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -193,6 +194,15 @@ void setAside(const std::string& path, const std::vector<std::string>& found) {
 void checkCompanions(const std::string& path, const std::string& name, bool canFinish) {
     std::vector<std::string> found;
     for (const std::string suffix : {"-journal", "-wal"}) {
+        struct stat st {};
+        // By mode bits too: a superuser reads anything, but nobody is meant to.
+        if (::stat((path + suffix).c_str(), &st) == 0 &&
+            ((st.st_mode & 0444) == 0 || ::access((path + suffix).c_str(), R_OK) != 0)) {
+            throw EngineError("'" + fileName(path + suffix) + "' beside '" + name +
+                              "' cannot be read (no permission), so '" + name +
+                              "' cannot be opened safely. Give it read permission, or move it "
+                              "out of the folder.");
+        }
         if (applicable(path, suffix)) {
             found.push_back(suffix);
         }

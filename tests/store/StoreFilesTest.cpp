@@ -99,13 +99,16 @@ private slots:
                      "PRAGMA cache_size=1; BEGIN; UPDATE word0 SET ans=ans||'!';")
             .kill();
         QVERIFY(QFile::exists(path("unfinished/word0.mdb-journal")));
+        makeLevelFile(path("journal.mdb"), 0, {"alpha", "beta"});
+        write("journal.mdb-journal", "left by someone");
+        QVERIFY(QFile::setPermissions(path("journal.mdb-journal"), QFile::WriteOwner));
         QVERIFY(QFile::setPermissions(path("noread.mdb"), QFile::WriteOwner));
         QVERIFY(QFile::setPermissions(path("closed"), QFile::ReadOwner | QFile::WriteOwner));
         QVERIFY(QFile::setPermissions(path("unfinished"), QFile::ReadOwner | QFile::ExeOwner));
     }
 
     void cleanupTestCase() {
-        for (const char* name : {"noread.mdb", "closed", "unfinished"})
+        for (const char* name : {"noread.mdb", "closed", "unfinished", "journal.mdb-journal"})
             QFile::setPermissions(path(name), kOwnerOnly);
     }
 
@@ -134,6 +137,9 @@ private slots:
                                       << "holds no table with the fields word";
         QTest::newRow("locked") << "locked.mdb"
                                 << "is locked by another program";
+        QTest::newRow("unreadable journal")
+            << "journal.mdb"
+            << "-journal' beside '" + path("journal.mdb") + "' cannot be read";
         QTest::newRow("unfinished, read-only folder")
             << "unfinished/word0.mdb"
             << "unfinished change in 'word0.mdb-journal' that cannot";
