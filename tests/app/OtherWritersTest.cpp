@@ -86,7 +86,9 @@ class OtherWritersTest : public QObject {
             QCOMPARE(runWords({"import", list, "--level", first, "--dir", files_->dir()}), 0);
             otherProgramDone();
         } else if (verb == "readonly") {
-            QVERIFY(QFile::setPermissions(files_->path(first.toInt()), QFile::ReadOwner));
+            QVERIFY(QFile::setPermissions(first == "folder" ? files_->dir()
+                                                            : files_->path(first.toInt()),
+                                          QFile::ReadOwner | QFile::ExeOwner));
         } else if (verb == "type") {
             typeInto(screen_->textBox(first), more);
         } else if (verb == "click") {
@@ -121,8 +123,9 @@ private slots:
     void cleanup() {
         releaseScreens();
         holders_.clear();
-        for (int level = 0; level < 3; ++level)
-            QFile::setPermissions(files_->path(level), QFile::ReadOwner | QFile::WriteOwner);
+        for (const QString& file :
+             {files_->dir(), files_->path(0), files_->path(1), files_->path(2)})
+            QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!QApplication::overrideCursor());
         const QStringList fatal = messages_->fatal;
         messages_.reset();
@@ -197,6 +200,8 @@ private slots:
                            "click cmdAdd",
                            "shows txtWord mine"}
             << "is locked by another program" << QStringList{"*"};
+        QTest::newRow("quiz in a read-only folder")
+            << QStringList{"readonly folder", "quiz", "answer 4"} << "" << QStringList{"*"};
         QTest::newRow("quiz, rows deleted elsewhere")
             << QStringList{"quiz", "sql 1 DELETE FROM word1 WHERE rowid>2",
                            "sql 0 DELETE FROM word0 WHERE rowid>2", "answer 9"}
