@@ -1,8 +1,14 @@
 #include "app/Program.h"
 
-#include <QCoreApplication>
+#include "screens/Messages.h"
+#include "store/Engine.h"
+#include "store/FolderLock.h"
+
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+
+#include <memory>
 
 namespace lexitor::app {
 
@@ -16,6 +22,46 @@ std::function<bool(const QUrl&)>& urlOpener() {
     return opener;
 }
 } // namespace
+
+namespace {
+std::unique_ptr<store::FolderLock>& folderLock() {
+    static std::unique_ptr<store::FolderLock> lock;
+    return lock;
+}
+} // namespace
+
+bool claimWordFolder() {
+    folderLock() = std::make_unique<store::FolderLock>(QDir::currentPath());
+    return folderLock()->state() != store::FolderLock::State::Taken;
+}
+
+void reportWordFolderTaken() {
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+    const QString text =
+        folderLock() && folderLock()->takenByWordTool()
+            ? QStringLiteral("lexitor-words is working on the words in the folder \"%1\". Start "
+                             "Lexitor again when it is done.")
+                  .arg(folder)
+            : QStringLiteral("Lexitor is already running in the folder \"%1\". Only one copy "
+                             "works on these words at a time: use the one that is open.")
+                  .arg(folder);
+    screens::MsgBox(text, screens::vbExclamation);
+}
+
+void connectStore() {
+    store::setLockWaitHook([](bool waiting) {
+        if (!waiting) {
+            QApplication::restoreOverrideCursor();
+            return;
+        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // Shows the cursor; no click or key press is taken meanwhile.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    store::setNoticeHook([](const std::string& text) {
+        screens::MsgBox(QString::fromStdString(text), screens::vbInformation);
+    });
+}
 
 void endProgram() {
     if (endHandler())

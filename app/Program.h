@@ -8,6 +8,16 @@
 
 namespace lexitor::app {
 
+// Takes the word folder (the working directory) for this program, for as
+// long as it runs; false when another program has it already. Needs no
+// application object, so it comes before anything reads the word files.
+bool claimWordFolder();
+// Tells the user that another program has the word folder.
+void reportWordFolderTaken();
+// Lets the store show a busy cursor while it waits for another program's
+// lock, and show its notices in a message box.
+void connectStore();
+
 // Ends the program: leaves the event loop; main then destroys every screen.
 void endProgram();
 void setEndProgramHandler(std::function<void()> handler);

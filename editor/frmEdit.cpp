@@ -90,16 +90,31 @@ void frmEdit::cmdFind_Click() {
         // A failed seek leaves no current row; the row still shown stays
         // the one every other command works on.
         if (shown_)
-            rs_->Bookmark(*shown_);
+            backToShown();
         MsgBox("Record Not Found", vbInformation, "Error");
         return;
     }
     showCurrentRow();
 }
 
+void frmEdit::backToShown() {
+    try {
+        rs_->Bookmark(*shown_);
+    } catch (const store::RecoverableError&) {
+        // Deleted elsewhere meanwhile: the first row takes its place.
+        if (rs_->RecordCount() == 0)
+            return showNoRow();
+        rs_->MoveFirst();
+        showCurrentRow();
+    }
+}
+
 void frmEdit::cmdNext_Click() {
     if (!shown_)
         return;
+    // Every row may have been deleted elsewhere since.
+    if (rs_->RecordCount() == 0)
+        return showNoRow();
     if (!rs_->Eof()) {
         rs_->MoveNext();
         if (rs_->Eof())
@@ -111,6 +126,8 @@ void frmEdit::cmdNext_Click() {
 void frmEdit::cmdPrev_Click() {
     if (!shown_)
         return;
+    if (rs_->RecordCount() == 0)
+        return showNoRow();
     if (!rs_->Bof()) {
         rs_->MovePrevious();
         if (rs_->Bof())
@@ -122,18 +139,22 @@ void frmEdit::cmdPrev_Click() {
 void frmEdit::cmdUpdate_Click() {
     if (!shown_)
         return;
-    // The word is never written: its box is only the search text.
-    rs_->Edit();
-    rs_->SetField("ans", trimmedText(textBox("txtAns")));
-    rs_->SetField("c1", trimmedText(textBox("txtC1")));
-    rs_->SetField("c2", trimmedText(textBox("txtC2")));
-    rs_->SetField("c3", trimmedText(textBox("txtC3")));
-    // The reference box shows this row's reference; an empty box over a
-    // row without one keeps the null.
-    const std::string ref = trimmedText(textBox("txtRef"));
-    if (!ref.empty() || rs_->Field("ref"))
-        rs_->SetField("ref", ref);
-    rs_->Update();
+    try {
+        // The word is never written: its box is only the search text.
+        rs_->Edit();
+        rs_->SetField("ans", trimmedText(textBox("txtAns")));
+        rs_->SetField("c1", trimmedText(textBox("txtC1")));
+        rs_->SetField("c2", trimmedText(textBox("txtC2")));
+        rs_->SetField("c3", trimmedText(textBox("txtC3")));
+        // The reference box shows this row's reference; an empty box over a
+        // row without one keeps the null.
+        const std::string ref = trimmedText(textBox("txtRef"));
+        if (!ref.empty() || rs_->Field("ref"))
+            rs_->SetField("ref", ref);
+        rs_->Update();
+    } catch (const store::RecoverableError& error) {
+        refused(error);
+    }
 }
 
 void frmEdit::cmdDel_Click() {
@@ -142,17 +163,33 @@ void frmEdit::cmdDel_Click() {
     if (MsgBox("Are you sure you want to delete this record?", vbYesNo, "Confirm Deletion") !=
         vbYes)
         return;
-    const store::RowBookmark doomed = rs_->Bookmark();
-    cmdNext_Click();
-    const store::RowBookmark after = rs_->Bookmark();
-    rs_->Bookmark(doomed);
-    rs_->Delete();
-    if (after == doomed) {
-        // That was the only row: Next wrapped round to it.
-        showNoRow();
-        return;
+    // Deleted while the row shown is current, before moving on, so that a
+    // row changed or deleted elsewhere since it was shown stays as it is.
+    try {
+        rs_->Delete();
+    } catch (const store::RecoverableError& error) {
+        return refused(error);
     }
-    rs_->Bookmark(after);
+    cmdNext_Click();
+}
+
+void frmEdit::refused(const store::RecoverableError& error) {
+    using Kind = store::RecoverableError::Kind;
+    const QString text = QString::fromUtf8(error.what());
+    switch (error.kind()) {
+    case Kind::RowChanged:
+        MsgBox(text + QStringLiteral(" It is shown again as it is stored now."), vbExclamation);
+        showCurrentRow();
+        break;
+    case Kind::RowGone:
+        MsgBox(text + QStringLiteral(" The word after it is shown."), vbExclamation);
+        cmdNext_Click();
+        break;
+    default:
+        // Locked, read-only or a full disk: the boxes keep what was typed.
+        MsgBox(text, vbExclamation);
+        break;
+    }
 }
 
 void frmEdit::cmdExit_Click() {

@@ -31,6 +31,12 @@ private:
     void showCurrentRow();
     // The table has run empty: nothing to show, nothing to step to or change.
     void showNoRow();
+    // Makes the row shown current again after a Find that found nothing.
+    void backToShown();
+    // A change the store refused: the user is told, and the boxes show the
+    // row as stored now when it changed or went elsewhere (then the row
+    // after it); otherwise they keep what was typed, for another try.
+    void refused(const store::RecoverableError& error);
     void closeTable();
 
     QString fileName_;

@@ -91,7 +91,7 @@ void frmTest::cmdHelp_Click() {
     button("cmdDone")->show();
     button("cmdDone")->setEnabled(true);
     q.answerSlot = 0;
-    label("lblCans")->setText(QString::fromStdString(currentRs().Field("ans").value_or("")));
+    label("lblCans")->setText(QString::fromStdString(questionAns_));
     showReference(QStringLiteral("No reference found"));
 }
 
@@ -117,8 +117,8 @@ void frmTest::cmdSubmit_Click() {
 
 // The reference of the question row, where it has one worth showing.
 void frmTest::showReference(const QString& whenMissing) {
-    const auto ref = currentRs().Field("ref");
-    label("lblRef")->setText(hasReference(ref) ? QString::fromStdString(*ref) : whenMissing);
+    label("lblRef")->setText(hasReference(questionRef_) ? QString::fromStdString(*questionRef_)
+                                                        : whenMissing);
 }
 
 } // namespace lexitor

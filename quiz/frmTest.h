@@ -38,7 +38,9 @@ private:
     // when every level is used up and the quiz has ended.
     bool nextQuestion();
     std::optional<qint16> drawOffset();
-    void positionOn(qint16 level, qint16 offset);
+    // False when the level holds no row at the offset any more (another
+    // program deleted rows while the quiz runs).
+    bool positionOn(qint16 level, qint16 offset);
     bool rowUsable(qint16 level, qint16 offset);
     void showQuestion();
     std::string substituteChoice(const std::string& rightAnswer);
@@ -47,6 +49,10 @@ private:
     store::Recordset& currentRs() { return *levelRs[q.currentLevel]; }
 
     quiz::QuizState q;
+    // The question's answer and reference as shown: another program may
+    // change or delete its row before the answer comes.
+    std::string questionAns_;
+    store::FieldValue questionRef_;
     std::array<std::unique_ptr<store::Database>, quiz::kLevelCount> levelDb;
     std::array<std::unique_ptr<store::Recordset>, quiz::kLevelCount> levelRs;
 };

@@ -23,7 +23,7 @@ void frmTest::optSel_Click(int Index) {
         q.blockMarks[q.blockPos] = 0;
         label("lblStatIncorrect")->show();
         label("lblStatCorrect")->hide();
-        label("lblCans")->setText(QString::fromStdString(currentRs().Field("ans").value_or("")));
+        label("lblCans")->setText(QString::fromStdString(questionAns_));
         // Never leave an earlier question's reference beside this answer.
         showReference(QString());
         option(Index)->setChecked(false);
@@ -70,7 +70,9 @@ bool frmTest::nextQuestion() {
         return false;
     }
     q.usedOffsets.record(q.currentLevel, *offset);
-    positionOn(q.currentLevel, *offset);
+    // Another program may have deleted rows since the offset was drawn.
+    if (!rowUsable(q.currentLevel, *offset))
+        return nextQuestion();
     showQuestion();
     return true;
 }
@@ -101,14 +103,18 @@ std::optional<qint16> frmTest::drawOffset() {
     }
 }
 
-void frmTest::positionOn(qint16 level, qint16 offset) {
-    levelRs[level]->MoveFirst();
-    levelRs[level]->Move(offset);
+bool frmTest::positionOn(qint16 level, qint16 offset) {
+    store::Recordset& rs = *levelRs[level];
+    if (rs.RecordCount() == 0)
+        return false;
+    rs.MoveFirst();
+    rs.Move(offset);
+    return !rs.Eof();
 }
 
 bool frmTest::rowUsable(qint16 level, qint16 offset) {
-    positionOn(level, offset);
-    return levelRs[level]->Field("word") && levelRs[level]->Field("ans");
+    return positionOn(level, offset) && levelRs[level]->Field("word") &&
+           levelRs[level]->Field("ans");
 }
 
 void frmTest::showQuestion() {
@@ -119,12 +125,18 @@ void frmTest::showQuestion() {
     word->setReadOnly(true);
     q.answerSlot = RndInt(1, kOptionCount);
     const auto onOption = placement(q.answerSlot);
-    const std::string answer = rs.Field("ans").value_or("");
+    // The whole row first: drawing substitutes moves off it.
+    std::array<store::FieldValue, kOptionCount> stored;
+    for (const Choice choice : {Choice::Ans, Choice::C1, Choice::C2, Choice::C3})
+        stored[static_cast<std::size_t>(choice)] = rs.Field(fieldName(choice));
+    questionRef_ = rs.Field("ref");
+    const std::string answer = stored[0].value_or("");
+    questionAns_ = answer;
     for (const Choice choice : {Choice::Ans, Choice::C1, Choice::C2, Choice::C3}) {
         std::string caption = answer;
         if (choice != Choice::Ans) {
-            const auto stored = rs.Field(fieldName(choice));
-            caption = needsSubstitute(stored) ? substituteChoice(answer) : *stored;
+            const auto& field = stored[static_cast<std::size_t>(choice)];
+            caption = needsSubstitute(field) ? substituteChoice(answer) : *field;
         }
         for (int index = 0; index < kOptionCount; ++index) {
             if (onOption[index] == choice)
@@ -140,10 +152,10 @@ void frmTest::showQuestion() {
 // level serves does the right answer stand twice.
 std::string frmTest::substituteChoice(const std::string& rightAnswer) {
     store::Recordset& rs = currentRs();
-    const store::RowBookmark saved = rs.Bookmark();
     const qint16 last = static_cast<qint16>(q.recCount[q.currentLevel] - 1);
     const auto serves = [&](qint16 offset) -> std::optional<std::string> {
-        positionOn(q.currentLevel, offset);
+        if (!positionOn(q.currentLevel, offset))
+            return std::nullopt;
         auto ans = rs.Field("ans");
         if (!ans || *ans == rightAnswer)
             return std::nullopt;
@@ -158,7 +170,6 @@ std::string frmTest::substituteChoice(const std::string& rightAnswer) {
     }
     for (int step = 1; step < last && !chosen; ++step)
         chosen = serves(static_cast<qint16>((offset - 1 + step) % last + 1));
-    rs.Bookmark(saved);
     return chosen.value_or(rightAnswer);
 }
 

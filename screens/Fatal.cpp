@@ -23,6 +23,10 @@ void reportFatal(const QString& text) {
     std::_Exit(kFatalExitStatus);
 }
 
+void reportRecoverable(const store::RecoverableError& error) {
+    MsgBox(QString::fromUtf8(error.what()), vbExclamation);
+}
+
 void setFatalHandler(FatalHandler handler) {
     fatalHandler() = std::move(handler);
 }

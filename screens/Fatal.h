@@ -2,7 +2,11 @@
 // The one place where a fatal error (an engine failure, a 16-bit overflow)
 // is reported: a message box with the error's text, then the program ends
 // with a non-zero status. Every change is already durable, so nothing is
-// lost by ending at once.
+// lost by ending at once. A failure the store recovers from (a lock held
+// too long, a read-only file, a full disk, a row changed elsewhere) is
+// shown, and the program goes on.
+
+#include "store/Engine.h"
 
 #include <QString>
 
@@ -15,10 +19,15 @@ inline constexpr int kFatalExitStatus = 3;
 
 void reportFatal(const QString& text);
 
-// Runs one event handler to its end; an exception it throws is fatal.
+void reportRecoverable(const store::RecoverableError& error);
+
+// Runs one event handler to its end; an exception it throws is fatal,
+// unless the store recovered from it.
 template <typename Handler> void guarded(Handler&& handler) noexcept {
     try {
         handler();
+    } catch (const store::RecoverableError& error) {
+        reportRecoverable(error);
     } catch (const std::exception& error) {
         reportFatal(QString::fromUtf8(error.what()));
     } catch (...) {

@@ -2,6 +2,7 @@
 
 #include "screens/ScreenBuilder.h"
 #include "screens/Twips.h"
+#include "store/Engine.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,7 +52,12 @@ OptionButton* Screen::option(int index) const {
 void Screen::showScreen() {
     if (!loaded_) {
         loaded_ = true;
-        Form_Load();
+        try {
+            Form_Load();
+        } catch (const store::RecoverableError& error) {
+            // Half loaded, a screen cannot be shown, nor the menu shown again.
+            throw store::EngineError(error.what());
+        }
         if (unloaded_)
             return;
     }

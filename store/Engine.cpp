@@ -1,9 +1,12 @@
 // DBEngine and Database: opening word database files and their tables.
 #include "store/Engine.h"
 
+#include "store/Companions.h"
 #include "store/Connection.h"
 #include "store/FileCheck.h"
 #include "store/RecordsetState.h"
+
+#include <QFileInfo>
 
 namespace lexitor::store {
 
@@ -13,20 +16,24 @@ DBEngine& DBEngine::instance() {
 }
 
 std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& name) {
-    const std::string path = checkWordFile(name);
-    auto connection = std::make_shared<Connection>(path, name);
+    const WordFile file = checkWordFile(name);
+    std::shared_ptr<Connection> connection;
     try {
+        checkCompanions(file.path, name, file.readOnly.empty());
+        // Nobody can write where nobody can make a journal: SQLite may skip
+        // its locks, unless a journal stands there already.
+        const bool immutable = file.folderReadOnly &&
+                               !QFileInfo::exists(QString::fromStdString(file.path + "-journal")) &&
+                               !QFileInfo::exists(QString::fromStdString(file.path + "-wal"));
+        connection = std::make_shared<Connection>(file.path, name, file.readOnly, immutable);
         // Reading the schema must not change the file, whatever it holds.
         connection->exec("PRAGMA query_only=ON");
-        connection->exec("PRAGMA synchronous=FULL");
         checkWordSchema(*connection);
         connection->exec("PRAGMA query_only=OFF");
-    } catch (const EngineError& error) {
-        const std::string text = error.what();
-        if (text.find("not a word database") != std::string::npos) {
-            throw;
-        }
-        throw EngineError("'" + name + "' is not a word database (" + text + ")");
+        connection->settleJournal();
+    } catch (const RecoverableError& error) {
+        // A file that cannot be opened now is an opening failure like any other.
+        throw EngineError(error.what());
     }
     return std::unique_ptr<Database>(new Database(name, std::move(connection)));
 }
@@ -52,12 +59,8 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const std::string& table, int
     auto state = std::make_unique<Recordset::State>();
     state->connection = connection_;
     state->table = checkWordTable(*connection_, table);
-    state->quotedTable = "\"" + state->table + "\"";
-    for (std::size_t at = 1;
-         (at = state->quotedTable.find('"', at)) < state->quotedTable.size() - 1; at += 2) {
-        state->quotedTable.insert(at, 1, '"');
-    }
-    state->order = TableOrder::shared(connection_->path(), state->table);
+    state->quotedTable = quotedName(state->table);
+    state->order = connection_->order(state->table);
     return std::unique_ptr<Recordset>(new Recordset(std::move(state)));
 }
 

@@ -6,6 +6,8 @@
 // order) until an index is set, and in index order afterwards. Every misuse
 // is an EngineError with a clear text; nothing here is undefined behaviour.
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -19,6 +21,29 @@ class EngineError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A failure the program gets over: nothing was written, the file is as it
+// was, and the user can be told and go on. The row cases come from another
+// program (or another recordset) changing the file since the row was read.
+class RecoverableError : public EngineError {
+public:
+    enum class Kind { RowChanged, RowGone, Busy, ReadOnly, DiskFull };
+    RecoverableError(Kind kind, const std::string& text) : EngineError(text), kind_(kind) {}
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+// What the store tells the program while it works. `waiting` is called with
+// true when a call starts waiting for another program's lock and with false
+// when the wait is over; `notice` gets a text for the user (a journal file
+// that did not belong to its database was set aside). Without a notice
+// hook, notices go to standard error.
+void setLockWaitHook(std::function<void(bool waiting)> hook);
+void setNoticeHook(std::function<void(const std::string& text)> hook);
+// How long a call waits for another program's lock before it gives up.
+void setLockWaitLimit(std::chrono::milliseconds limit);
 
 // A field value: std::nullopt is a null, kept apart from an empty text.
 using FieldValue = std::optional<std::string>;
@@ -67,13 +92,20 @@ public:
 
     // Opens an existing word database. `name` is resolved against the
     // current working directory. A missing file, or a file that is not a
-    // word database, is an EngineError; the file is left as it was.
+    // word database, is an EngineError naming the cause; the file is left as
+    // it was. A file that only can be read opens for reading: every change
+    // is then a RecoverableError. A journal file beside it is applied only
+    // when it belongs to it (see Companions.h).
     std::unique_ptr<Database> OpenDatabase(const std::string& name);
 
 private:
     DBEngine() = default;
 };
 
+// Every call that moves, seeks, counts, reads a field or changes a row
+// first looks whether another connection changed the file, and then works
+// on the file as it is now. A row deleted elsewhere is a RecoverableError
+// (RowGone).
 class Recordset {
 public:
     ~Recordset();
@@ -100,6 +132,8 @@ public:
     bool Eof() const;
 
     RowBookmark Bookmark() const;
+    // A row no longer in the table is a RecoverableError (RowGone); the
+    // position is then left as it was.
     void Bookmark(const RowBookmark& bookmark);
 
     // Reads a field of the current row, or of the row being edited.
@@ -110,9 +144,12 @@ public:
     void AddNew();
     void Edit();
     void CancelUpdate();
-    // Stores the added or edited row; durable when it returns.
+    // Stores the added or edited row; durable when it returns. An edited
+    // row that was changed or deleted since this recordset last read it is
+    // left alone: RecoverableError (RowChanged or RowGone).
     void Update();
-    // Removes the current row; the position must move before the next read.
+    // Removes the current row, under the same condition as Update; the
+    // position must move before the next read.
     void Delete();
 
     void Close();

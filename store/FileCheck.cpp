@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 
 namespace lexitor::store {
 
@@ -56,13 +57,26 @@ bool hasAnyIndex(Connection& connection, const std::string& table) {
 
 } // namespace
 
-std::string checkWordFile(const std::string& name) {
-    const QString given = QString::fromStdString(name);
+// Checked by mode bits as well as by access(), since a superuser passes
+// access() anyway and would otherwise write where nobody is meant to.
+bool allowed(const struct stat& st, const std::string& path, mode_t bits, int mode) {
+    return (st.st_mode & bits) != 0 && ::access(path.c_str(), mode) == 0;
+}
+
+WordFile checkWordFile(const std::string& name) {
     const QString cwd = QDir::currentPath();
-    const QFileInfo info(QDir::current(), given);
+    const QFileInfo info(QDir::current(), QString::fromStdString(name));
     const std::string path = info.absoluteFilePath().toStdString();
+    const std::string folder = info.absolutePath().toStdString();
     struct stat st {};
+    struct stat folderStat {};
+    const bool folderFound = ::stat(folder.c_str(), &folderStat) == 0;
+    const bool folderOpen = folderFound && allowed(folderStat, folder, 0111, X_OK);
     if (name.empty() || ::stat(path.c_str(), &st) != 0) {
+        if (!name.empty() && (errno == EACCES || (folderFound && !folderOpen))) {
+            throw EngineError("Cannot open the word database '" + name +
+                              "': no permission to open its folder '" + folder + "'.");
+        }
         throw EngineError("Cannot find the word database file '" + name +
                           "' (working directory: " + cwd.toStdString() + ").");
     }
@@ -72,14 +86,13 @@ std::string checkWordFile(const std::string& name) {
     if (!S_ISREG(st.st_mode)) {
         throw EngineError("'" + name + "' is not a regular file, so not a word database.");
     }
-    // Checked by mode bits as well, since a superuser passes access() anyway.
-    if ((st.st_mode & (S_IRUSR | S_IRGRP | S_IROTH)) == 0 || ::access(path.c_str(), R_OK) != 0) {
+    if (!folderOpen) {
+        throw EngineError("Cannot open the word database '" + name +
+                          "': no permission to open its folder '" + folder + "'.");
+    }
+    if (!allowed(st, path, S_IRUSR | S_IRGRP | S_IROTH, R_OK)) {
         throw EngineError("Cannot read the word database '" + name +
                           "': the file has no read permission.");
-    }
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0) {
-        throw EngineError("Cannot write the word database '" + name +
-                          "': the file has no write permission.");
     }
     if (st.st_size == 0) {
         throw EngineError("'" + name + "' is empty (0 bytes), not a word database.");
@@ -87,9 +100,18 @@ std::string checkWordFile(const std::string& name) {
     QFile file(QString::fromStdString(path));
     static const QByteArray magic("SQLite format 3\0", 16);
     if (!file.open(QIODevice::ReadOnly) || file.read(16) != magic) {
-        throw EngineError("'" + name + "' is not a word database (not an SQLite database file).");
+        throw EngineError("'" + name +
+                          "' is not a word database at all (it is not a database file).");
     }
-    return info.canonicalFilePath().toStdString();
+    WordFile checked{info.canonicalFilePath().toStdString(), {}, false};
+    // Changing a file needs its folder too, for the journal beside it.
+    if (!allowed(st, path, S_IWUSR | S_IWGRP | S_IWOTH, W_OK)) {
+        checked.readOnly = "the file is read-only";
+    } else if (!allowed(folderStat, folder, S_IWUSR | S_IWGRP | S_IWOTH, W_OK)) {
+        checked.readOnly = "its folder '" + folder + "' is read-only";
+    }
+    checked.folderReadOnly = !allowed(folderStat, folder, S_IWUSR | S_IWGRP | S_IWOTH, W_OK);
+    return checked;
 }
 
 void checkWordSchema(Connection& connection) {

@@ -9,10 +9,16 @@ namespace lexitor::store {
 
 class Connection;
 
-// The absolute path of `name` resolved against the working directory, once
-// it is known to be an existing, readable and writable regular file that
-// starts like an SQLite database. Throws EngineError otherwise.
-std::string checkWordFile(const std::string& name);
+struct WordFile {
+    std::string path;     // canonical
+    std::string readOnly; // why it cannot be changed; empty when it can
+    bool folderReadOnly = false;
+};
+
+// `name` resolved against the working directory, once it is known to be an
+// existing, readable regular file that starts like an SQLite database, and
+// whether it and its folder may be written. Throws EngineError otherwise.
+WordFile checkWordFile(const std::string& name);
 
 // Throws EngineError unless the file holds a table with the six word
 // fields and an index on it.

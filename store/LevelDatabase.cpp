@@ -41,7 +41,6 @@ void createLevelDatabase(const std::string& path, int level) {
     try {
         Connection connection(path, path);
         const std::string table(db.table);
-        connection.exec("PRAGMA journal_mode=WAL");
         connection.exec("BEGIN");
         connection.exec("CREATE TABLE " + table +
                         " (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT)");

@@ -12,13 +12,13 @@ Recordset::Recordset(std::unique_ptr<State> state) : state_(std::move(state)) {}
 Recordset::~Recordset() = default;
 
 int Recordset::RecordCount() const {
-    state_->ensureOpen();
+    state_->look();
     return state_->order->count(*state_->connection);
 }
 
 void Recordset::Index(const std::string& indexName) {
     State& s = *state_;
-    s.ensureOpen();
+    s.look();
     if (indexName == s.index) {
         return;
     }
@@ -43,7 +43,7 @@ const std::string& Recordset::Index() const {
 
 void Recordset::Seek(const std::string& comparison, const std::string& key) {
     State& s = *state_;
-    s.ensureOpen();
+    s.look();
     if (s.index.empty()) {
         throw EngineError("Operation is not supported without a current index.");
     }
@@ -70,7 +70,7 @@ bool Recordset::NoMatch() const {
 
 void Recordset::MoveFirst() {
     State& s = *state_;
-    s.ensureOpen();
+    s.look();
     s.cancelEditing();
     if (s.activeSize() == 0) {
         throw EngineError("No current record.");
@@ -80,7 +80,7 @@ void Recordset::MoveFirst() {
 
 void Recordset::MoveLast() {
     State& s = *state_;
-    s.ensureOpen();
+    s.look();
     s.cancelEditing();
     const std::size_t size = s.activeSize();
     if (size == 0) {
@@ -99,7 +99,7 @@ void Recordset::MovePrevious() {
 
 void Recordset::Move(int rows) {
     State& s = *state_;
-    s.ensureOpen();
+    s.look();
     s.cancelEditing();
     s.sync();
     if (rows == 0) {
@@ -161,12 +161,14 @@ RowBookmark Recordset::Bookmark() const {
 
 void Recordset::Bookmark(const RowBookmark& bookmark) {
     State& s = *state_;
-    s.ensureOpen();
+    s.look();
     s.cancelEditing();
     if (!s.order->contains(*s.connection, bookmark.rowId)) {
-        throw EngineError("Not a valid bookmark.");
+        throw RecoverableError(RecoverableError::Kind::RowGone,
+                               "The word of this bookmark is no longer in the table.");
     }
     s.where = State::Where::Row;
+    s.deletedHere = false;
     s.rowId = bookmark.rowId;
     s.locate();
 }

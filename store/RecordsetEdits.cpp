@@ -12,6 +12,7 @@ FieldValue Recordset::Field(const std::string& name) const {
     if (s.editing != State::Editing::None) {
         return s.buffer[i];
     }
+    s.connection->refresh();
     return s.currentFields()[i];
 }
 
@@ -35,9 +36,9 @@ void Recordset::AddNew() {
 
 void Recordset::Edit() {
     State& s = *state_;
-    s.ensureOpen();
+    s.look();
     s.cancelEditing();
-    s.buffer = s.currentFields();
+    s.buffer = s.editBase = s.asRead();
     s.editRowId = s.rowId;
     s.editing = State::Editing::Editing;
 }
@@ -53,7 +54,8 @@ void Recordset::CancelUpdate() {
 
 void Recordset::State::insertRow() {
     State& s = *this;
-    const long long rowId = s.order->nextRowId(*s.connection);
+    WriteScope scope(*s.connection);
+    const long long rowId = s.connection->newRowId(s.table);
     Query query(s.connection->statement(
         "INSERT INTO " + s.quotedTable +
         " (rowid, word, ans, c1, c2, c3, ref) VALUES (?, ?, ?, ?, ?, ?, ?)"));
@@ -62,41 +64,55 @@ void Recordset::State::insertRow() {
         query->bind(i + 2, s.buffer[static_cast<std::size_t>(i)]);
     }
     query->step();
+    s.connection->recordRowId(s.table, rowId);
+    scope.commit();
     s.order->added(rowId, s.buffer[0]);
 }
+
+// The fields as they were read, bound after the values written: a row that
+// differs in any of them was changed by someone else and stays as it is.
+constexpr const char* kAsRead =
+    " AND word IS ? AND ans IS ? AND c1 IS ? AND c2 IS ? AND c3 IS ? AND ref IS ?";
 
 void Recordset::State::rewriteRow() {
     State& s = *this;
     std::string assignments;
-    int bound = 0;
     for (std::size_t i = 0; i < 6; ++i) {
         if (s.dirty[i]) {
             assignments +=
                 std::string(assignments.empty() ? "" : ", ") + std::string(kWordFields[i]) + "=?";
-            ++bound;
         }
     }
-    if (bound == 0) {
+    if (assignments.empty()) {
         return;
     }
+    WriteScope scope(*s.connection);
     Query query(s.connection->statement("UPDATE " + s.quotedTable + " SET " + assignments +
-                                        " WHERE rowid=?"));
+                                        " WHERE rowid=?" + kAsRead));
     int next = 1;
     for (std::size_t i = 0; i < 6; ++i) {
         if (s.dirty[i]) {
             query->bind(next++, s.buffer[i]);
         }
     }
-    query->bind(next, s.editRowId);
+    query->bind(next++, s.editRowId);
+    for (const auto& value : s.editBase) {
+        query->bind(next++, value);
+    }
     query->step();
     if (s.connection->changes() == 0) {
-        throw EngineError("Record is deleted.");
+        s.refuseChange(s.editRowId);
     }
+    scope.commit();
     if (s.dirty[0]) {
         s.order->wordChanged(s.editRowId, s.buffer[0]);
     } else {
         s.order->fieldsChanged();
     }
+    // What was written is what this recordset has now read of the row.
+    s.cached = s.buffer;
+    s.cachedRowId = s.editRowId;
+    s.cachedVersion = s.order->version();
 }
 
 void Recordset::Update() {
@@ -105,13 +121,18 @@ void Recordset::Update() {
     if (s.editing == State::Editing::None) {
         throw EngineError("Update without AddNew or Edit.");
     }
-    s.connection->prepareWrite();
-    if (s.editing == State::Editing::Adding) {
-        s.insertRow();
-    } else {
-        s.rewriteRow();
+    // A refused change ends the editing too: the caller starts again from
+    // the row as it is now.
+    try {
+        if (s.editing == State::Editing::Adding) {
+            s.insertRow();
+        } else {
+            s.rewriteRow();
+        }
+    } catch (...) {
+        s.cancelEditing();
+        throw;
     }
-    s.connection->touched(s.order);
     s.cancelEditing();
 }
 
@@ -119,19 +140,24 @@ void Recordset::Delete() {
     State& s = *state_;
     s.ensureOpen();
     s.cancelEditing();
-    s.requireRow();
-    s.connection->prepareWrite();
-    Query query(s.connection->statement("DELETE FROM " + s.quotedTable + " WHERE rowid=?"));
+    WriteScope scope(*s.connection);
+    const RowFields base = s.asRead();
+    Query query(
+        s.connection->statement("DELETE FROM " + s.quotedTable + " WHERE rowid=?" + kAsRead));
     query->bind(1, s.rowId);
-    query->step();
-    const bool deleted = s.connection->changes() > 0;
-    s.order->removed(s.rowId);
-    s.connection->touched(s.order);
-    s.where = State::Where::Deleted;
-    s.posVersion = 0;
-    if (!deleted) {
-        throw EngineError("Record is deleted.");
+    int next = 2;
+    for (const auto& value : base) {
+        query->bind(next++, value);
     }
+    query->step();
+    if (s.connection->changes() == 0) {
+        s.refuseChange(s.rowId);
+    }
+    scope.commit();
+    s.order->removed(s.rowId);
+    s.where = State::Where::Deleted;
+    s.deletedHere = true;
+    s.posVersion = 0;
 }
 
 } // namespace lexitor::store

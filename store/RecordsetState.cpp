@@ -8,6 +8,15 @@
 
 namespace lexitor::store {
 
+namespace {
+
+const std::string kGone = "This word was deleted elsewhere (by another program) after it was "
+                          "read here, so nothing was changed.";
+const std::string kChanged = "This word was changed elsewhere (by another program) after it was "
+                             "read here, so this change was not made.";
+
+} // namespace
+
 // Place of the first entry at or after (key, rowId) in the active order.
 std::size_t Recordset::State::lowerBound(const IndexKey& key, long long rowId) {
     State& s = *this;
@@ -42,6 +51,11 @@ void Recordset::State::ensureOpen() const {
     }
 }
 
+void Recordset::State::look() {
+    ensureOpen();
+    connection->refresh();
+}
+
 std::size_t Recordset::State::activeSize() {
     State& s = *this;
     return s.index.empty() ? s.order->rows(*s.connection).size()
@@ -51,6 +65,7 @@ std::size_t Recordset::State::activeSize() {
 void Recordset::State::place(std::size_t pos) {
     State& s = *this;
     s.where = State::Where::Row;
+    s.deletedHere = false;
     s.pos = pos;
     s.posVersion = s.order->version();
     if (s.index.empty()) {
@@ -78,6 +93,7 @@ void Recordset::State::sync() {
         }
         if (!s.rowAt(s.pos, s.rowId)) {
             s.where = State::Where::Deleted;
+            s.deletedHere = false;
         }
     }
     s.posVersion = s.order->version();
@@ -93,14 +109,18 @@ void Recordset::State::locate() {
     s.posVersion = s.order->version();
     if (!s.rowAt(s.pos, s.rowId)) {
         s.where = State::Where::Deleted;
+        s.deletedHere = false;
     }
 }
 
 void Recordset::State::requireRow() {
     State& s = *this;
     s.sync();
-    if (s.where == State::Where::Deleted) {
+    if (s.where == State::Where::Deleted && s.deletedHere) {
         throw EngineError("Record is deleted.");
+    }
+    if (s.where == State::Where::Deleted) {
+        throw RecoverableError(RecoverableError::Kind::RowGone, kGone);
     }
     if (s.where != State::Where::Row) {
         throw EngineError("No current record.");
@@ -117,7 +137,10 @@ const RowFields& Recordset::State::currentFields() {
                                         " WHERE rowid=?"));
     query->bind(1, s.rowId);
     if (!query->step()) {
-        throw EngineError("Record is deleted.");
+        // Deleted elsewhere since the orders were last looked at.
+        s.where = State::Where::Deleted;
+        s.deletedHere = false;
+        throw RecoverableError(RecoverableError::Kind::RowGone, kGone);
     }
     for (int i = 0; i < 6; ++i) {
         s.cached[static_cast<std::size_t>(i)] = query->text(i);
@@ -125,6 +148,21 @@ const RowFields& Recordset::State::currentFields() {
     s.cachedRowId = s.rowId;
     s.cachedVersion = s.order->version();
     return s.cached;
+}
+
+RowFields Recordset::State::asRead() {
+    requireRow();
+    return cachedRowId == rowId ? cached : currentFields();
+}
+
+void Recordset::State::refuseChange(long long gone) {
+    cachedRowId = 0;
+    Query query(connection->statement("SELECT 1 FROM " + quotedTable + " WHERE rowid=?"));
+    query->bind(1, gone);
+    if (query->step()) {
+        throw RecoverableError(RecoverableError::Kind::RowChanged, kChanged);
+    }
+    throw RecoverableError(RecoverableError::Kind::RowGone, kGone);
 }
 
 void Recordset::State::cancelEditing() {

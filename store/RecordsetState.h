@@ -30,8 +30,10 @@ struct Recordset::State {
     // The position: a row (current or just deleted) is named by its rowid
     // and, in index order, its key; `pos` is its place in the active order
     // as of order version `posVersion` (for a deleted row, the place of the
-    // row after it).
+    // row after it). `deletedHere` tells a row this recordset deleted from
+    // one deleted elsewhere.
     Where where = Where::Unset;
+    bool deletedHere = false;
     long long rowId = 0;
     IndexKey key;
     std::size_t pos = 0;
@@ -41,15 +43,20 @@ struct Recordset::State {
     Editing editing = Editing::None;
     long long editRowId = 0;
     RowFields buffer;
+    RowFields editBase; // the edited row as it was read: Update finds it so or refuses
     std::array<bool, 6> dirty{};
 
-    // The fields of the current row as last read.
+    // The fields of the row last read; they serve reads while the order
+    // version stays, and stand for what the caller saw of that row.
     RowFields cached;
     long long cachedRowId = 0;
     std::uint64_t cachedVersion = 0;
 
     // Throws unless the recordset and its database are open.
     void ensureOpen() const;
+    // ensureOpen, and the file as it is now: another connection's changes
+    // load the orders again.
+    void look();
     std::size_t activeSize();
     // Makes the row at `at` of the active order current.
     void place(std::size_t at);
@@ -58,10 +65,15 @@ struct Recordset::State {
     // Finds the current row's place in the active order (after an index
     // switch or a bookmark); marks it deleted when it is gone.
     void locate();
-    // Throws unless there is a current row: "No current record." or "Record is deleted.".
+    // Throws unless there is a current row: "No current record.", "Record
+    // is deleted." or, for a row deleted elsewhere, a RecoverableError.
     void requireRow();
     // The six fields of the current row, read once per order version.
     const RowFields& currentFields();
+    // The current row as this recordset last read it, or as it is now.
+    RowFields asRead();
+    // Why a guarded change of `rowId` found no row to change.
+    [[noreturn]] void refuseChange(long long rowId);
     void cancelEditing();
     void insertRow();
     void rewriteRow();

@@ -1,19 +1,34 @@
 #include "store/Statement.h"
 
+#include "store/Failure.h"
+#include "store/LockWait.h"
+
 #include <sqlite3.h>
 
 #include <utility>
 
 namespace lexitor::store {
 
+std::string quotedName(std::string_view name) {
+    std::string out = "\"";
+    for (char c : name) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    return out + "\"";
+}
+
 Statement::Statement(sqlite3* db, const std::string& sql, std::string file)
     : db_(db), file_(std::move(file)) {
-    if (sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
-                           &stmt_, nullptr) != SQLITE_OK) {
-        const std::string message = sqlite3_errmsg(db);
+    const int rc = sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr);
+    endLockWait();
+    if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
-        throw EngineError("Database '" + file_ + "': " + message + ".");
+        throwFailure(db, rc, file_);
     }
 }
 
@@ -41,15 +56,15 @@ void Statement::bind(int index, long long value) {
 
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
+    endLockWait();
     if (rc == SQLITE_ROW) {
         return true;
     }
     if (rc == SQLITE_DONE) {
         return false;
     }
-    const std::string message = sqlite3_errmsg(db_);
     sqlite3_reset(stmt_);
-    throw EngineError("Database '" + file_ + "': " + message + ".");
+    throwFailure(db_, rc, file_);
 }
 
 void Statement::reset() {

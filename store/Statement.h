@@ -11,6 +11,9 @@ struct sqlite3_stmt;
 
 namespace lexitor::store {
 
+// A table or column name for SQL text: in double quotes, any inside doubled.
+std::string quotedName(std::string_view name);
+
 class Statement {
 public:
     // `file` names the database in error texts.

@@ -4,50 +4,21 @@
 
 #include <algorithm>
 #include <limits>
-#include <map>
 
 namespace lexitor::store {
-
-namespace {
-
-std::string quoted(const std::string& name) {
-    std::string out = "\"";
-    for (char c : name) {
-        out += c;
-        if (c == '"') {
-            out += '"';
-        }
-    }
-    return out + "\"";
-}
-
-} // namespace
-
-std::shared_ptr<TableOrder> TableOrder::shared(const std::string& file, const std::string& table) {
-    static std::map<std::string, std::weak_ptr<TableOrder>> orders;
-    const std::string key = file + '\n' + table;
-    if (auto existing = orders[key].lock()) {
-        return existing;
-    }
-    std::erase_if(orders, [](const auto& entry) { return entry.second.expired(); });
-    auto order = std::make_shared<TableOrder>(table);
-    orders[key] = order;
-    return order;
-}
 
 const std::vector<long long>& TableOrder::rows(Connection& connection) {
     if (!rowsLoaded_) {
         std::vector<long long> loaded;
         loaded.reserve(count_.value_or(0));
         Query query(
-            connection.statement("SELECT rowid FROM " + quoted(table_) + " ORDER BY rowid"));
+            connection.statement("SELECT rowid FROM " + quotedName(table_) + " ORDER BY rowid"));
         while (query->step()) {
             loaded.push_back(query->integer(0));
         }
         rows_ = std::move(loaded);
         rowsLoaded_ = true;
         count_ = static_cast<int>(rows_.size());
-        highest_ = std::max(highest_.value_or(0), rows_.empty() ? 0 : rows_.back());
     }
     return rows_;
 }
@@ -56,7 +27,7 @@ const std::vector<IndexEntry>& TableOrder::index(Connection& connection) {
     if (!indexLoaded_) {
         std::vector<IndexEntry> loaded;
         loaded.reserve(count_.value_or(0));
-        Query query(connection.statement("SELECT rowid, word FROM " + quoted(table_)));
+        Query query(connection.statement("SELECT rowid, word FROM " + quotedName(table_)));
         while (query->step()) {
             loaded.push_back({indexKey(query->text(1)), query->integer(0)});
         }
@@ -69,7 +40,7 @@ const std::vector<IndexEntry>& TableOrder::index(Connection& connection) {
 
 int TableOrder::count(Connection& connection) {
     if (!count_) {
-        Query query(connection.statement("SELECT count(*) FROM " + quoted(table_)));
+        Query query(connection.statement("SELECT count(*) FROM " + quotedName(table_)));
         query->step();
         const long long n = query->integer(0);
         if (n > std::numeric_limits<int>::max()) {
@@ -78,18 +49,6 @@ int TableOrder::count(Connection& connection) {
         count_ = static_cast<int>(n);
     }
     return *count_;
-}
-
-long long TableOrder::nextRowId(Connection& connection) {
-    if (!highest_) {
-        Query query(connection.statement("SELECT max(rowid) FROM " + quoted(table_)));
-        query->step();
-        highest_ = query->integer(0);
-    }
-    if (*highest_ == std::numeric_limits<long long>::max()) {
-        throw EngineError("Table '" + table_ + "' has no room for another row.");
-    }
-    return *highest_ + 1;
 }
 
 bool TableOrder::contains(Connection& connection, long long rowId) {
@@ -112,7 +71,6 @@ std::optional<IndexKey> TableOrder::keyOf(long long rowId) const {
 
 void TableOrder::added(long long rowId, const FieldValue& word) {
     ++version_;
-    highest_ = std::max(highest_.value_or(0), rowId);
     if (count_) {
         ++*count_;
     }
@@ -163,7 +121,6 @@ void TableOrder::invalidate() {
     index_.clear();
     removedKeys_.clear();
     count_.reset();
-    // highest_ stays: a rowid handed out once is never handed out again.
 }
 
 std::vector<IndexEntry>::iterator TableOrder::findEntry(long long rowId) {

@@ -1,15 +1,15 @@
 #pragma once
-// The in-memory walking orders of one table, shared by every recordset on
-// that table in this process: the table order (rowids ascending, which is
-// the order rows were added, since a new row always takes a rowid above
-// all others) and the index order (by IndexKey, then rowid). Both load on
-// first use and are kept up to date by the recordsets' changes; `version`
-// tells a recordset that its cached position may have moved.
+// The in-memory walking orders of one table, shared by the recordsets on
+// that table of one connection: the table order (rowids ascending, which is
+// the order rows were added, since a new row always takes a rowid above all
+// others) and the index order (by IndexKey, then rowid). Both load on first
+// use, are kept up to date by the recordsets' changes and load again after
+// another connection changed the file; `version` tells a recordset that its
+// cached position may have moved.
 
 #include "store/IndexKey.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -21,9 +21,6 @@ class Connection;
 
 class TableOrder {
 public:
-    // The order of `table` in the file at canonical path `file`.
-    static std::shared_ptr<TableOrder> shared(const std::string& file, const std::string& table);
-
     TableOrder(std::string table) : table_(std::move(table)) {}
     TableOrder(const TableOrder&) = delete;
     TableOrder& operator=(const TableOrder&) = delete;
@@ -34,8 +31,6 @@ public:
     const std::vector<long long>& rows(Connection& connection);
     const std::vector<IndexEntry>& index(Connection& connection);
     int count(Connection& connection);
-    // The rowid for the next added row: above every rowid seen in this process.
-    long long nextRowId(Connection& connection);
 
     bool contains(Connection& connection, long long rowId);
     // The key of a row in the index order, if that order is loaded; for a
@@ -60,7 +55,6 @@ private:
     std::vector<long long> rows_;
     std::vector<IndexEntry> index_;
     std::optional<int> count_;
-    std::optional<long long> highest_;
     // Keys of removed rows, so a recordset that stood on one knows where it stood.
     std::unordered_map<long long, IndexKey> removedKeys_;
 };

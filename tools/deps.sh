@@ -4,7 +4,7 @@
 lexitor_packages=(
     cmake g++ make ccache pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libsqlite3-dev libbenchmark-dev libx11-dev xvfb xauth
+    libsqlite3-dev sqlite3 libbenchmark-dev libx11-dev xvfb xauth
     fonts-dejavu-core fonts-liberation fonts-urw-base35
     wordnet-base wordnet-sense-index scowl
     mdbtools mdbtools-dev kdeedu-kvtml-data libkeduvocdocument-dev

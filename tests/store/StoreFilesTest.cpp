@@ -1,7 +1,9 @@
-// Opening word database files: every kind of bad file is refused with a
-// clear text and left byte for byte as it was; level databases are made
-// right and never overwrite a file.
+// Opening word database files: each kind of bad file is refused with its
+// own message and left byte for byte as it was; a file that can only be
+// read opens for reading; a full disk refuses a change and keeps every
+// word; level databases are made right and never overwrite a file.
 #include "StoreFixtures.h"
+#include "support/OtherProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +11,48 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sqlite3.h>
+
+#include <cerrno>
+
 using namespace storetest;
+using lexitor::testing::OtherProgram;
+
+namespace {
+
+const auto kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+
+// While it lives, every write SQLite makes fails as on a full disk, through
+// SQLite's own seam for its system calls.
+class DiskFull {
+public:
+    DiskFull() {
+        for (const char* call : kCalls)
+            vfs()->xSetSystemCall(vfs(), call, noRoom(call));
+    }
+    ~DiskFull() {
+        for (const char* call : kCalls)
+            vfs()->xSetSystemCall(vfs(), call, nullptr);
+    }
+
+private:
+    static constexpr const char* kCalls[] = {"write", "pwrite", "pwrite64"};
+    static sqlite3_vfs* vfs() { return sqlite3_vfs_find(nullptr); }
+    static sqlite3_syscall_ptr noRoom(const char* call) {
+        if (std::string_view(call) == "write")
+            return reinterpret_cast<sqlite3_syscall_ptr>(+[](int, const void*, size_t) -> ssize_t {
+                errno = ENOSPC;
+                return -1;
+            });
+        return reinterpret_cast<sqlite3_syscall_ptr>(
+            +[](int, const void*, size_t, off_t) -> ssize_t {
+                errno = ENOSPC;
+                return -1;
+            });
+    }
+};
+
+} // namespace
 
 class StoreFilesTest : public QObject {
     Q_OBJECT
@@ -17,80 +60,169 @@ class StoreFilesTest : public QObject {
 private:
     QTemporaryDir dir_;
     QString path(const QString& name) const { return dir_.filePath(name); }
-
-    // Opens `file`, expects a refusal mentioning `needle`, and checks the
-    // file is unchanged.
-    void expectRefused(const QString& file, const std::string& needle) {
-        const QByteArray before = fileBytes(file);
-        const std::string error = errorOf([&] { openDb(file); });
-        QVERIFY2(!error.empty(), qPrintable(file));
-        QVERIFY2(error.find(needle) != std::string::npos, error.c_str());
-        QCOMPARE(fileBytes(file), before);
+    void write(const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     }
 
 private slots:
-    void initTestCase() { QVERIFY(dir_.isValid()); }
-
-    void missingFileNamesFileAndWorkingDirectory() {
-        const QString old = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_.path()));
-        const std::string error = errorOf([] { DBEngine::instance().OpenDatabase("word7.mdb"); });
-        QDir::setCurrent(old);
-        QVERIFY2(error.find("word7.mdb") != std::string::npos, error.c_str());
-        QVERIFY2(error.find(QDir(dir_.path()).canonicalPath().toStdString()) != std::string::npos ||
-                     error.find(dir_.path().toStdString()) != std::string::npos,
-                 error.c_str());
-        QVERIFY(!QFile::exists(path("word7.mdb")));
-    }
-
-    void badFilesAreRefusedUnchanged() {
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        setLockWaitLimit(std::chrono::milliseconds(200));
         QByteArray noise(4096, '\0');
         QRandomGenerator rng(7);
         for (auto& byte : noise)
             byte = static_cast<char>(rng.bounded(256));
-        const std::pair<QString, QByteArray> written[] = {
-            {"empty.mdb", {}},
-            {"random.mdb", noise},
-            // The right header, then garbage: SQLite itself must refuse it.
-            {"fake.mdb", QByteArray("SQLite format 3\0", 16) + noise}};
-        for (const auto& [name, bytes] : written) {
-            QFile file(path(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        }
-        expectRefused(path("empty.mdb"), "empty");
-        QCOMPARE(QFileInfo(path("empty.mdb")).size(), 0);
-        expectRefused(path("random.mdb"), "not a word database");
-        expectRefused(path("fake.mdb"), "not a word database");
-
-        const std::pair<QString, std::string> made[] = {
-            {"other.db", "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT);"
-                         "INSERT INTO notes (body) VALUES ('hello');"},
-            // The six fields but no index at all.
-            {"noindex.mdb",
-             "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);"
-             "INSERT INTO word0 VALUES ('a','b','c','d','e','f');"},
-            // An index but a field missing.
-            {"nofield.mdb", "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT);"
-                            "CREATE INDEX wrdin ON word0 (word);"}};
-        for (const auto& [name, sql] : made) {
-            runSql(path(name), sql);
-            expectRefused(path(name), "not a word database");
-        }
-
-        QVERIFY(QDir(dir_.path()).mkdir("folder.mdb"));
-        expectRefused(path("folder.mdb"), "directory");
+        write("empty.mdb", {});
+        write("random.mdb", noise);
+        // The right header, then garbage: SQLite itself must refuse it.
+        write("fake.mdb", QByteArray("SQLite format 3\0", 16) + noise);
+        runSql(path("other.db"), "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT);"
+                                 "INSERT INTO notes (body) VALUES ('hello');");
+        // The six fields but no index at all; an index but a field missing.
+        runSql(path("noindex.mdb"),
+               "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);");
+        runSql(path("nofield.mdb"), "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, "
+                                    "c3 TEXT); CREATE INDEX wrdin ON word0 (word);");
+        QVERIFY(QDir(dir_.path()).mkpath("folder.mdb") && QDir(dir_.path()).mkpath("closed") &&
+                QDir(dir_.path()).mkpath("unfinished"));
+        makeLevelFile(path("noread.mdb"), 0, {"alpha", "beta"});
+        makeLevelFile(path("locked.mdb"), 0, {"alpha", "beta"});
+        makeLevelFile(path("closed/word0.mdb"), 0, {"alpha", "beta"});
+        std::vector<std::string> many;
+        for (int i = 0; i < 200; ++i)
+            many.push_back("word" + std::to_string(i));
+        makeLevelFile(path("unfinished/word0.mdb"), 0, many);
+        // Killed in the middle of a change that spilled into the file.
+        OtherProgram(path("unfinished/word0.mdb"),
+                     "PRAGMA cache_size=1; BEGIN; UPDATE word0 SET ans=ans||'!';")
+            .kill();
+        QVERIFY(QFile::exists(path("unfinished/word0.mdb-journal")));
+        makeLevelFile(path("journal.mdb"), 0, {"alpha", "beta"});
+        write("journal.mdb-journal", "left by someone");
+        QVERIFY(QFile::setPermissions(path("journal.mdb-journal"), QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(path("noread.mdb"), QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(path("closed"), QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(path("unfinished"), QFile::ReadOwner | QFile::ExeOwner));
     }
 
-    void filesWithoutPermissionAreRefused() {
-        makeLevelFile(path("noread.mdb"), 0, {"alpha", "beta"});
-        makeLevelFile(path("nowrite.mdb"), 0, {"alpha", "beta"});
-        QVERIFY(QFile::setPermissions(path("noread.mdb"), QFile::WriteOwner));
-        QVERIFY(QFile::setPermissions(path("nowrite.mdb"), QFile::ReadOwner | QFile::ReadGroup));
-        expectRefused(path("noread.mdb"), "read permission");
-        expectRefused(path("nowrite.mdb"), "write permission");
-        QFile::setPermissions(path("noread.mdb"), QFile::ReadOwner | QFile::WriteOwner);
-        QFile::setPermissions(path("nowrite.mdb"), QFile::ReadOwner | QFile::WriteOwner);
+    void cleanupTestCase() {
+        for (const char* name : {"noread.mdb", "closed", "unfinished", "journal.mdb-journal"})
+            QFile::setPermissions(path(name), kOwnerOnly);
+    }
+
+    void openingErrorsSayWhatIsWrong_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("missing") << "word7.mdb"
+                                 << "Cannot find the word database file";
+        QTest::newRow("folder shut") << "closed/word0.mdb"
+                                     << "no permission to open its folder";
+        QTest::newRow("unreadable") << "noread.mdb"
+                                    << "the file has no read permission";
+        QTest::newRow("a folder") << "folder.mdb"
+                                  << "is a directory";
+        QTest::newRow("empty") << "empty.mdb"
+                               << "is empty (0 bytes)";
+        QTest::newRow("no database") << "random.mdb"
+                                     << "not a word database at all";
+        QTest::newRow("damaged") << "fake.mdb"
+                                 << "is damaged";
+        QTest::newRow("other tables") << "other.db"
+                                      << "holds no table with the fields word";
+        QTest::newRow("no index") << "noindex.mdb"
+                                  << "holds no table with the fields word";
+        QTest::newRow("no ref field") << "nofield.mdb"
+                                      << "holds no table with the fields word";
+        QTest::newRow("locked") << "locked.mdb"
+                                << "is locked by another program";
+        QTest::newRow("unreadable journal")
+            << "journal.mdb"
+            << "-journal' beside '" + path("journal.mdb") + "' cannot be read";
+        QTest::newRow("unfinished, read-only folder")
+            << "unfinished/word0.mdb"
+            << "unfinished change in 'word0.mdb-journal' that cannot";
+    }
+
+    void openingErrorsSayWhatIsWrong() {
+        QFETCH(QString, file);
+        QFETCH(QString, says);
+        std::unique_ptr<OtherProgram> holder;
+        if (file == "locked.mdb")
+            holder = std::make_unique<OtherProgram>(path(file), "BEGIN EXCLUSIVE;");
+        std::vector<bool> waits;
+        setLockWaitHook([&](bool waiting) { waits.push_back(waiting); });
+        const QByteArray before = fileBytes(path(file));
+        const QString error = QString::fromStdString(errorOf([&] { openDb(path(file)); }));
+        setLockWaitHook({});
+        QCOMPARE(waits, (holder ? std::vector<bool>{true, false} : std::vector<bool>{}));
+        QVERIFY2(error.contains(says), qPrintable(error));
+        QVERIFY2(error.contains(QFileInfo(file).fileName()), qPrintable(error));
+        QCOMPARE(fileBytes(path(file)), before);
+    }
+
+    // Quizzing and exporting need no write; every change is refused, saying why.
+    void readOnlyFilesOpenForReading_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+
+    void readOnlyFilesOpenForReading() {
+        QFETCH(bool, folder);
+        QTemporaryDir where;
+        const QString file = where.filePath("word0.mdb");
+        makeLevelFile(file, 0, {"alpha", "beta"});
+        QVERIFY(
+            QFile::setPermissions(folder ? where.path() : file,
+                                  folder ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner));
+        const QByteArray before = fileBytes(file);
+        {
+            auto db = openDb(file);
+            auto rs = db->OpenRecordset("word0");
+            QCOMPARE(walk(*rs), (std::vector<std::string>{"alpha", "beta"}));
+            rs->Index("wrdin");
+            rs->Seek("=", "BETA");
+            QCOMPARE(rs->Field("ans"), FieldValue("beta-ans"));
+            const std::string why = folder ? "its folder" : "the file is read-only";
+            for (const auto& change : std::vector<std::function<void()>>{
+                     [&] { addRow(*rs, sampleRecord("gamma")); },
+                     [&] {
+                         rs->Edit();
+                         rs->SetField("ans", "new");
+                         rs->Update();
+                     },
+                     [&] { rs->Delete(); }, [&] { db->BeginTrans(); }}) {
+                const std::string error = errorOf(change);
+                QVERIFY2(error.starts_with("ReadOnly: ") && error.find(why) != std::string::npos,
+                         error.c_str());
+            }
+            QCOMPARE(rs->Field("word"), FieldValue("beta"));
+        }
+        QFile::setPermissions(folder ? where.path() : file, kOwnerOnly);
+        QCOMPARE(fileBytes(file), before);
+        QCOMPARE(QDir(where.path()).entryList(QDir::Files), QStringList{"word0.mdb"});
+    }
+
+    void aFullDiskRefusesTheChangeAndKeepsEveryWord() {
+        const QString file = path("full.mdb");
+        makeLevelFile(file, 0, {"kept"});
+        auto db = openDb(file);
+        auto rs = db->OpenRecordset("word0");
+        std::string error;
+        {
+            const DiskFull full;
+            error = errorOf([&] { addRow(*rs, sampleRecord("lost")); });
+        }
+        QVERIFY2(error.starts_with("DiskFull: ") && error.find("full.mdb") != std::string::npos,
+                 error.c_str());
+        QCOMPARE(walk(*rs), std::vector<std::string>{"kept"});
+        addRow(*rs, sampleRecord("after"));
+        rs.reset();
+        db.reset();
+        QCOMPARE(walk(*openDb(file)->OpenRecordset("word0")),
+                 (std::vector<std::string>{"kept", "after"}));
     }
 
     void missingTableFieldOrIndexIsRefusedWithoutWriting() {
@@ -125,6 +257,7 @@ private slots:
             auto rs = db->OpenRecordset(std::string(level.table));
             QCOMPARE(rs->RecordCount(), 0);
             QVERIFY(rs->Bof() && rs->Eof());
+            QCOMPARE(errorOf([&] { rs->MoveLast(); }), "No current record.");
             rs->Index(std::string(level.index));
             QCOMPARE(&levelDatabaseForEditorCode(level.editorCode()), &level);
             // An existing file, even a word database, is never overwritten.

@@ -28,6 +28,20 @@ void runSql(const QString& path, const std::string& sql) {
     QVERIFY2(rc == SQLITE_OK, message.c_str());
 }
 
+std::string firstValue(const QString& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    std::string value;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_text(statement, 0))
+        value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return value;
+}
+
 std::unique_ptr<Database> openDb(const QString& path) {
     return DBEngine::instance().OpenDatabase(path.toStdString());
 }
@@ -76,6 +90,10 @@ std::vector<std::string> walk(Recordset& rs) {
 std::string errorOf(const std::function<void()>& call) {
     try {
         call();
+    } catch (const RecoverableError& error) {
+        static const char* const kinds[] = {"RowChanged", "RowGone", "Busy", "ReadOnly",
+                                            "DiskFull"};
+        return std::string(kinds[static_cast<int>(error.kind())]) + ": " + error.what();
     } catch (const EngineError& error) {
         return error.what();
     }

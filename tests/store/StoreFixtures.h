@@ -19,6 +19,8 @@ using namespace lexitor::store;
 QByteArray fileBytes(const QString& path);
 // Runs SQL on a plain SQLite file, creating it when missing.
 void runSql(const QString& path, const std::string& sql);
+// The first value SQL gives on a plain SQLite file, or "" when it fails.
+std::string firstValue(const QString& path, const std::string& sql);
 
 std::unique_ptr<Database> openDb(const QString& path);
 // A record whose fields are derived from `word`: ans "<word>-ans" and so on.
@@ -30,7 +32,8 @@ void makeLevelFile(const QString& path, int level, const std::vector<std::string
 // The words of the table walked from first to last in its current order.
 std::vector<std::string> walk(Recordset& rs);
 
-// The EngineError text that `call` throws, or "" when it throws none.
+// The EngineError text that `call` throws, or "" when it throws none; a
+// RecoverableError's text comes after its kind: "RowGone: ...".
 std::string errorOf(const std::function<void()>& call);
 
 } // namespace storetest

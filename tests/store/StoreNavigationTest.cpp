@@ -1,5 +1,6 @@
-// Walking, seeking, bookmarks, deleting and editing on one level table, and
-// the errors every misuse gives.
+// Seeking, adding, editing and misuse on one level table, and the errors
+// each misuse gives. Walking, bookmarks, deleting and other writers are
+// checked call by call against a model in StoreRandomTest.
 #include "StoreFixtures.h"
 
 #include <QTemporaryDir>
@@ -9,7 +10,6 @@ using namespace storetest;
 
 namespace {
 const std::string kNoRow = "No current record.";
-const std::string kDeleted = "Record is deleted.";
 } // namespace
 
 class StoreNavigationTest : public QObject {
@@ -27,52 +27,6 @@ private:
     }
 
 private slots:
-    void tableOrderWalkAndItsEnds() {
-        auto db = openDb(levelFile({"delta", "alpha", "charlie", "bravo"}));
-        auto rs = db->OpenRecordset("word0");
-        QCOMPARE(rs->RecordCount(), 4);
-        QVERIFY(!rs->Bof() && !rs->Eof());
-        QCOMPARE(errorOf([&] { rs->Field("word"); }), kNoRow); // never positioned
-        QCOMPARE(errorOf([&] { rs->MoveNext(); }), kNoRow);
-        QCOMPARE(walk(*rs), (std::vector<std::string>{"delta", "alpha", "charlie", "bravo"}));
-        QVERIFY(rs->Eof());
-        QCOMPARE(errorOf([&] { rs->Field("word"); }), kNoRow);
-        QCOMPARE(errorOf([&] { rs->MoveNext(); }), kNoRow);
-        QCOMPARE(errorOf([&] { rs->Bookmark(); }), kNoRow);
-        rs->MovePrevious();
-        QCOMPARE(rs->Field("word"), FieldValue("bravo"));
-        rs->MoveFirst();
-        rs->MovePrevious();
-        QVERIFY(rs->Bof() && !rs->Eof());
-        QCOMPARE(errorOf([&] { rs->MovePrevious(); }), kNoRow);
-        QCOMPARE(errorOf([&] { rs->Move(0); }), kNoRow);
-        rs->MoveNext();
-        QCOMPARE(rs->Field("word"), FieldValue("delta"));
-
-        // Move(n) counts from the current row; past an end sets BOF or EOF.
-        rs->MoveFirst();
-        rs->Move(3);
-        QCOMPARE(rs->Field("word"), FieldValue("bravo"));
-        rs->Move(-2);
-        QCOMPARE(rs->Field("word"), FieldValue("alpha"));
-        rs->Move(3);
-        QVERIFY(rs->Eof());
-        rs->Move(-1);
-        QCOMPARE(rs->Field("word"), FieldValue("bravo"));
-        rs->Move(-100);
-        QVERIFY(rs->Bof());
-        rs->Move(2);
-        QCOMPARE(rs->Field("word"), FieldValue("alpha"));
-        rs->MoveLast();
-        QCOMPARE(rs->Field("word"), FieldValue("bravo"));
-
-        auto emptyDb = openDb(levelFile({}));
-        auto empty = emptyDb->OpenRecordset("word0");
-        QVERIFY(empty->Bof() && empty->Eof());
-        QCOMPARE(errorOf([&] { empty->MoveFirst(); }), kNoRow);
-        QCOMPARE(errorOf([&] { empty->MoveLast(); }), kNoRow);
-    }
-
     void indexOrderAndSeek() {
         auto db = openDb(levelFile({"cherry", " Apple", "banana", "apple", "apricot", "Äpfel"}));
         auto rs = db->OpenRecordset("word0");
@@ -118,58 +72,6 @@ private slots:
         QCOMPARE(rs->Field("word"), FieldValue("apple"));
         QCOMPARE(errorOf([&] { rs->Seek("=", "apple"); }),
                  "Operation is not supported without a current index.");
-    }
-
-    void bookmarksAndDelete() {
-        auto db = openDb(levelFile({"a1", "a2", "a3", "a4", "a5"}));
-        auto rs = db->OpenRecordset("word0");
-        rs->MoveFirst();
-        rs->Move(1);
-        const RowBookmark second = rs->Bookmark();
-        rs->MoveLast();
-        rs->Bookmark(second);
-        QCOMPARE(rs->Field("word"), FieldValue("a2"));
-
-        rs->MoveNext(); // a3
-        const RowBookmark third = rs->Bookmark();
-        rs->Delete();
-        QCOMPARE(errorOf([&] { rs->Field("word"); }), kDeleted);
-        QCOMPARE(errorOf([&] { rs->Bookmark(); }), kDeleted);
-        QCOMPARE(errorOf([&] { rs->Edit(); }), kDeleted);
-        QCOMPARE(errorOf([&] { rs->Delete(); }), kDeleted);
-        QVERIFY(!rs->Bof() && !rs->Eof());
-        QCOMPARE(rs->RecordCount(), 4);
-        rs->MoveNext();
-        QCOMPARE(rs->Field("word"), FieldValue("a4"));
-        QVERIFY(!errorOf([&] { rs->Bookmark(third); }).empty());
-        QVERIFY(!errorOf([&] { rs->Bookmark(RowBookmark{9999}); }).empty());
-
-        rs->Bookmark(second);
-        rs->MoveNext(); // a4
-        rs->Delete();
-        rs->MovePrevious();
-        QCOMPARE(rs->Field("word"), FieldValue("a2"));
-        rs->MoveLast();
-        rs->Delete();
-        rs->MoveNext();
-        QVERIFY(rs->Eof());
-        QCOMPARE(walk(*rs), (std::vector<std::string>{"a1", "a2"}));
-
-        // The editor's delete: remember the next row, delete, come back to it.
-        rs->Index("wrdin");
-        rs->Seek("=", "a1");
-        const RowBookmark doomed = rs->Bookmark();
-        rs->MoveNext();
-        const RowBookmark shown = rs->Bookmark();
-        rs->Bookmark(doomed);
-        rs->Delete();
-        rs->Bookmark(shown);
-        QCOMPARE(rs->Field("word"), FieldValue("a2"));
-        rs->Delete();
-        QCOMPARE(rs->RecordCount(), 0);
-        rs->MoveNext();
-        QVERIFY(rs->Eof() && rs->Bof() == false);
-        QCOMPARE(errorOf([&] { rs->MoveFirst(); }), kNoRow);
     }
 
     void addingEditingAndMisuse() {
@@ -276,47 +178,6 @@ private slots:
         QCOMPARE(rs->Field("ref"), FieldValue(""));
     }
 
-    void twoRecordsetsSeeEachOthersChanges() {
-        const QString file = levelFile({"one", "two", "three"});
-        auto db = openDb(file);
-        auto otherDb = openDb(file);
-        auto a = db->OpenRecordset("word0");
-        auto b = otherDb->OpenRecordset("WORD0");
-        auto c = db->OpenRecordset("word0");
-        a->MoveFirst();
-        b->MoveLast();
-        c->Index("wrdin");
-        c->Seek("=", "two");
-
-        addRow(*b, sampleRecord("four"));
-        QCOMPARE(a->RecordCount(), 4);
-        a->MoveLast();
-        QCOMPARE(a->Field("word"), FieldValue("four"));
-        c->MovePrevious(); // index: four one three two
-        QCOMPARE(c->Field("word"), FieldValue("three"));
-
-        // b deletes the row a stands on: a sees it deleted and moves on from there.
-        a->MoveFirst();
-        a->MoveNext(); // two
-        b->MoveFirst();
-        b->MoveNext();
-        b->Delete();
-        QCOMPARE(errorOf([&] { a->Field("word"); }), kDeleted);
-        a->MoveNext();
-        QCOMPARE(a->Field("word"), FieldValue("three"));
-        QCOMPARE(c->Field("word"), FieldValue("three"));
-        c->MoveNext();
-        QVERIFY(c->Eof());
-
-        // An edit through one is read through the others, in both orders.
-        a->Edit();
-        a->SetField("word", "aaa");
-        a->SetField("ans", "first now");
-        a->Update();
-        b->Bookmark(a->Bookmark());
-        QCOMPARE(b->Field("ans"), FieldValue("first now"));
-        QCOMPARE(walk(*c), (std::vector<std::string>{"aaa", "four", "one"}));
-    }
 };
 
 QTEST_GUILESS_MAIN(StoreNavigationTest)

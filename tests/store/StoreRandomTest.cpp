@@ -1,12 +1,16 @@
-// 100,000 random engine calls on two recordsets of one table, checked call
-// by call against a plain model: rows in a vector, orders by sorting, and a
-// cursor per recordset. Midway and at the end the file is reopened and its
-// content compared with the model.
+// 100,000 random engine calls on two recordsets of one table, with another
+// connection adding, changing and deleting rows between them as another
+// program would, checked call by call against a plain model: rows in a
+// vector, orders by sorting, and a cursor per recordset. Midway and at the
+// end the file is reopened and its content compared with the model.
 #include "StoreFixtures.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <array>
@@ -30,17 +34,30 @@ struct ModelRow {
 
 struct Cursor {
     enum Where { Unset, Bof, Row, Deleted, Eof } where = Unset;
+    bool deletedHere = false; // Deleted by this cursor, not elsewhere
     bool indexed = false;
     int serial = 0;
     std::string key; // of the row, for a deleted row's place in index order
     std::unique_ptr<Recordset> rs;
     std::vector<std::pair<RowBookmark, int>> bookmarks;
+    // The row as the recordset last read it: a change of a row that changed
+    // since is refused.
+    std::optional<std::pair<int, WordRecord>> lastRead;
 };
 
 class Model {
 public:
     std::vector<ModelRow> rows;
     int nextSerial = 1;
+    // The highest rowid handed out by a committed add, and by an add of the
+    // running transaction: a reopened file hands out the next above the first.
+    int committed = 0;
+    int pending = 0;
+
+    void commit() {
+        committed = std::max(committed, pending);
+        pending = 0;
+    }
 
     // Call after any change to `rows`.
     void changed() {
@@ -66,6 +83,7 @@ public:
         }
         return *cached;
     }
+    ModelRow* find(int serial) { return const_cast<ModelRow*>(std::as_const(*this).find(serial)); }
     const ModelRow* find(int serial) const {
         const auto it = std::lower_bound(rows.begin(), rows.end(), serial,
                                          [](const ModelRow& r, int s) { return r.serial < s; });
@@ -101,7 +119,10 @@ class StoreRandomTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
+    // In memory where the system has it: this test is about the model, not
+    // the disk, and a disk's syncs would make it slow.
+    QTemporaryDir dir_{QDir("/dev/shm").exists() ? "/dev/shm/store_random_test-XXXXXX"
+                                                 : QDir::tempPath() + "/store_random_test-XXXXXX"};
     QRandomGenerator rng_{20240601};
     Model model_;
     std::unique_ptr<Database> db_;
@@ -109,7 +130,80 @@ private:
     bool inTransaction_ = false;
     std::vector<ModelRow> snapshot_;
     QString file_;
-    std::string why_; // what differed, for the failure text
+    std::string why_;          // what differed, for the failure text
+    sqlite3* other_ = nullptr; // another program's connection
+
+    // Runs one statement on the other connection with `values` bound.
+    void otherWrites(const std::string& sql, const std::vector<FieldValue>& values) {
+        sqlite3_stmt* statement = nullptr;
+        QCOMPARE(sqlite3_prepare_v2(other_, sql.c_str(), -1, &statement, nullptr), SQLITE_OK);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (values[i])
+                sqlite3_bind_text(statement, int(i) + 1, values[i]->c_str(), -1, SQLITE_TRANSIENT);
+        }
+        const int rc = sqlite3_step(statement);
+        sqlite3_finalize(statement);
+        QVERIFY2(rc == SQLITE_DONE, sqlite3_errmsg(other_));
+    }
+
+    bool stale(const Cursor& c) const {
+        return c.where == Cursor::Row && c.lastRead && c.lastRead->first == c.serial &&
+               !(c.lastRead->second == model_.find(c.serial)->record);
+    }
+
+    void deleted(int serial, Cursor* by) {
+        const std::string key = model_.find(serial)->key;
+        std::erase_if(model_.rows, [serial](const ModelRow& r) { return r.serial == serial; });
+        model_.changed();
+        for (Cursor& each : cursors_) {
+            if (each.where == Cursor::Row && each.serial == serial) {
+                each.where = Cursor::Deleted;
+                each.deletedHere = &each == by;
+                // A recordset of this connection saw the row go with the
+                // key it had then; after another program's delete it
+                // knows the key it saw last.
+                if (by)
+                    each.key = key;
+            }
+        }
+    }
+
+    // Another program adds, changes or deletes a row, keeping to the rule
+    // that a rowid is never handed out twice.
+    void otherProgramStep() {
+        const int what = draw(3);
+        if (what == 0 || model_.rows.empty()) {
+            const int serial = model_.committed = model_.nextSerial++;
+            WordRecord record{randomWord(), "other" + std::to_string(serial), "c1", "c2", "c3", {}};
+            otherWrites("BEGIN", {});
+            otherWrites("INSERT INTO word0 (rowid, word, ans, c1, c2, c3, ref) "
+                        "VALUES (" +
+                            std::to_string(serial) + ", ?, ?, ?, ?, ?, ?)",
+                        {record.word, record.ans, record.c1, record.c2, record.c3, record.ref});
+            otherWrites("INSERT OR REPLACE INTO lexitor_rowids VALUES ('word0', " +
+                            std::to_string(serial) + ")",
+                        {});
+            otherWrites("COMMIT", {});
+            model_.rows.push_back({serial, record, fold(*record.word)});
+            model_.changed();
+            return;
+        }
+        ModelRow& row = model_.rows[static_cast<std::size_t>(draw(model_.rows.size()))];
+        const std::string rowId = std::to_string(row.serial);
+        if (what == 1) {
+            otherWrites("DELETE FROM word0 WHERE rowid=" + rowId, {});
+            deleted(row.serial, nullptr);
+            return;
+        }
+        row.record.ans = "changed" + std::to_string(draw(1000));
+        if (draw(2) == 0) {
+            row.record.word = randomWord();
+            row.key = fold(*row.record.word);
+            model_.changed();
+        }
+        otherWrites("UPDATE word0 SET word=?, ans=? WHERE rowid=" + rowId,
+                    {row.record.word, row.record.ans});
+    }
 
     int draw(int below) { return static_cast<int>(rng_.bounded(below)); }
     std::string randomWord() { return kWords[static_cast<std::size_t>(draw(kWords.size()))]; }
@@ -139,11 +233,13 @@ private:
     void reopen() {
         if (inTransaction_) {
             db_->CommitTrans();
+            model_.commit();
             inTransaction_ = false;
         }
         for (auto& c : cursors_)
             c = Cursor{};
         db_.reset();
+        model_.nextSerial = model_.committed + 1;
         db_ = openDb(file_);
         // The file holds exactly the model, in both orders.
         auto check = db_->OpenRecordset("word0");
@@ -167,7 +263,7 @@ private:
     }
 
     // One random call on cursor `c`; returns false when engine and model disagree.
-    bool step(Cursor& c, Cursor& other) {
+    bool step(Cursor& c) {
         const auto size = static_cast<long long>(model_.rows.size());
         const bool row = c.where == Cursor::Row;
         const int op = draw(100);
@@ -250,6 +346,7 @@ private:
             }
         } else if (op < 74 && size < 400) {
             const int serial = model_.nextSerial++;
+            (inTransaction_ ? model_.pending : model_.committed) = serial;
             WordRecord record{randomWord(), "ans" + std::to_string(serial), "c1", std::nullopt, "",
                               "ref"};
             addRow(*c.rs, record);
@@ -260,35 +357,39 @@ private:
                 return false;
             }
             if (row) {
-                auto& edited = *const_cast<ModelRow*>(model_.find(c.serial));
-                auto& record = edited.record;
+                const bool refused = stale(c);
+                ModelRow edited = *model_.find(c.serial);
                 if (draw(2) == 0) {
-                    record.word = randomWord();
-                    edited.key = fold(*record.word);
-                    c.rs->SetField("word", record.word);
-                    model_.changed();
+                    edited.record.word = randomWord();
+                    edited.key = fold(*edited.record.word);
+                    c.rs->SetField("word", edited.record.word);
                 }
-                record.c2 = "edit" + std::to_string(draw(1000));
-                c.rs->SetField("c2", record.c2);
-                c.rs->Update();
+                edited.record.c2 = "edit" + std::to_string(draw(1000));
+                c.rs->SetField("c2", edited.record.c2);
+                const std::string error = errorOf([&] { c.rs->Update(); });
+                if (error.starts_with("RowChanged: ") != refused || (!refused && !error.empty())) {
+                    why_ += "update: " + error;
+                    return false;
+                }
+                c.lastRead.reset();
+                if (!refused) {
+                    *model_.find(c.serial) = edited;
+                    model_.changed();
+                    c.lastRead.emplace(c.serial, edited.record);
+                }
             }
         } else if (op < 92) {
-            if (!expectOutcome(!row, [&] { c.rs->Delete(); })) {
+            const bool refused = stale(c);
+            const std::string error = errorOf([&] { c.rs->Delete(); });
+            if (error.empty() != (row && !refused) ||
+                error.starts_with("RowChanged: ") != refused) {
+                why_ += "delete: " + error;
                 return false;
             }
-            if (row) {
-                const int serial = c.serial;
-                const std::string key = model_.find(serial)->key;
-                std::erase_if(model_.rows,
-                              [serial](const ModelRow& r) { return r.serial == serial; });
-                model_.changed();
-                for (Cursor* each : {&c, &other}) {
-                    if (each->where == Cursor::Row && each->serial == serial) {
-                        each->where = Cursor::Deleted;
-                        each->key = key;
-                    }
-                }
-            }
+            if (refused)
+                c.lastRead.reset();
+            else if (row)
+                deleted(c.serial, &c);
         }
         return check(c);
     }
@@ -310,14 +411,16 @@ private:
                                       " model " + *model_.find(c.serial)->record.ans);
                 }
             });
+            c.lastRead.emplace(c.serial, model_.find(c.serial)->record);
             why_ += seen;
             return seen.empty();
         }
-        const std::string expected =
-            c.where == Cursor::Deleted ? "Record is deleted." : "No current record.";
+        const std::string expected = c.where != Cursor::Deleted ? "No current record."
+                                     : c.deletedHere            ? "Record is deleted."
+                                                                : "RowGone: ";
         const std::string seen = errorOf([&] { c.rs->Field("word"); });
         why_ += "expected '" + expected + "', got '" + seen + "'";
-        return seen == expected;
+        return seen.starts_with(expected);
     }
 
     // Ends the running transaction, if any, by a commit or a rollback, and
@@ -327,6 +430,7 @@ private:
             inTransaction_ = false;
             if (draw(5) != 0) {
                 db_->CommitTrans();
+                model_.commit();
             } else {
                 db_->Rollback();
                 rolledBack();
@@ -340,6 +444,7 @@ private:
     }
 
     void rolledBack() {
+        model_.pending = 0;
         model_.rows = snapshot_;
         model_.changed();
         // Rows that vanished leave no place to move from: start again at the top.
@@ -351,6 +456,7 @@ private:
                 placeAt(c, 0);
             } else if (lost) {
                 c.where = Cursor::Deleted;
+                c.deletedHere = false;
             }
             std::erase_if(c.bookmarks, [&](const auto& b) { return !model_.find(b.second); });
         }
@@ -363,8 +469,10 @@ private slots:
         model_.rows = {{1, sampleRecord("seed"), "seed"},
                        {2, sampleRecord("Seed"), "seed"},
                        {3, sampleRecord("grape"), "grape"}};
-        model_.nextSerial = 4;
+        model_.committed = 3;
         model_.changed();
+        QCOMPARE(sqlite3_open(file_.toUtf8().constData(), &other_), SQLITE_OK);
+        sqlite3_busy_timeout(other_, 10000);
         reopen();
         constexpr int kOperations = 100000;
         for (int i = 1; i <= kOperations; ++i) {
@@ -372,15 +480,20 @@ private slots:
                 transactionStep();
             if (i == kOperations / 2)
                 reopen();
-            const int which = draw(2);
-            auto& c = cursors_[static_cast<std::size_t>(which)];
-            if (!step(c, cursors_[static_cast<std::size_t>(1 - which)])) {
+            // Between two calls, not seen until the next one.
+            if (!inTransaction_ && draw(20) == 0) {
+                otherProgramStep();
+                continue;
+            }
+            auto& c = cursors_[static_cast<std::size_t>(draw(2))];
+            if (!step(c)) {
                 QFAIL(qPrintable(QStringLiteral("engine and model differ at operation %1: %2")
                                      .arg(i)
                                      .arg(QString::fromStdString(why_))));
             }
         }
         reopen();
+        sqlite3_close(other_);
         QVERIFY(model_.rows.size() > 20);
     }
 };

@@ -105,6 +105,19 @@ void printLine(const QString& message) {
     std::fprintf(stdout, "%s\n", message.toUtf8().constData());
 }
 
+std::unique_ptr<store::FolderLock> claimFolder(const QString& command, const QString& dir) {
+    auto lock = std::make_unique<store::FolderLock>(dir);
+    if (lock->state() != store::FolderLock::State::Taken)
+        return lock;
+    printError(QStringLiteral("%1: %2 is working on the words in %3; try again when it is "
+                              "done. Nothing was written.")
+                   .arg(command,
+                        lock->takenByWordTool() ? QStringLiteral("another lexitor-words")
+                                                : QStringLiteral("Lexitor"),
+                        QDir::toNativeSeparators(dir)));
+    return nullptr;
+}
+
 QString levelFilePath(const QString& dir, int level) {
     const auto file = store::levelDatabase(level).file;
     return QDir(dir).filePath(QString::fromLatin1(file.data(), qsizetype(file.size())));

@@ -2,10 +2,13 @@
 // What the sub-commands share: their options, messages to the user, and
 // the paths of the level databases in a folder.
 
+#include "store/FolderLock.h"
 #include "tools/wordlist/WordList.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace lexitor::tools::wordlist {
 
@@ -47,6 +50,10 @@ void printError(const QString& message);
 void printLine(const QString& message);
 // The full help text, also printed by `lexitor-words --help`.
 void printHelp();
+
+// Takes the word folder `dir` for a command that writes there; nullptr,
+// after saying why, while Lexitor or another writing command works there.
+std::unique_ptr<store::FolderLock> claimFolder(const QString& command, const QString& dir);
 
 // DIR/wordN.mdb for level N.
 QString levelFilePath(const QString& dir, int level);

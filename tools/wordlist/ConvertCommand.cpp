@@ -21,6 +21,9 @@ int runConvert(const QStringList& args) {
                                   "(see lexitor-words --help)"));
         return kExitUsage;
     }
+    const auto folderLock = claimFolder(QStringLiteral("convert"), options->dir);
+    if (!folderLock)
+        return kExitRefused;
     const FolderConversion conversion = convertJetFolder(options->dir);
     if (conversion.isEmpty()) {
         printLine(QStringLiteral("No Jet word files in %1; nothing to convert.")

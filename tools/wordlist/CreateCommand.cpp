@@ -29,6 +29,9 @@ int runCreate(const QStringList& args) {
         printError(QStringLiteral("create: %1 already exists; it was left as it was").arg(path));
         return kExitRefused;
     }
+    const auto folderLock = claimFolder(QStringLiteral("create"), QFileInfo(path).absolutePath());
+    if (!folderLock)
+        return kExitRefused;
     try {
         store::createLevelDatabase(path.toStdString(), options->level);
     } catch (const store::EngineError& error) {

@@ -123,6 +123,9 @@ KVTML files: the word is the entry's text in translation --from, the
   other entries, preferably of the same lesson and word type; ref is its
   first example sentence, else null.
 
+While Lexitor runs in a folder (it keeps lexitor.lock there), import,
+convert and create refuse to write to it; export works at any time.
+
 Exit status: 0 on success, 1 when a file or database is refused or fails,
 2 for a bad command line. Messages go to standard error.
 )",

@@ -118,6 +118,10 @@ int runImport(const QStringList& args) {
     }
 
     const QString target = levelFilePath(options->dir, options->level);
+    const auto folderLock =
+        options->dryRun ? nullptr : claimFolder(QStringLiteral("import"), options->dir);
+    if (!options->dryRun && !folderLock)
+        return kExitRefused;
     try {
         ReadList list = readImportFile(*source);
         LevelFiles levels(options->dir, options->level);

@@ -1,0 +1,218 @@
+// How changes reach the file: a rollback journal with extra sync, a file
+// left in write-ahead mode by the older version settled into it, and
+// journal files beside a word file applied only when they belong to it.
+// Then the README's advice on backing up and starting over, step by step.
+#include "StoreFixtures.h"
+#include "store/Connection.h"
+#include "support/OtherProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace storetest;
+using lexitor::testing::OtherProgram;
+using lexitor::testing::otherProgramRuns;
+
+namespace {
+
+const QByteArray kJournalMagic("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
+
+std::vector<std::string> numbered(const char* stem) {
+    std::vector<std::string> words;
+    for (int i = 0; i < 200; ++i)
+        words.push_back(stem + std::to_string(i));
+    return words;
+}
+
+std::vector<WordRecord> rowsOf(const QString& file, const std::string& table) {
+    std::vector<WordRecord> rows;
+    auto db = openDb(file);
+    auto rs = db->OpenRecordset(table);
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+        rows.push_back(currentRow(*rs));
+    return rows;
+}
+
+std::vector<WordRecord> made(const std::vector<std::string>& words) {
+    std::vector<WordRecord> rows;
+    for (const auto& word : words)
+        rows.push_back(sampleRecord(word));
+    return rows;
+}
+
+} // namespace
+
+class StoreJournalTest : public QObject {
+    Q_OBJECT
+
+    std::vector<std::string> notices_;
+
+private slots:
+    void initTestCase() {
+        setNoticeHook([this](const std::string& text) { notices_.push_back(text); });
+    }
+    void init() { notices_.clear(); }
+
+    void changesGoThroughARollbackJournalWithExtraSync() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("word0.mdb");
+        makeLevelFile(file, 0, {"a"});
+        // As the older version left its files.
+        runSql(file, "PRAGMA journal_mode=WAL; UPDATE word0 SET ans='in the log';");
+        {
+            auto db = openDb(file);
+            auto rs = db->OpenRecordset("word0");
+            addRow(*rs, sampleRecord("b"));
+            QVERIFY(!QFile::exists(file + "-wal"));
+            QCOMPARE(fileBytes(file).mid(18, 2), QByteArray("\x01\x01", 2));
+            rs->MoveFirst();
+            QCOMPARE(rs->Field("ans"), FieldValue("in the log"));
+        }
+        // Extra: the journal's removal is synced too, so a committed change
+        // cannot come back undone after a power cut.
+        Connection connection(file.toStdString(), "word0.mdb");
+        for (const auto& [pragma, value] :
+             {std::pair{"PRAGMA synchronous", "3"}, std::pair{"PRAGMA journal_mode", "delete"}}) {
+            Query query(connection.statement(pragma));
+            QVERIFY(query->step());
+            QCOMPARE(query->text(0), FieldValue(value));
+        }
+    }
+
+    void journalsApplyOnlyToTheirOwnFile_data() {
+        QTest::addColumn<QString>("from"); // whose journal stands beside word0.mdb
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("own log of the older version") << "word0"
+                                                      << "-wal";
+        QTest::newRow("own unfinished change") << "word0"
+                                               << "-journal";
+        QTest::newRow("another level's log") << "word1"
+                                             << "-wal";
+        QTest::newRow("another level's journal") << "word1"
+                                                 << "-journal";
+        QTest::newRow("a changed copy's journal") << "copy"
+                                                  << "-journal";
+        QTest::newRow("the log of a file moved out") << "replaced"
+                                                     << "-wal";
+    }
+
+    void journalsApplyOnlyToTheirOwnFile() {
+        QFETCH(QString, from);
+        QFETCH(QString, suffix);
+        QTemporaryDir dir, elsewhere;
+        const QString target = dir.filePath("word0.mdb");
+        makeLevelFile(target, 0, numbered("zero"));
+        makeLevelFile(dir.filePath("word1.mdb"), 1, numbered("one"));
+        std::vector<WordRecord> expected = made(numbered("zero"));
+        QString source = from == "word1" ? dir.filePath("word1.mdb") : target;
+        if (from == "copy") {
+            source = elsewhere.filePath("word0.mdb");
+            QVERIFY(QFile::copy(target, source));
+            otherProgramRuns(source, "UPDATE word0 SET c1='only in the copy' WHERE rowid=7;");
+        }
+        // Killed after a change committed to the log, or in the middle of
+        // a change that spilled into the file: by another program, or by
+        // an import of ours.
+        if (suffix == "-wal") {
+            OtherProgram(source, "PRAGMA journal_mode=WAL; UPDATE " +
+                                     QString(from == "word1" ? "word1" : "word0") +
+                                     " SET ans='changed' WHERE rowid<=5;")
+                .kill();
+        } else if (from == "word1") {
+            OtherProgram(source, "PRAGMA cache_size=1; BEGIN; UPDATE word1 SET ans='changed';")
+                .kill();
+        } else {
+            QProcess import;
+            import.start(QStringLiteral(LEXITOR_CRASH_HELPER), {source, "imported", "spill"});
+            QVERIFY(import.waitForReadyRead(60000));
+            import.kill();
+            import.waitForFinished();
+        }
+        QVERIFY(fileBytes(source + suffix)
+                    .startsWith(suffix == "-wal" ? QByteArray("\x37\x7f\x06") : kJournalMagic));
+        if (source != target)
+            QVERIFY(QFile::copy(source + suffix, target + suffix));
+        if (from == "replaced") {
+            makeLevelFile(elsewhere.filePath("fresh.mdb"), 0, numbered("fresh"));
+            QVERIFY(QFile::remove(target) && QFile::copy(elsewhere.filePath("fresh.mdb"), target));
+            expected = made(numbered("fresh"));
+        }
+        const bool own = from == "word0";
+        if (own && suffix == "-wal") {
+            for (int i = 0; i < 5; ++i)
+                expected[std::size_t(i)].ans = "changed";
+        }
+
+        QVERIFY(rowsOf(target, "word0") == expected);
+        QCOMPARE(firstValue(target, "PRAGMA integrity_check"), std::string("ok"));
+        QVERIFY(!QFile::exists(target + "-wal"));
+        QVERIFY(!fileBytes(target + "-journal").startsWith(kJournalMagic));
+        QCOMPARE(QFile::exists(target + suffix + ".foreign"), !own);
+        QCOMPARE(notices_.size(), std::size_t(own ? 0 : 1));
+        if (!own)
+            QVERIFY2(notices_[0].find("'word0.mdb" + suffix.toStdString() + "' beside") !=
+                         std::string::npos,
+                     notices_[0].c_str());
+    }
+
+    // Backing up and starting over, as the README tells them.
+    void readmeAdviceHolds() {
+        QTemporaryDir defaults, folder, backup, movedOut;
+        for (int level = 0; level < 3; ++level)
+            makeLevelFile(defaults.filePath(QStringLiteral("word%1.mdb").arg(level)), level,
+                          {"default" + std::to_string(level), "second"});
+        const auto startLexitor = [&] {
+            QProcess prepare;
+            prepare.start(
+                "bash", {qEnvironmentVariable("LEXITOR_TEST_SOURCE_DIR") + "/tools/prepare-data.sh",
+                         defaults.path(), defaults.filePath("word0.mdb"), folder.path()});
+            QVERIFY(prepare.waitForFinished(30000) && prepare.exitCode() == 0);
+        };
+        startLexitor();
+        const QString word1 = folder.filePath("word1.mdb");
+        const QString mdbs[] = {"word0.mdb", "word1.mdb", "word2.mdb"};
+
+        // A copy of the three files taken while the program runs holds every word.
+        auto db = openDb(word1);
+        auto rs = db->OpenRecordset("word1");
+        addRow(*rs, sampleRecord("mine"));
+        for (const QString& name : mdbs)
+            QVERIFY(QFile::copy(folder.filePath(name), backup.filePath(name)));
+        QCOMPARE(walk(*openDb(backup.filePath("word1.mdb"))->OpenRecordset("word1")),
+                 (std::vector<std::string>{"default1", "second", "mine"}));
+        rs.reset();
+        db.reset();
+
+        // A program stopped in the middle of a change leaves a journal: a
+        // start and close of Lexitor undoes the change, then a copy holds all.
+        const QString unfinished = "PRAGMA cache_size=1; BEGIN; DELETE FROM word1;";
+        OtherProgram(word1, unfinished).kill();
+        QVERIFY(fileBytes(word1 + "-journal").startsWith(kJournalMagic));
+        openDb(word1)->OpenRecordset("word1")->RecordCount();
+        QVERIFY(QFile::remove(backup.filePath("word1.mdb")) &&
+                QFile::copy(word1, backup.filePath("word1.mdb")));
+        QCOMPARE(walk(*openDb(backup.filePath("word1.mdb"))->OpenRecordset("word1")),
+                 (std::vector<std::string>{"default1", "second", "mine"}));
+
+        // Starting over: the files and their journals moved out, the next
+        // start makes the default lists; the moved file opens as it was.
+        OtherProgram(word1, unfinished).kill();
+        for (const QString& name : QDir(folder.path()).entryList({"word*.mdb*"}))
+            QVERIFY(QFile::rename(folder.filePath(name), movedOut.filePath(name)));
+        startLexitor();
+        for (int level = 0; level < 3; ++level) {
+            const std::string table = "word" + std::to_string(level);
+            QCOMPARE(walk(*openDb(folder.filePath(mdbs[level]))->OpenRecordset(table)),
+                     (std::vector<std::string>{"default" + std::to_string(level), "second"}));
+        }
+        QCOMPARE(walk(*openDb(movedOut.filePath("word1.mdb"))->OpenRecordset("word1")),
+                 (std::vector<std::string>{"default1", "second", "mine"}));
+        QVERIFY(notices_.empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(StoreJournalTest)
+#include "StoreJournalTest.moc"
