@@ -7,6 +7,7 @@
 #include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
 #include "support/WordFiles.h"
+#include "support/WordRuleCases.h"
 
 #include <QApplication>
 #include <QTest>
@@ -243,6 +244,23 @@ private slots:
         clickAdd();
         QCOMPARE(messages_->texts(), QStringList{"The word already exists"});
     }
+
+    void wordRulesAsTheToolHasThem() {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(int, outcome);
+        files_->add(2, {wordRow(stored.toUtf8().constData(), "a meaning")});
+        openForm();
+        type({.word = typed, .ans = "a meaning", .level = "0"});
+        clickAdd();
+        const QStringList expected[] = {{}, {"Invalid Word"}, {"The word already exists"}};
+        QCOMPARE(messages_->texts(), expected[outcome]);
+        const bool added = outcome == int(testing::WordOutcome::Added);
+        QCOMPARE(files_->rows(0).size(), size_t(added ? 3 : 2));
+        if (added)
+            QCOMPARE(files_->rows(0).back().word, store::FieldValue(typed.toStdString()));
+    }
+    void wordRulesAsTheToolHasThem_data() { testing::addWordRuleRows(); }
 
     void levelBoxKeepsTheFocusUnlessNumeric() {
         Form1& form = openForm();

@@ -1,6 +1,7 @@
 #include "tools/wordlist/WordListReader.h"
 
 #include "store/IndexKey.h"
+#include "store/WordRules.h"
 #include "tools/wordlist/CsvCodec.h"
 #include "tools/wordlist/TsvCodec.h"
 #include "tools/wordlist/Utf8Check.h"
@@ -39,6 +40,11 @@ QString fieldName(std::size_t i) {
                                qsizetype(store::kWordFields[i].size()));
 }
 
+// Present, and long enough by the rule the "Add Records" screen follows.
+bool isLongEnough(const store::FieldValue& text, int minimum) {
+    return text && store::isLongEnough(*text, minimum);
+}
+
 // The problems of one data row, in field order.
 void checkRow(const ListRecord& record, Format format, std::vector<ListIssue>& issues) {
     const int line = record.line;
@@ -48,10 +54,10 @@ void checkRow(const ListRecord& record, Format format, std::vector<ListIssue>& i
                                     .arg(record.fields.size())});
         return;
     }
-    if (!isLongEnough(record.fields[0]))
+    if (!isLongEnough(record.fields[0], store::kShortestWord))
         issues.push_back(
             {line, QStringLiteral("the word is missing or shorter than 2 characters")});
-    if (!isLongEnough(record.fields[1]))
+    if (!isLongEnough(record.fields[1], store::kShortestAnswer))
         issues.push_back(
             {line, QStringLiteral("the answer (ans) is missing or shorter than 2 characters")});
     for (std::size_t i = 2; i < 5; ++i) {
@@ -69,10 +75,6 @@ void checkRow(const ListRecord& record, Format format, std::vector<ListIssue>& i
 
 std::string searchWord(const std::string& word) {
     return QString::fromUtf8(word).trimmed().toStdString();
-}
-
-bool isLongEnough(const store::FieldValue& text) {
-    return text && QString::fromUtf8(*text).trimmed().size() >= 2;
 }
 
 ReadList readWordList(QByteArrayView bytes, Format format) {

@@ -26,8 +26,4 @@ ReadList readWordList(QByteArrayView bytes, Format format);
 // The word as the duplicate test seeks it: without surrounding blanks.
 std::string searchWord(const std::string& word);
 
-// The same rule as the "Add Records" screen: the trimmed text has at
-// least two characters.
-bool isLongEnough(const store::FieldValue& text);
-
 } // namespace lexitor::tools::wordlist
