@@ -245,6 +245,25 @@ private slots:
         QCOMPARE(messages_->texts(), QStringList{"The word already exists"});
     }
 
+    // Esc moves no focus, so the level box's validation does not hold it.
+    void escLeavesWhateverTheLevelBoxHolds() {
+        QFETCH(QString, level);
+        openForm();
+        type({.word = "lantern", .ans = "a lamp", .level = level});
+        box("txtlevel")->setFocus();
+        QTest::keyClick(box("txtlevel"), Qt::Key_Escape);
+        QVERIFY(!refs::exists<Form1>());
+        QVERIFY(refs::get<Form2>().isVisible());
+        QVERIFY(messages_->shown.isEmpty());
+        QCOMPARE(rowCount(), size_t(5));
+    }
+    void escLeavesWhateverTheLevelBoxHolds_data() {
+        QTest::addColumn<QString>("level");
+        QTest::newRow("empty") << "";
+        QTest::newRow("letters") << "x";
+        QTest::newRow("a level") << "1";
+    }
+
     void wordRulesAsTheToolHasThem() {
         QFETCH(QString, stored);
         QFETCH(QString, typed);
