@@ -21,6 +21,7 @@ class MenuTest : public QObject {
 
     int ends = 0;
     QList<QUrl> opened;
+    bool viewerStarts = true;
 
     Form2& showMenu() {
         Form2& menu = refs::get<Form2>();
@@ -36,7 +37,7 @@ private slots:
         app::setEndProgramHandler([this] { ++ends; });
         app::setUrlOpener([this](const QUrl& url) {
             opened.append(url);
-            return false; // a viewer that fails to start changes nothing
+            return viewerStarts;
         });
     }
     void cleanup() {
@@ -116,15 +117,49 @@ private slots:
         QVERIFY(messages.fatal.isEmpty());
     }
 
-    void theQuestionMarkOpensTheHelpPageOfTheWorkingFolder() {
+    // The page of the working folder; when it cannot be shown, a message
+    // says what failed, with the system's reason where it gives one.
+    void theQuestionMarkOpensTheHelpPage() {
+        QFETCH(QString, page);
+        QFETCH(bool, starts);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        if (page == "file")
+            QFile("readme.html").open(QIODevice::WriteOnly);
+        else if (page == "folder")
+            QDir().mkdir("readme.html");
+        viewerStarts = starts;
         testing::ScriptedMessages messages;
         Form2& menu = showMenu();
         QTest::mouseClick(menu.label("Label1"), Qt::LeftButton);
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(opened[0], QUrl::fromLocalFile(QDir::current().absoluteFilePath("readme.html")));
-        // A failed start shows nothing and the menu goes on.
-        QVERIFY(messages.shown.isEmpty());
+        const QString path = QDir::current().absoluteFilePath("readme.html");
+        QDir::setCurrent(before);
+
+        QCOMPARE(opened, page == "file" ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>{});
         QVERIFY(menu.isVisible());
+        if (page == "file" && starts) {
+            QVERIFY(messages.shown.isEmpty());
+            return;
+        }
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].code, vbExclamation);
+        const QStringList lines = messages.shown[0].text.split('\n');
+        QCOMPARE(lines[0], QString("The help page readme.html could not be opened from %1.")
+                               .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
+        QCOMPARE(lines.size(), reason.isEmpty() ? 1 : 2);
+        if (reason != "*" && !reason.isEmpty())
+            QCOMPARE(lines[1], reason);
+    }
+    void theQuestionMarkOpensTheHelpPage_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QString>("reason"); // "*": any the system gives
+        QTest::newRow("shown") << "file" << true << "";
+        QTest::newRow("no viewer") << "file" << false << "";
+        QTest::newRow("missing") << "" << true << "No such file or directory";
+        QTest::newRow("a folder") << "folder" << true << "*";
     }
 };
 
