@@ -53,13 +53,14 @@ void applyFont(QWidget* widget, const ControlLayout& design) {
     widget->setFont(font);
 }
 
-QWidget* makeControl(Screen& screen, const ControlLayout& design) {
+// Pictures are drawn for the screen's device pixel ratio.
+QWidget* makeControl(Screen& screen, const ControlLayout& design, qreal ratio) {
     switch (design.kind) {
     case Kind::Label: {
         auto* label = new Label(design.roles, &screen);
         label->setDesignCaption(design.text);
         if (design.picture == Picture::HelpCursor)
-            label->setCursor(cursorFor(design.picture));
+            label->setCursor(cursorFor(design.picture, ratio));
         return label;
     }
     case Kind::TextBox: {
@@ -84,9 +85,9 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design) {
         auto* button = new QPushButton(&screen);
         button->setAutoDefault(false);
         if (design.kind == Kind::PictureButton) {
-            const QPixmap picture = pictureFor(design.picture);
+            const QPixmap picture = pictureFor(design.picture, ratio);
             button->setIcon(picture);
-            button->setIconSize(picture.size());
+            button->setIconSize(picture.deviceIndependentSize().toSize());
         } else {
             button->setText(design.text);
         }
@@ -111,18 +112,19 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design) {
 void ScreenBuilder::build(Screen& screen) {
     installFontSubstitutes();
     const ScreenLayout& design = screen.design_;
+    const qreal ratio = screen.devicePixelRatioF();
     screen.setObjectName(design.name);
     screen.setWindowTitle(design.title);
     screen.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     if (design.icon != WindowIcon::None)
-        screen.setWindowIcon(windowIconFor(design.icon));
+        screen.setWindowIcon(windowIconFor(design.icon, ratio));
     if (design.background) {
         QPalette palette = screen.palette();
         palette.setColor(QPalette::Window, QColor(*design.background));
         screen.setPalette(palette);
         screen.setAutoFillBackground(true);
     }
-    screen.backgroundPicture_ = pictureFor(design.backgroundPicture);
+    screen.backgroundPicture_ = pictureFor(design.backgroundPicture, ratio);
 
     const QSize client = twipsSize(design.clientWidth, design.clientHeight);
     switch (design.border) {
@@ -144,7 +146,7 @@ void ScreenBuilder::build(Screen& screen) {
 
     std::vector<std::pair<int, QWidget*>> tabbed;
     for (const ControlLayout& control : design.controls) {
-        QWidget* widget = makeControl(screen, control);
+        QWidget* widget = makeControl(screen, control, ratio);
         widget->setObjectName(control.name);
         applyFont(widget, control);
         applyColours(widget, control);

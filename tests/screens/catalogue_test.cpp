@@ -225,6 +225,12 @@ private slots:
             QVERIFY(!button->accessibleName().isEmpty());
             QCOMPARE(button->palette().color(QPalette::Button), QColor(Qt::white));
         }
+        // The pictures are drawn for the screen's device pixel ratio, not scaled to it.
+        for (const char* name : {"cmdEdit", "cmdEdit2", "cmdtest", "cmdExit"}) {
+            const QPushButton* button = screen.button(name);
+            QCOMPARE(QSizeF(button->icon().availableSizes().value(0)),
+                     QSizeF(button->iconSize()) * screen.devicePixelRatioF());
+        }
         QCOMPARE(screen.button("cmdEdit")->iconSize(), QSize(130, 29));
         QCOMPARE(screen.button("cmdEdit2")->iconSize(), QSize(146, 29));
         QCOMPARE(screen.button("cmdtest")->iconSize(), QSize(97, 28));
