@@ -1,5 +1,6 @@
 #include "screens/ScreenBuilder.h"
 
+#include "screens/Accessibility.h"
 #include "screens/Artwork.h"
 #include "screens/Line.h"
 #include "screens/Screen.h"
@@ -58,6 +59,7 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design, qreal ratio) {
     switch (design.kind) {
     case Kind::Label: {
         auto* label = new Label(design.roles, &screen);
+        label->setPurpose(design.accessibleName);
         label->setDesignCaption(design.text);
         if (design.picture == Picture::HelpCursor)
             label->setCursor(cursorFor(design.picture, ratio));
@@ -96,6 +98,11 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design, qreal ratio) {
     case Kind::Option: {
         const int index = design.name.section('(', 1).section(')', 0, 0).toInt();
         auto* option = new OptionButton(index, &screen);
+        const Rect& place = design.place;
+        const Rect room = design.room.value_or(Rect{});
+        option->setBoxes(twipsRect(place.left, place.top, place.width, place.height),
+                         design.room ? twipsRect(room.left, room.top, room.width, room.height)
+                                     : QRect());
         option->setCaption(design.text);
         return option;
     }
@@ -111,10 +118,13 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design, qreal ratio) {
 
 void ScreenBuilder::build(Screen& screen) {
     installFontSubstitutes();
+    installAccessibility();
     const ScreenLayout& design = screen.design_;
     const qreal ratio = screen.devicePixelRatioF();
     screen.setObjectName(design.name);
     screen.setWindowTitle(design.title);
+    if (!design.accessibleName.isEmpty())
+        screen.setAccessibleName(design.accessibleName);
     screen.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     if (design.icon != WindowIcon::None)
         screen.setWindowIcon(windowIconFor(design.icon, ratio));
@@ -150,12 +160,12 @@ void ScreenBuilder::build(Screen& screen) {
         widget->setObjectName(control.name);
         applyFont(widget, control);
         applyColours(widget, control);
-        if (control.kind != Kind::Line)
+        if (control.kind != Kind::Line && control.kind != Kind::Option)
             widget->setGeometry(twipsRect(control.place.left, control.place.top,
                                           control.place.width, control.place.height));
         if (!control.toolTip.isEmpty())
             widget->setToolTip(control.toolTip);
-        if (!control.accessibleName.isEmpty())
+        if (!control.accessibleName.isEmpty() && control.kind != Kind::Label)
             widget->setAccessibleName(control.accessibleName);
         widget->setProperty("causesValidation", !(control.roles & NoValidation));
         if (control.roles & Hidden)
