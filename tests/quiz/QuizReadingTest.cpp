@@ -37,25 +37,6 @@ void fillWithMeanings(WordFiles& files, int length) {
     }
 }
 
-// Shown controls reaching outside the window, and pairs whose boxes meet.
-QStringList overlaps(const QWidget* screen) {
-    QList<const QWidget*> shown;
-    for (const QWidget* child : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisibleTo(screen))
-            shown.append(child);
-    }
-    QStringList found;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (!screen->rect().contains(shown[i]->geometry()))
-            found.append(shown[i]->objectName() + " outside");
-        for (qsizetype j = i + 1; j < shown.size(); ++j) {
-            if (shown[i]->geometry().intersects(shown[j]->geometry()))
-                found.append(shown[i]->objectName() + "/" + shown[j]->objectName());
-        }
-    }
-    return found;
-}
-
 // Whole at 8 pt or more, or (where allowed) cut with the whole text in the
 // tooltip and the accessible description. Empty when so.
 template <typename Control>

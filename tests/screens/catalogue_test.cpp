@@ -9,6 +9,7 @@
 #include "quiz/frmTest.h"
 #include "screens/Line.h"
 #include "screens/Twips.h"
+#include "support/ScreenDriver.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -203,6 +204,8 @@ void checkScreen(const Screen& screen, const Design& design) {
     }
 }
 
+// Once drawn, autosized labels fit their captions, and no shown control
+// covers another or reaches outside the window.
 void checkAutosizeOnceDrawn(Screen& screen, const Design& design) {
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -211,11 +214,14 @@ void checkAutosizeOnceDrawn(Screen& screen, const Design& design) {
         if (!f[5].contains('A'))
             continue;
         Label* label = screen.label(f[0]);
+        const bool hidden = label->isHidden();
         label->show();
         const QPoint designed = label->pos();
         QTRY_COMPARE(label->size(), label->sizeHint());
         QCOMPARE(label->pos(), designed);
+        label->setHidden(hidden);
     }
+    QCOMPARE(testing::overlaps(&screen), QStringList());
 }
 
 void checkWindow(const Screen& screen, const QString& title, int width, int height) {
