@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace lexitor::app {
 
@@ -35,9 +36,12 @@ std::optional<QString> openHelpPage() {
     // there, or cannot be read, is found here, with the system's reason.
     QString reason;
     QFile page(path);
-    bool opened = page.open(QIODevice::ReadOnly);
+    bool opened = !QFileInfo(path).isDir() && page.open(QIODevice::ReadOnly);
     if (!opened) {
-        reason = page.errorString();
+        // Qt has no words of its own for a folder in the page's place.
+        reason = QFileInfo(path).isDir()
+                     ? QStringLiteral("There is a folder of that name, not a page.")
+                     : page.errorString();
     } else {
         page.close();
         const QUrl url = QUrl::fromLocalFile(path);

@@ -117,22 +117,19 @@ private slots:
             QTest::addRow("%d characters", length) << length;
     }
 
-    // The options are radio buttons named by their captions, pressed as
-    // clicked; every result and every answer shown is announced, the same
-    // result twice too.
+    // Options named by their captions, pressed as clicked; every result
+    // and every answer shown announced, the same result twice too.
     void assistiveTechnologyHearsTheResults() {
         WordFiles files;
         fillAll(files, 20);
         ScriptedMessages messages;
         ScriptedDraws draws;
         frmTest* quiz = startQuiz();
-        for (int index = 0; index < 4; ++index) {
-            QAccessibleInterface* option = accessible(quiz->option(index));
-            QCOMPARE(option->role(), QAccessible::RadioButton);
-            QCOMPARE(option->text(QAccessible::Name), quiz->option(index)->caption());
-        }
-        QCOMPARE(accessible(quiz->label("lblStatCorrect"))->role(), QAccessible::Notification);
-        // A screen reader's press answers as a click does.
+        // Roles are the catalogue test's; names follow the captions, and a
+        // screen reader's press answers as a click does.
+        for (int index = 0; index < 4; ++index)
+            QCOMPARE(accessible(quiz->option(index))->text(QAccessible::Name),
+                     quiz->option(index)->caption());
         accessible(quiz->option(rightOption(quiz)))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());

@@ -181,8 +181,6 @@ private slots:
         QTest::newRow("not utf-8")
             << "l.tsv" << kTsvHeader + good + "na\xEFve\tsimple\tx\ty\tz\t \n"
             << 3 << "not UTF-8";
-        QTest::newRow("no word") << "l.tsv" << kTsvHeader + good + " \ta fruit\tx\ty\tz\t \n"
-                                 << 3 << "word is missing";
         QTest::newRow("null c1") << "l.tsv" << kTsvHeader + good + "plum\tfruit\t\\N\ty\tz\t \n"
                                  << 3 << "c1 is null";
         QTest::newRow("in level 0")
