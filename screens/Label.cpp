@@ -70,8 +70,8 @@ void Label::paintEvent(QPaintEvent* event) {
 
 // Keeps its width and grows downwards; only a single word wider than the
 // label widens it. A text that would then run into another control or off
-// the screen takes the room up to the next control on its right, and is
-// cut where even that room ends.
+// the screen takes the room up to the next control on its right; then, if
+// the label has a room of its own, that room; and is cut where the room ends.
 void Label::fit() {
     if (!autoSize_)
         return;
@@ -79,18 +79,30 @@ void Label::fit() {
         resize(sizeHint());
         return;
     }
-    const QRect room = roomToGrow();
-    int width = std::clamp(std::max(this->width(), widestWord() + 2), 1, room.width());
+    const QPoint place = room_.isValid() ? home_ : pos();
+    QRect box = fitFrom(place, roomToGrow(place), width());
+    if (shown_.cut && room_.isValid())
+        box = fitFrom(room_.topLeft(), roomToGrow(room_.topLeft()) & room_, room_.width());
+    setGeometry(box);
+    const QString whole = shown_.cut ? text() : QString();
+    setToolTip(whole);
+    setAccessibleDescription(whole);
+    update();
+}
+
+void Label::setRoom(const QRect& room) {
+    home_ = pos();
+    room_ = room;
+}
+
+QRect Label::fitFrom(QPoint place, const QRect& room, int width) {
+    width = std::clamp(std::max(width, widestWord() + 2), 1, std::max(1, room.width()));
     shown_ = wrapText(text(), font(), width, room.height());
     if (shown_.cut && width < room.width()) {
         width = room.width();
         shown_ = wrapText(text(), font(), width, room.height());
     }
-    resize(width, shown_.height());
-    const QString whole = shown_.cut ? text() : QString();
-    setToolTip(whole);
-    setAccessibleDescription(whole);
-    update();
+    return QRect(place, QSize(width, shown_.height()));
 }
 
 int Label::widestWord() const {
@@ -102,13 +114,13 @@ int Label::widestWord() const {
     return widest;
 }
 
-// From the label's place: right to the nearest shown control beside its
-// first line, else the screen's edge; down to the nearest shown control
-// below that, else the screen's bottom edge.
-QRect Label::roomToGrow() const {
+// From `place`: right to the nearest shown control beside the first line,
+// else the screen's edge; down to the nearest shown control below that,
+// else the screen's bottom edge.
+QRect Label::roomToGrow(QPoint place) const {
     const QWidget* screen = parentWidget();
     if (!screen)
-        return QRect(pos(), QSize(1 << 20, 1 << 20));
+        return QRect(place, QSize(1 << 20, 1 << 20));
     QList<QRect> others;
     for (const QObject* child : screen->children()) {
         const auto* sibling = qobject_cast<const QWidget*>(child);
@@ -118,15 +130,16 @@ QRect Label::roomToGrow() const {
     const int firstLine = QFontMetrics(font()).lineSpacing();
     int right = screen->width() - 1 - kGap;
     for (const QRect& other : std::as_const(others)) {
-        if (other.left() > x() && other.top() < y() + firstLine && other.bottom() >= y())
+        if (other.left() > place.x() && other.top() < place.y() + firstLine &&
+            other.bottom() >= place.y())
             right = std::min(right, other.left() - 1 - kGap);
     }
     int bottom = screen->height() - 1 - kGap;
     for (const QRect& other : std::as_const(others)) {
-        if (other.top() > y() && other.left() <= right && other.right() >= x())
+        if (other.top() > place.y() && other.left() <= right && other.right() >= place.x())
             bottom = std::min(bottom, other.top() - 1 - kGap);
     }
-    return QRect(QPoint(x(), y()), QPoint(std::max(x(), right), std::max(y(), bottom)));
+    return QRect(place, QPoint(std::max(place.x(), right), std::max(place.y(), bottom)));
 }
 
 } // namespace lexitor::screens

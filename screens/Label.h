@@ -25,6 +25,9 @@ public:
     // before the first screen can appear.
     void setDesignCaption(const QString& text);
 
+    // The larger box, from its place as built, that a text which does not
+    // fit there may take.
+    void setRoom(const QRect& room);
     // What the label is to assistive technology, where its text does not say.
     void setPurpose(const QString& purpose) { purpose_ = purpose; }
     bool isLive() const { return live_; }
@@ -48,10 +51,13 @@ private:
     static constexpr int kGap = 2;
 
     void fit();
+    QRect fitFrom(QPoint place, const QRect& room, int width);
     int widestWord() const;
-    QRect roomToGrow() const;
+    QRect roomToGrow(QPoint place) const;
 
     WrappedText shown_;
+    QPoint home_;
+    QRect room_;
     QString purpose_;
     bool showsData_ = true;
     bool fitWhenDrawn_ = false;

@@ -163,6 +163,9 @@ void ScreenBuilder::build(Screen& screen) {
         if (control.kind != Kind::Line && control.kind != Kind::Option)
             widget->setGeometry(twipsRect(control.place.left, control.place.top,
                                           control.place.width, control.place.height));
+        if (auto* label = qobject_cast<Label*>(widget); label && control.room)
+            label->setRoom(twipsRect(control.room->left, control.room->top, control.room->width,
+                                     control.room->height));
         if (!control.toolTip.isEmpty())
             widget->setToolTip(control.toolTip);
         if (!control.accessibleName.isEmpty() && control.kind != Kind::Label)

@@ -65,7 +65,8 @@ struct ControlLayout {
     // What the control is to assistive technology, where its caption does
     // not say it; a label that shows data is named by this and the data.
     QString accessibleName;
-    // Options: the larger box a caption that does not fit its place may take.
+    // Options and wrapping labels: the larger box a text that does not fit
+    // its place may take (a label still keeps clear of shown controls).
     std::optional<Rect> room;
 };
 

@@ -22,7 +22,7 @@ const ScreenLayout& frmTestTable() {
             // the free room between the word and the answer below: five lines
             // of 8 pt text, which every meaning up to 80 characters needs at most.
             {.kind = Kind::Option, .name = "optSel(3)", .text = "Option1",
-             .place = {2040, 1920, 1575, 735}, .tab = 3, .room = Rect{2010, 1710, 1935, 1035}},
+             .place = {2040, 1920, 1575, 735}, .tab = 3, .room = Rect{2010, 1710, 1935, 945}},
             {.kind = Kind::Option, .name = "optSel(2)", .text = "Option1",
              .place = {2040, 960, 1575, 735}, .tab = 4, .room = Rect{2010, 630, 1935, 1065}},
             {.kind = Kind::Option, .name = "optSel(1)", .text = "Option1",
@@ -44,8 +44,11 @@ const ScreenLayout& frmTestTable() {
              .roles = AutoSize | WordWrap, .accessibleName = "Reference"},
             {.kind = Kind::Label, .name = "lblRefCap", .text = "Ref", .place = {2760, 2760, 375, 195},
              .tab = 12, .roles = AutoSize},
+            // Above Done, while helping, a long answer starts level with its
+            // caption "Correct Answer": three lines instead of two.
             {.kind = Kind::Label, .name = "lblCans", .place = {840, 2760, 45, 195}, .tab = 13,
-             .roles = AutoSize | WordWrap | Live, .accessibleName = "Correct answer"},
+             .roles = AutoSize | WordWrap | Live, .accessibleName = "Correct answer",
+             .room = Rect{840, 2655, 1890, 1095}},
             {.kind = Kind::Label, .name = "lblcorrect", .text = "Correct Answer",
              .place = {120, 2640, 720, 390}, .tab = 14, .roles = AutoSize | WordWrap},
             {.kind = Kind::Label, .name = "lblword", .text = "Word", .place = {360, 240, 570, 300},

@@ -80,7 +80,7 @@ private slots:
 
     // Up to 80 characters (every meaning of the default vocabulary) the
     // options show whole, and so does the answer after a wrong one; above
-    // Done, while helping, the answer has two lines.
+    // Done, while helping, the answer has three lines.
     void longMeanings() {
         QFETCH(int, length);
         WordFiles files;
@@ -99,6 +99,8 @@ private slots:
         check(whole);
         QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton);
         check(length <= 10);
+        if (length >= 80)
+            QCOMPARE(quiz->label("lblCans")->shownText().lines.size(), 3);
 
         QPushButton* done = quiz->button("cmdDone");
         QCOMPARE(hitAt(quiz, done), done);
