@@ -57,7 +57,8 @@ void Form2::cmdExit_Click() {
 }
 
 void Form2::Label1_Click() {
-    app::openHelpPage();
+    if (const auto failure = app::openHelpPage())
+        MsgBox(*failure, vbExclamation);
 }
 
 } // namespace lexitor

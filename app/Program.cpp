@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -74,12 +76,30 @@ void setEndProgramHandler(std::function<void()> handler) {
     endHandler() = std::move(handler);
 }
 
-void openHelpPage() {
-    const QUrl page = QUrl::fromLocalFile(QDir::current().absoluteFilePath("readme.html"));
-    if (urlOpener())
-        urlOpener()(page);
-    else
-        QDesktopServices::openUrl(page);
+std::optional<QString> openHelpPage() {
+    const QString path = QDir::current().absoluteFilePath(QStringLiteral("readme.html"));
+    // The viewer starts on its own and reports nothing; a page that is not
+    // there, or cannot be read, is found here, with the system's reason.
+    QString reason;
+    QFile page(path);
+    bool opened = !QFileInfo(path).isDir() && page.open(QIODevice::ReadOnly);
+    if (!opened) {
+        // Qt has no words of its own for a folder in the page's place.
+        reason = QFileInfo(path).isDir()
+                     ? QStringLiteral("There is a folder of that name, not a page.")
+                     : page.errorString();
+    } else {
+        page.close();
+        const QUrl url = QUrl::fromLocalFile(path);
+        opened = urlOpener() ? urlOpener()(url) : QDesktopServices::openUrl(url);
+    }
+    if (opened)
+        return std::nullopt;
+    QString message = QStringLiteral("The help page readme.html could not be opened from %1.")
+                          .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    if (!reason.isEmpty())
+        message += QStringLiteral("\n") + reason;
+    return message;
 }
 
 void setUrlOpener(std::function<bool(const QUrl&)> opener) {

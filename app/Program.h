@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 namespace lexitor::app {
 
@@ -23,8 +24,8 @@ void endProgram();
 void setEndProgramHandler(std::function<void()> handler);
 
 // Opens readme.html of the working directory in the desktop's viewer,
-// without a shell. A failure to start the viewer is ignored.
-void openHelpPage();
+// without a shell. On failure, the message that says what failed.
+std::optional<QString> openHelpPage();
 void setUrlOpener(std::function<bool(const QUrl&)> opener);
 
 } // namespace lexitor::app

@@ -5,6 +5,7 @@
 #include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
 #include "store/WordRecord.h"
+#include "store/WordRules.h"
 
 namespace lexitor {
 
@@ -17,11 +18,6 @@ const QString kErrorTitle = QStringLiteral("Error");
 
 std::string text(const QLineEdit* box) {
     return box->text().toStdString();
-}
-
-// Characters as the user sees them count, not UTF-16 units.
-qsizetype characterCount(const QString& text) {
-    return text.toUcs4().size();
 }
 
 } // namespace
@@ -74,7 +70,7 @@ void Form1::cmdAdd_Click() {
     if (level->text().trimmed().isEmpty())
         level->setText(QStringLiteral("1"));
 
-    if (characterCount(searchWord) < 2)
+    if (!store::isLongEnough(searchWord, store::kShortestWord))
         return refuse("Invalid Word", vbExclamation, kErrorTitle, word, true);
     if (!isNumeric(level->text()))
         return refuse(kLevelMessage, vbOKOnly, kErrorTitle, level, false);
@@ -89,7 +85,7 @@ void Form1::cmdAdd_Click() {
         MsgBox("The word already exists");
         return;
     }
-    if (characterCount(answer->text().trimmed()) < 2)
+    if (!store::isLongEnough(answer->text(), store::kShortestAnswer))
         return refuse("Invalid answer for word. Please correct", vbExclamation, kErrorTitle, answer,
                       true);
 

@@ -1,24 +1,10 @@
 #include "quiz/QuizRules.h"
 
-#include <QList>
+#include "store/WordRules.h"
 
 #include <stdexcept>
 
 namespace lexitor::quiz {
-
-namespace {
-// Blanks are spaces, as the word lists are typed.
-QString withoutBlanks(const std::string& text) {
-    QString s = QString::fromStdString(text);
-    qsizetype start = 0;
-    qsizetype end = s.size();
-    while (start < end && s[start] == QLatin1Char(' '))
-        ++start;
-    while (end > start && s[end - 1] == QLatin1Char(' '))
-        --end;
-    return s.mid(start, end - start);
-}
-} // namespace
 
 const char* fieldName(Choice choice) {
     switch (choice) {
@@ -45,8 +31,7 @@ std::array<Choice, kOptionCount> placement(qint16 answerSlot) {
 }
 
 bool needsSubstitute(const std::optional<std::string>& choice) {
-    // Counted in characters, not bytes: "été" is long enough.
-    return !choice || withoutBlanks(*choice).toUcs4().size() < 3;
+    return !choice || !store::isLongEnough(*choice, store::kShortestChoice);
 }
 
 bool hasReference(const std::optional<std::string>& ref) {

@@ -17,11 +17,11 @@ void frmTest::optSel_Click(int Index) {
         q.score = AddLevelPoints(q.currentLevel, q.score);
         q.blockMarks[q.blockPos] = 1;
         label("lblStatIncorrect")->hide();
-        label("lblStatCorrect")->show();
+        label("lblStatCorrect")->announce();
         option(Index)->setChecked(false);
     } else {
         q.blockMarks[q.blockPos] = 0;
-        label("lblStatIncorrect")->show();
+        label("lblStatIncorrect")->announce();
         label("lblStatCorrect")->hide();
         label("lblCans")->setText(QString::fromStdString(questionAns_));
         // Never leave an earlier question's reference beside this answer.

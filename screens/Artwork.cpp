@@ -1,5 +1,6 @@
 #include "screens/Artwork.h"
 
+#include "screens/Pictures.h"
 #include "screens/RawPicture.h"
 
 #include <QResource>
@@ -7,6 +8,9 @@
 
 namespace lexitor::screens {
 
+// At one device pixel to the pixel the pictures come ready drawn from the
+// program itself, the fastest start; at any other ratio they are drawn for
+// it, since a scaled picture is blurred.
 namespace {
 
 QPixmap stored(const QString& name) {
@@ -24,18 +28,23 @@ QIcon storedIcon(const char* name, std::initializer_list<int> sizes) {
 
 } // namespace
 
-QPixmap pictureFor(Picture picture) {
+QPixmap pictureFor(Picture picture, qreal ratio) {
+    const bool ready = ratio == 1;
     switch (picture) {
     case Picture::MenuBackground:
-        return stored(QStringLiteral("menu-background.raw"));
+        return ready ? stored(QStringLiteral("menu-background.raw")) : menuBackground(ratio);
     case Picture::MenuAddWords:
-        return stored(QStringLiteral("menu-add-words.raw"));
+        return ready ? stored(QStringLiteral("menu-add-words.raw"))
+                     : menuButtonPicture(MenuButton::AddWords, ratio);
     case Picture::MenuEditWords:
-        return stored(QStringLiteral("menu-edit-words.raw"));
+        return ready ? stored(QStringLiteral("menu-edit-words.raw"))
+                     : menuButtonPicture(MenuButton::EditWords, ratio);
     case Picture::MenuTakeTest:
-        return stored(QStringLiteral("menu-take-test.raw"));
+        return ready ? stored(QStringLiteral("menu-take-test.raw"))
+                     : menuButtonPicture(MenuButton::TakeTest, ratio);
     case Picture::MenuExit:
-        return stored(QStringLiteral("menu-exit.raw"));
+        return ready ? stored(QStringLiteral("menu-exit.raw"))
+                     : menuButtonPicture(MenuButton::Exit, ratio);
     case Picture::HelpCursor:
     case Picture::None:
         break;
@@ -43,25 +52,28 @@ QPixmap pictureFor(Picture picture) {
     return {};
 }
 
-QIcon windowIconFor(WindowIcon icon) {
+QIcon windowIconFor(WindowIcon icon, qreal ratio) {
+    const bool ready = ratio == 1;
     switch (icon) {
     case WindowIcon::Menu:
-        return storedIcon("icon-menu", {16, 32});
+        return ready ? storedIcon("icon-menu", {16, 32}) : menuIcon(ratio);
     case WindowIcon::AddRecords:
-        return storedIcon("icon-add-records", {16, 32});
+        return ready ? storedIcon("icon-add-records", {16, 32}) : addRecordsIcon(ratio);
     case WindowIcon::Edit:
-        return storedIcon("icon-edit", {16, 32});
+        return ready ? storedIcon("icon-edit", {16, 32}) : editIcon(ratio);
     case WindowIcon::Chooser:
-        return storedIcon("icon-chooser", {32});
+        return ready ? storedIcon("icon-chooser", {32}) : chooserIcon(ratio);
     case WindowIcon::None:
         break;
     }
     return {};
 }
 
-QCursor cursorFor(Picture picture) {
+QCursor cursorFor(Picture picture, qreal ratio) {
     if (picture != Picture::HelpCursor)
         return {};
+    if (ratio != 1)
+        return helpCursor(ratio);
     return QCursor(stored(QStringLiteral("help-cursor.raw")), 12, 1); // hot spot at the fingertip
 }
 

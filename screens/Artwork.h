@@ -1,5 +1,6 @@
 #pragma once
-// Looks up the program's drawn pictures by their role in a screen table.
+// Looks up the program's drawn pictures by their role in a screen table, for
+// the device pixel ratio of the screen they are shown on.
 
 #include "screens/ScreenTable.h"
 
@@ -9,8 +10,8 @@
 
 namespace lexitor::screens {
 
-QPixmap pictureFor(Picture picture);
-QIcon windowIconFor(WindowIcon icon);
-QCursor cursorFor(Picture picture);
+QPixmap pictureFor(Picture picture, qreal ratio = 1);
+QIcon windowIconFor(WindowIcon icon, qreal ratio = 1);
+QCursor cursorFor(Picture picture, qreal ratio = 1);
 
 } // namespace lexitor::screens

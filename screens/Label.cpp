@@ -2,6 +2,8 @@
 
 #include "screens/ScreenTable.h"
 
+#include <QAccessible>
+#include <QPainter>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -11,7 +13,7 @@ namespace lexitor::screens {
 
 Label::Label(unsigned roles, QWidget* parent)
     : QLabel(parent), autoSize_(roles & AutoSize),
-      wordWrap_((roles & AutoSize) && (roles & WordWrap)) {
+      wordWrap_((roles & AutoSize) && (roles & WordWrap)), live_(roles & Live) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(wordWrap_);
@@ -21,19 +23,55 @@ void Label::setText(const QString& text) {
     fitWhenDrawn_ = false;
     QLabel::setText(text);
     fit();
+    if (live_ && !isHidden())
+        announce();
 }
 
 void Label::setDesignCaption(const QString& text) {
     QLabel::setText(text);
+    showsData_ = text.isEmpty();
     fitWhenDrawn_ = autoSize_;
+}
+
+QString Label::accessibleText() const {
+    QString shown = text();
+    if (!showsData_) // a caption's "&" marks its access key
+        shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    if (purpose_.isEmpty())
+        return shown;
+    if (!showsData_ || shown.isEmpty())
+        return purpose_;
+    return purpose_ + QStringLiteral(": ") + shown;
+}
+
+// Screen readers read out a notification as it is shown.
+void Label::announce() {
+    if (isHidden()) {
+        show(); // Qt tells of a widget being shown
+    } else {
+        QAccessibleEvent event(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&event);
+    }
+    emit announced();
 }
 
 void Label::paintEvent(QPaintEvent* event) {
     if (std::exchange(fitWhenDrawn_, false))
         fit();
-    QLabel::paintEvent(event);
+    if (!wordWrap_) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    drawWrapped(painter, shown_, rect());
 }
 
+// Keeps its width and grows downwards; only a single word wider than the
+// label widens it. A text that would then run into another control or off
+// the screen takes the room up to the next control on its right; then, if
+// the label has a room of its own, that room; and is cut where the room ends.
 void Label::fit() {
     if (!autoSize_)
         return;
@@ -41,25 +79,34 @@ void Label::fit() {
         resize(sizeHint());
         return;
     }
-    // Keep the width and grow downwards; only a single word wider than the
-    // label widens it. A text that would then run off the bottom of the
-    // screen may take the room up to the next control on its right, and is
-    // drawn smaller as a last resort: a shown text is never cut off.
-    if (!designFont_)
-        designFont_ = font();
-    QFont drawn = *designFont_;
-    int width = std::max(this->width(), widestWord(drawn) + 2 * margin() + 2);
-    const QRect room = roomToGrow();
-    if (y() + heightFor(drawn, width) > room.bottom())
-        width = std::max(width, room.right() - x());
-    while (y() + heightFor(drawn, width) > room.bottom() && drawn.pointSizeF() > kSmallestPoints)
-        drawn.setPointSizeF(drawn.pointSizeF() - 0.5);
-    setFont(drawn);
-    resize(width, heightFor(drawn, width));
+    const QPoint place = room_.isValid() ? home_ : pos();
+    QRect box = fitFrom(place, roomToGrow(place), width());
+    if (shown_.cut && room_.isValid())
+        box = fitFrom(room_.topLeft(), roomToGrow(room_.topLeft()) & room_, room_.width());
+    setGeometry(box);
+    const QString whole = shown_.cut ? text() : QString();
+    setToolTip(whole);
+    setAccessibleDescription(whole);
+    update();
 }
 
-int Label::widestWord(const QFont& font) const {
-    const QFontMetrics metrics(font);
+void Label::setRoom(const QRect& room) {
+    home_ = pos();
+    room_ = room;
+}
+
+QRect Label::fitFrom(QPoint place, const QRect& room, int width) {
+    width = std::clamp(std::max(width, widestWord() + 2), 1, std::max(1, room.width()));
+    shown_ = wrapText(text(), font(), width, room.height());
+    if (shown_.cut && width < room.width()) {
+        width = room.width();
+        shown_ = wrapText(text(), font(), width, room.height());
+    }
+    return QRect(place, QSize(width, shown_.height()));
+}
+
+int Label::widestWord() const {
+    const QFontMetrics metrics(font());
     int widest = 0;
     const auto words = text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     for (const QString& word : words)
@@ -67,30 +114,32 @@ int Label::widestWord(const QFont& font) const {
     return widest;
 }
 
-int Label::heightFor(const QFont& font, int width) const {
-    const QFontMetrics metrics(font);
-    const int inner = std::max(1, width - 2 * margin());
-    const QRect needed =
-        metrics.boundingRect(QRect(0, 0, inner, 1 << 20), Qt::TextWordWrap, text());
-    return std::max(needed.height(), metrics.height()) + 2 * margin();
-}
-
-// Right: the nearest control to the right on the label's first line, else
-// the screen's edge; bottom: the screen's bottom edge.
-QRect Label::roomToGrow() const {
+// From `place`: right to the nearest shown control beside the first line,
+// else the screen's edge; down to the nearest shown control below that,
+// else the screen's bottom edge.
+QRect Label::roomToGrow(QPoint place) const {
     const QWidget* screen = parentWidget();
     if (!screen)
-        return QRect(pos(), QSize(1 << 20, 1 << 20));
-    int right = screen->width() - kEdge;
-    const int firstLine = QFontMetrics(font()).height();
+        return QRect(place, QSize(1 << 20, 1 << 20));
+    QList<QRect> others;
     for (const QObject* child : screen->children()) {
         const auto* sibling = qobject_cast<const QWidget*>(child);
-        if (!sibling || sibling == this || sibling->x() <= x())
-            continue;
-        if (sibling->y() < y() + firstLine && sibling->y() + sibling->height() > y())
-            right = std::min(right, sibling->x() - kEdge);
+        if (sibling && sibling != this && sibling->isVisibleTo(screen))
+            others.append(sibling->geometry());
     }
-    return QRect(QPoint(x(), y()), QPoint(right, screen->height() - kEdge));
+    const int firstLine = QFontMetrics(font()).lineSpacing();
+    int right = screen->width() - 1 - kGap;
+    for (const QRect& other : std::as_const(others)) {
+        if (other.left() > place.x() && other.top() < place.y() + firstLine &&
+            other.bottom() >= place.y())
+            right = std::min(right, other.left() - 1 - kGap);
+    }
+    int bottom = screen->height() - 1 - kGap;
+    for (const QRect& other : std::as_const(others)) {
+        if (other.top() > place.y() && other.left() <= right && other.right() >= place.x())
+            bottom = std::min(bottom, other.top() - 1 - kGap);
+    }
+    return QRect(place, QPoint(std::max(place.x(), right), std::max(place.y(), bottom)));
 }
 
 } // namespace lexitor::screens

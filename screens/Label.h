@@ -1,10 +1,13 @@
 #pragma once
 // A label that can size itself to its text, as the catalogue's AutoSize and
 // WordWrap roles ask. Texts are always plain: data never turns into markup.
+// A wrapping label grows only into room no other shown control takes; what
+// does not fit there is cut with an ellipsis, its whole text in the tooltip
+// and the accessible description.
+
+#include "screens/WrappedText.h"
 
 #include <QLabel>
-
-#include <optional>
 
 namespace lexitor::screens {
 
@@ -13,7 +16,8 @@ class Label : public QLabel {
 public:
     Label(unsigned roles, QWidget* parent);
 
-    // Hides QLabel::setText so that every change refits an autosized label.
+    // Hides QLabel::setText so that every change refits an autosized label
+    // and a live one is announced.
     void setText(const QString& text);
     // The caption given when the screen is built: an autosized label fits
     // it when first drawn, in the face actually used (which may stand in
@@ -21,22 +25,45 @@ public:
     // before the first screen can appear.
     void setDesignCaption(const QString& text);
 
+    // The larger box, from its place as built, that a text which does not
+    // fit there may take.
+    void setRoom(const QRect& room);
+    // What the label is to assistive technology, where its text does not say.
+    void setPurpose(const QString& purpose) { purpose_ = purpose; }
+    bool isLive() const { return live_; }
+    // Its name to assistive technology: a label that shows data (it has no
+    // caption of its own) is named by its purpose and the data.
+    QString accessibleText() const;
+    // Shows the label and has assistive technology announce it, also when
+    // it was shown already: the same result given twice is heard twice.
+    void announce();
+
+    // The lines a wrapping label shows, as last fitted.
+    const WrappedText& shownText() const { return shown_; }
+
+signals:
+    void announced();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    static constexpr qreal kSmallestPoints = 6;
-    static constexpr int kEdge = 4;
+    static constexpr int kGap = 2;
 
     void fit();
-    int widestWord(const QFont& font) const;
-    int heightFor(const QFont& font, int width) const;
-    QRect roomToGrow() const;
+    QRect fitFrom(QPoint place, const QRect& room, int width);
+    int widestWord() const;
+    QRect roomToGrow(QPoint place) const;
 
-    std::optional<QFont> designFont_;
+    WrappedText shown_;
+    QPoint home_;
+    QRect room_;
+    QString purpose_;
+    bool showsData_ = true;
     bool fitWhenDrawn_ = false;
     bool autoSize_ = false;
     bool wordWrap_ = false;
+    bool live_ = false;
 };
 
 } // namespace lexitor::screens

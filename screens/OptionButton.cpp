@@ -1,11 +1,14 @@
 #include "screens/OptionButton.h"
 
-#include <QPainter>
+#include <QEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace lexitor::screens {
 
+// Each option is a tab stop of its own and is cleared after every answer,
+// so none is exclusive; assistive technology still knows them as radio
+// buttons (screens/Accessibility.cpp).
 OptionButton::OptionButton(int index, QWidget* parent) : QRadioButton(parent), index_(index) {
     setAutoExclusive(false);
 }
@@ -16,7 +19,44 @@ void OptionButton::setCaption(const QString& caption) {
     // assistive technology.
     QRadioButton::setText(QString(caption).replace(QLatin1Char('&'), QLatin1String("&&")));
     setAccessibleName(caption);
+    fit();
+}
+
+void OptionButton::setBoxes(const QRect& designed, const QRect& room) {
+    designed_ = designed;
+    room_ = room;
+    fit();
+}
+
+void OptionButton::fit() {
+    QRect box = designed_.isValid() ? designed_ : geometry();
+    WrappedText shown = wrapIn(box.size());
+    if (shown.cut && room_.isValid()) {
+        box = room_;
+        shown = wrapIn(box.size());
+    }
+    shown_ = shown;
+    setGeometry(box);
+    const QString whole = shown_.cut ? caption_ : QString();
+    setToolTip(whole);
+    setAccessibleDescription(whole);
     update();
+}
+
+QRect OptionButton::textBox(const QSize& box) const {
+    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, this);
+    return QRect(QPoint(indicator + kTextGap, 0), box).adjusted(0, 0, -indicator - kTextGap, 0);
+}
+
+WrappedText OptionButton::wrapIn(const QSize& box) const {
+    const QRect text = textBox(box);
+    return wrapText(caption_, font(), text.width(), text.height());
+}
+
+void OptionButton::changeEvent(QEvent* event) {
+    QRadioButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fit();
 }
 
 void OptionButton::paintEvent(QPaintEvent*) {
@@ -30,36 +70,22 @@ void OptionButton::paintEvent(QPaintEvent*) {
     option.rect = QRect(0, (height() - indicatorHeight) / 2, indicator, indicatorHeight);
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
 
-    const QRect textRect = rect().adjusted(indicator + 4, 0, 0, 0);
+    const QRect text = textBox(size());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.setFont(fittingFont(textRect));
-    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption_);
+    drawWrapped(painter, shown_, text, true);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect =
-            painter
-                .boundingRect(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
-                              caption_)
-                .adjusted(-1, -1, 1, 1);
+        int widest = 0;
+        for (const QString& line : shown_.lines)
+            widest = std::max(widest, fontMetrics().horizontalAdvance(line));
+        focus.rect = QRect(text.left(), text.top() + (text.height() - shown_.height()) / 2, widest,
+                           shown_.height())
+                         .adjusted(-1, -1, 1, 1)
+                         .intersected(rect());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
-}
-
-// A long meaning is drawn a little smaller rather than cut off, down to a
-// size that stays legible.
-QFont OptionButton::fittingFont(const QRect& box) const {
-    QFont candidate = font();
-    const qreal designed = candidate.pointSizeF();
-    for (qreal points = designed; points >= kSmallestPoints; points -= 0.5) {
-        candidate.setPointSizeF(points);
-        const QRect needed = QFontMetrics(candidate).boundingRect(
-            box, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption_);
-        if (needed.height() <= box.height() && needed.width() <= box.width())
-            return candidate;
-    }
-    return candidate;
 }
 
 bool OptionButton::hitButton(const QPoint& pos) const {

@@ -29,8 +29,11 @@ constexpr QColor yellow{0xFF, 0xFF, 0x00};
 constexpr QColor white{0xFF, 0xFF, 0xFF};
 } // namespace pal
 
-QImage blankImage(QSize size, QColor fill = Qt::transparent) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+// An image of `size` device-independent pixels at `ratio` device pixels to
+// each: a painter on it draws in device-independent pixels, in full detail.
+QImage blankImage(QSize size, QColor fill = Qt::transparent, qreal ratio = 1) {
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;
 }
@@ -193,10 +196,13 @@ QImage renderArt(Art art, int size) {
     return image;
 }
 
-QIcon iconOf(Art art, std::initializer_list<int> sizes) {
+QIcon iconOf(Art art, std::initializer_list<int> sizes, qreal ratio) {
     QIcon icon;
-    for (int size : sizes)
+    for (int size : sizes) {
         icon.addPixmap(QPixmap::fromImage(renderArt(art, size)));
+        if (ratio != 1)
+            icon.addPixmap(QPixmap::fromImage(renderArt(art, qRound(size * ratio))));
+    }
     return icon;
 }
 
@@ -316,9 +322,9 @@ void clearColour(QImage& image, QRgb colour) {
 
 } // namespace
 
-QPixmap menuBackground() {
+QPixmap menuBackground(qreal ratio) {
     const QSize size(366, 240);
-    QImage image = blankImage(size, Qt::black);
+    QImage image = blankImage(size, Qt::black, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -328,11 +334,11 @@ QPixmap menuBackground() {
     sky.setColorAt(0, QColor(0x14, 0x22, 0x4C));
     sky.setColorAt(0.55, QColor(0x0A, 0x12, 0x2C));
     sky.setColorAt(1, Qt::black);
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRect(QPoint(), size), sky);
     QRadialGradient glow(QPointF(172, 120), 150);
     glow.setColorAt(0, QColor(0x40, 0x60, 0xC0, 70));
     glow.setColorAt(1, QColor(0x40, 0x60, 0xC0, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRect(QPoint(), size), glow);
 
     drawBackdropLetters(p, size);
 
@@ -359,9 +365,9 @@ QSize menuButtonPictureSize(MenuButton which) {
     return {};
 }
 
-QPixmap menuButtonPicture(MenuButton which) {
+QPixmap menuButtonPicture(MenuButton which, qreal ratio) {
     const QSize size = menuButtonPictureSize(which);
-    QImage image = blankImage(size, QColor::fromRgb(kTransparentGrey));
+    QImage image = blankImage(size, QColor::fromRgb(kTransparentGrey), ratio);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
@@ -371,7 +377,7 @@ QPixmap menuButtonPicture(MenuButton which) {
         // the button so its outline is never cut off.
         const QSize limit = buttonSizeOf(which) - QSize(6, 6);
         QRectF face(QPointF(0, 0), size.boundedTo(limit + QSize(2, 2)) - QSize(2, 2));
-        face.moveCenter(QRectF(image.rect()).center());
+        face.moveCenter(QRectF(QPointF(), size).center());
         const qreal radius = face.height() / 2;
 
         QLinearGradient fill(0, face.top(), 0, face.bottom());
@@ -400,17 +406,17 @@ QPixmap menuButtonPicture(MenuButton which) {
     return QPixmap::fromImage(image);
 }
 
-QIcon menuIcon() {
-    return iconOf(menuArt, {16, 32});
+QIcon menuIcon(qreal ratio) {
+    return iconOf(menuArt, {16, 32}, ratio);
 }
-QIcon addRecordsIcon() {
-    return iconOf(addRecordsArt, {16, 32});
+QIcon addRecordsIcon(qreal ratio) {
+    return iconOf(addRecordsArt, {16, 32}, ratio);
 }
-QIcon editIcon() {
-    return iconOf(editArt, {16, 32});
+QIcon editIcon(qreal ratio) {
+    return iconOf(editArt, {16, 32}, ratio);
 }
-QIcon chooserIcon() {
-    return iconOf(chooserArt, {32});
+QIcon chooserIcon(qreal ratio) {
+    return iconOf(chooserArt, {32}, ratio);
 }
 
 QImage applicationIconImage(int size) {
@@ -444,8 +450,8 @@ QIcon applicationIcon() {
     return icon;
 }
 
-QCursor helpCursor() {
-    QImage image = blankImage(QSize(32, 32));
+QCursor helpCursor(qreal ratio) {
+    QImage image = blankImage(QSize(32, 32), Qt::transparent, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 

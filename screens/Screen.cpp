@@ -194,8 +194,11 @@ bool Screen::handleKey(QKeyEvent* key) {
         }
         return false;
     case Qt::Key_Escape:
+        // Esc moves no focus, so the box it is pressed in is not validated:
+        // it leaves the screen whatever that box holds.
         if (cancelButton_ && modifiers == Qt::NoModifier) {
-            pressButton(cancelButton_);
+            if (cancelButton_->isEnabled() && cancelButton_->isVisibleTo(this))
+                cancelButton_->click();
             return true;
         }
         return false;

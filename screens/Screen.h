@@ -48,7 +48,7 @@ public:
     // Every control with a tab position, in tab order (labels included).
     const std::vector<QWidget*>& tabOrder() const { return tabOrder_; }
 
-    // Presses a button as a key or a click would: the focus validation of
+    // Presses a button as Enter or a click would: the focus validation of
     // the control being left runs first and may refuse.
     bool pressButton(QAbstractButton* button);
 

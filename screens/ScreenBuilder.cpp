@@ -1,5 +1,6 @@
 #include "screens/ScreenBuilder.h"
 
+#include "screens/Accessibility.h"
 #include "screens/Artwork.h"
 #include "screens/Line.h"
 #include "screens/Screen.h"
@@ -53,13 +54,15 @@ void applyFont(QWidget* widget, const ControlLayout& design) {
     widget->setFont(font);
 }
 
-QWidget* makeControl(Screen& screen, const ControlLayout& design) {
+// Pictures are drawn for the screen's device pixel ratio.
+QWidget* makeControl(Screen& screen, const ControlLayout& design, qreal ratio) {
     switch (design.kind) {
     case Kind::Label: {
         auto* label = new Label(design.roles, &screen);
+        label->setPurpose(design.accessibleName);
         label->setDesignCaption(design.text);
         if (design.picture == Picture::HelpCursor)
-            label->setCursor(cursorFor(design.picture));
+            label->setCursor(cursorFor(design.picture, ratio));
         return label;
     }
     case Kind::TextBox: {
@@ -84,9 +87,9 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design) {
         auto* button = new QPushButton(&screen);
         button->setAutoDefault(false);
         if (design.kind == Kind::PictureButton) {
-            const QPixmap picture = pictureFor(design.picture);
+            const QPixmap picture = pictureFor(design.picture, ratio);
             button->setIcon(picture);
-            button->setIconSize(picture.size());
+            button->setIconSize(picture.deviceIndependentSize().toSize());
         } else {
             button->setText(design.text);
         }
@@ -95,6 +98,11 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design) {
     case Kind::Option: {
         const int index = design.name.section('(', 1).section(')', 0, 0).toInt();
         auto* option = new OptionButton(index, &screen);
+        const Rect& place = design.place;
+        const Rect room = design.room.value_or(Rect{});
+        option->setBoxes(twipsRect(place.left, place.top, place.width, place.height),
+                         design.room ? twipsRect(room.left, room.top, room.width, room.height)
+                                     : QRect());
         option->setCaption(design.text);
         return option;
     }
@@ -110,19 +118,23 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design) {
 
 void ScreenBuilder::build(Screen& screen) {
     installFontSubstitutes();
+    installAccessibility();
     const ScreenLayout& design = screen.design_;
+    const qreal ratio = screen.devicePixelRatioF();
     screen.setObjectName(design.name);
     screen.setWindowTitle(design.title);
+    if (!design.accessibleName.isEmpty())
+        screen.setAccessibleName(design.accessibleName);
     screen.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     if (design.icon != WindowIcon::None)
-        screen.setWindowIcon(windowIconFor(design.icon));
+        screen.setWindowIcon(windowIconFor(design.icon, ratio));
     if (design.background) {
         QPalette palette = screen.palette();
         palette.setColor(QPalette::Window, QColor(*design.background));
         screen.setPalette(palette);
         screen.setAutoFillBackground(true);
     }
-    screen.backgroundPicture_ = pictureFor(design.backgroundPicture);
+    screen.backgroundPicture_ = pictureFor(design.backgroundPicture, ratio);
 
     const QSize client = twipsSize(design.clientWidth, design.clientHeight);
     switch (design.border) {
@@ -144,16 +156,19 @@ void ScreenBuilder::build(Screen& screen) {
 
     std::vector<std::pair<int, QWidget*>> tabbed;
     for (const ControlLayout& control : design.controls) {
-        QWidget* widget = makeControl(screen, control);
+        QWidget* widget = makeControl(screen, control, ratio);
         widget->setObjectName(control.name);
         applyFont(widget, control);
         applyColours(widget, control);
-        if (control.kind != Kind::Line)
+        if (control.kind != Kind::Line && control.kind != Kind::Option)
             widget->setGeometry(twipsRect(control.place.left, control.place.top,
                                           control.place.width, control.place.height));
+        if (auto* label = qobject_cast<Label*>(widget); label && control.room)
+            label->setRoom(twipsRect(control.room->left, control.room->top, control.room->width,
+                                     control.room->height));
         if (!control.toolTip.isEmpty())
             widget->setToolTip(control.toolTip);
-        if (!control.accessibleName.isEmpty())
+        if (!control.accessibleName.isEmpty() && control.kind != Kind::Label)
             widget->setAccessibleName(control.accessibleName);
         widget->setProperty("causesValidation", !(control.roles & NoValidation));
         if (control.roles & Hidden)

@@ -24,6 +24,7 @@ enum Role : unsigned {
     Password = 1u << 6,     // shows "*" for every character, no input method
     NoValidation = 1u << 7, // focus arriving here does not validate the control it leaves
     Underline = 1u << 8,    // underlined font
+    Live = 1u << 9,         // a result: assistive technology announces every change
 };
 
 enum class Picture {
@@ -60,8 +61,13 @@ struct ControlLayout {
     std::optional<QRgb> background;
     QString toolTip;
     Picture picture = Picture::None;
-    int lineWidth = 1;      // pixels, lines only
-    QString accessibleName; // picture buttons: what the button does
+    int lineWidth = 1; // pixels, lines only
+    // What the control is to assistive technology, where its caption does
+    // not say it; a label that shows data is named by this and the data.
+    QString accessibleName;
+    // Options and wrapping labels: the larger box a text that does not fit
+    // its place may take (a label still keeps clear of shown controls).
+    std::optional<Rect> room;
 };
 
 struct ScreenLayout {
@@ -73,6 +79,7 @@ struct ScreenLayout {
     std::optional<QRgb> background;
     Picture backgroundPicture = Picture::None;
     WindowIcon icon = WindowIcon::None;
+    QString accessibleName; // where the title does not say what the window is
     std::vector<ControlLayout> controls;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
-// The key by which the index on `word` orders rows and Seek compares:
-// the word without surrounding whitespace, case-folded, as UTF-8 bytes
-// (so byte order is code-point order). A null word sorts before any text.
+// The key by which the index on `word` orders rows and Seek compares: the
+// word's wordKey (store/WordRules.h), as UTF-8 bytes (so byte order is
+// code-point order). A null word sorts before any text.
 
 #include "store/Engine.h"
 

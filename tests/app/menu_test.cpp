@@ -21,6 +21,7 @@ class MenuTest : public QObject {
 
     int ends = 0;
     QList<QUrl> opened;
+    bool viewerStarts = true;
 
     Form2& showMenu() {
         Form2& menu = refs::get<Form2>();
@@ -36,7 +37,7 @@ private slots:
         app::setEndProgramHandler([this] { ++ends; });
         app::setUrlOpener([this](const QUrl& url) {
             opened.append(url);
-            return false; // a viewer that fails to start changes nothing
+            return viewerStarts;
         });
     }
     void cleanup() {
@@ -116,15 +117,47 @@ private slots:
         QVERIFY(messages.fatal.isEmpty());
     }
 
-    void theQuestionMarkOpensTheHelpPageOfTheWorkingFolder() {
+    // The page of the working folder; when it cannot be shown, a message
+    // says what failed, with the reason where there is one.
+    void theQuestionMarkOpensTheHelpPage() {
+        QFETCH(QString, page);
+        QFETCH(bool, starts);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        if (page == "file")
+            QFile("readme.html").open(QIODevice::WriteOnly);
+        else if (page == "folder")
+            QDir().mkdir("readme.html");
+        viewerStarts = starts;
         testing::ScriptedMessages messages;
         Form2& menu = showMenu();
         QTest::mouseClick(menu.label("Label1"), Qt::LeftButton);
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(opened[0], QUrl::fromLocalFile(QDir::current().absoluteFilePath("readme.html")));
-        // A failed start shows nothing and the menu goes on.
-        QVERIFY(messages.shown.isEmpty());
+        const QString where = QDir::currentPath();
+        QDir::setCurrent(before);
+
+        const QUrl url = QUrl::fromLocalFile(QDir(where).absoluteFilePath("readme.html"));
+        QCOMPARE(opened, page == "file" ? QList<QUrl>{url} : QList<QUrl>{});
         QVERIFY(menu.isVisible());
+        QStringList expected;
+        if (!(page == "file" && starts))
+            expected.append("The help page readme.html could not be opened from " +
+                            QDir::toNativeSeparators(where) + "." +
+                            (reason.isEmpty() ? "" : "\n" + reason));
+        QCOMPARE(messages.texts(), expected);
+        for (const auto& message : std::as_const(messages.shown))
+            QCOMPARE(message.code, vbExclamation);
+    }
+    void theQuestionMarkOpensTheHelpPage_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("shown") << "file" << true << "";
+        QTest::newRow("no viewer") << "file" << false << "";
+        QTest::newRow("missing") << "" << true << "No such file or directory";
+        QTest::newRow("a folder") << "folder" << true
+                                  << "There is a folder of that name, not a page.";
     }
 };
 

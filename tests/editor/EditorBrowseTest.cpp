@@ -1,6 +1,7 @@
 // The editor's opening, Find, Next and Previous, driven through its real
 // buttons and keys on temporary level files.
 #include "EditorTestSupport.h"
+#include "support/WordRuleCases.h"
 
 using namespace lexitor;
 using namespace lexitor::testing;
@@ -113,6 +114,19 @@ private slots:
         QTest::keyClick(word, Qt::Key_F, Qt::AltModifier);
         QCOMPARE(shownWord(*editor), QString("delta"));
     }
+
+    // Find seeks by the rule the duplicate test follows.
+    void findTakesEveryFormOfAWordAlike() {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        fx->files->add(0, fourWords());
+        fx->files->add(0, {wordRow(stored.toUtf8().constData(), "a meaning")});
+        frmEdit* editor = fx->open(0);
+        editor->textBox("txtWord")->setText(typed);
+        click(*editor, "cmdFind");
+        QCOMPARE(shownWord(*editor), stored);
+    }
+    void findTakesEveryFormOfAWordAlike_data() { addWordRuleRows(true); }
 
     void failedFindLeavesShownRowCurrent() {
         frmEdit* editor = fx->openFour();

@@ -7,6 +7,7 @@
 #include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
 #include "support/WordFiles.h"
+#include "support/WordRuleCases.h"
 
 #include <QApplication>
 #include <QTest>
@@ -226,10 +227,11 @@ private slots:
         QTest::keyClick(box("txtlevel"), Qt::Key_Enter);
         QCOMPARE(messages_->texts(), QStringList{"Please check the value of level"});
 
+        // Esc moves no focus, so the level box's validation does not hold it.
         QCOMPARE(form.focusWidget(), box("txtlevel"));
-        box("txtlevel")->setText("0");
-        box("txtWord")->setFocus();
-        QTest::keyClick(box("txtWord"), Qt::Key_Escape);
+        QFETCH(QString, levelAtEsc);
+        box("txtlevel")->setText(levelAtEsc);
+        QTest::keyClick(box("txtlevel"), Qt::Key_Escape);
         QVERIFY(!refs::exists<Form1>());
         QVERIFY(refs::get<Form2>().isVisible());
         QVERIFY(!form.isVisible());
@@ -243,6 +245,29 @@ private slots:
         clickAdd();
         QCOMPARE(messages_->texts(), QStringList{"The word already exists"});
     }
+    void enterAddsAndEscapeExits_data() {
+        QTest::addColumn<QString>("levelAtEsc");
+        QTest::newRow("empty level box") << "";
+        QTest::newRow("letters in the level box") << "x";
+        QTest::newRow("a level") << "1";
+    }
+
+    void wordRulesAsTheToolHasThem() {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(int, outcome);
+        files_->add(2, {wordRow(stored.toUtf8().constData(), "a meaning")});
+        openForm();
+        type({.word = typed, .ans = "a meaning", .level = "0"});
+        clickAdd();
+        const QStringList expected[] = {{}, {"Invalid Word"}, {"The word already exists"}};
+        QCOMPARE(messages_->texts(), expected[outcome]);
+        const bool added = outcome == int(testing::WordOutcome::Added);
+        QCOMPARE(files_->rows(0).size(), size_t(added ? 3 : 2));
+        if (added)
+            QCOMPARE(files_->rows(0).back().word, store::FieldValue(typed.toStdString()));
+    }
+    void wordRulesAsTheToolHasThem_data() { testing::addWordRuleRows(); }
 
     void levelBoxKeepsTheFocusUnlessNumeric() {
         Form1& form = openForm();

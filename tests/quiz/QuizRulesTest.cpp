@@ -85,10 +85,13 @@ private slots:
 
     void shortOrMissingChoicesAreReplaced() {
         QVERIFY(needsSubstitute(std::nullopt));
-        // "été" is three letters in five bytes.
-        for (const char* text : {"", "    ", "ab", "  ab  ", "\xC3\xA9\xC3\xA9"})
+        // Counted as a reader sees them: "été" is three letters in five
+        // bytes, e + accent is one letter, so is an emoji.
+        for (const char* text :
+             {"", "    ", "ab", "  ab  ", "\xC3\xA9\xC3\xA9", "e\u0301e\u0301", "\u00a0ab\u00a0"})
             QVERIFY2(needsSubstitute(std::string(text)), text);
-        for (const char* text : {"abc", " abc ", "\xC3\xA9t\xC3\xA9"})
+        for (const char* text :
+             {"abc", " abc ", "\xC3\xA9t\xC3\xA9", "\U0001F600\U0001F600\U0001F600"})
             QVERIFY2(!needsSubstitute(std::string(text)), text);
     }
 

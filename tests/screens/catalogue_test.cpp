@@ -9,7 +9,9 @@
 #include "quiz/frmTest.h"
 #include "screens/Line.h"
 #include "screens/Twips.h"
+#include "support/ScreenDriver.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 #include <memory>
@@ -23,8 +25,9 @@ namespace {
 // Kinds: L label, T text box, B button, P picture button, O option, - line
 // (whose place is its two end points). Roles: D default, C cancel, H hidden,
 // R read-only, * password, V focus here does not validate, A autosize,
-// W autosize with word wrap. Every place is read back as built; once drawn,
-// an autosized label fits its caption in the face actually used.
+// W autosize with word wrap, ! a result announced to assistive technology.
+// Every place is read back as built; once drawn, an autosized label fits its
+// caption in the face actually used.
 using Design = std::vector<const char*>;
 
 const Design kForm2 = {
@@ -68,9 +71,9 @@ const Design kQuiz = {
     "cmdHelp|B|&Help Me|3480,240,1215,375|2|",          "optSel(3)|O|Option1|2040,1920,1575,735|3|",
     "optSel(2)|O|Option1|2040,960,1575,735|4|",         "optSel(1)|O|Option1|120,1920,1695,615|5|",
     "optSel(0)|O|Option1|120,840,1575,855|6|",          "cmdSubmit|B|&Submit|3960,2040,1215,375|7|",
-    "txtWord|T||1320,240,1575,375|8|R",                 "lblStatIncorrect|L|Wrong!!|4080,840,690,315|9|HA",
-    "lblStatCorrect|L|Correct|4080,840,510,195|10|HA",   "lblRef|L||3240,2760,45,195|11|W",
-    "lblRefCap|L|Ref|2760,2760,375,195|12|A",            "lblCans|L||840,2760,45,195|13|W",
+    "txtWord|T||1320,240,1575,375|8|R",                 "lblStatIncorrect|L|Wrong!!|4080,840,690,315|9|HA!",
+    "lblStatCorrect|L|Correct|4080,840,510,195|10|HA!",  "lblRef|L||3240,2760,45,195|11|W",
+    "lblRefCap|L|Ref|2760,2760,375,195|12|A",            "lblCans|L||840,2760,45,195|13|W!",
     "lblcorrect|L|Correct Answer|120,2640,720,390|14|W", "lblword|L|Word|360,240,570,300|15|A",
     "lblinfo|L||4080,2760,855,375|16|",
 };
@@ -149,7 +152,7 @@ void checkScreen(const Screen& screen, const Design& design) {
         QWidget* widget = screen.control(f[0]);
         QVERIFY2(widget, qPrintable(f[0]));
         QString roles = f[5];
-        roles.remove('A').remove('W');
+        roles.remove('A').remove('W').remove('!');
         const QString readBack = QStringList{widget->objectName(),     kindOf(widget),
                                              textOf(widget),           placeOf(widget),
                                              QString(),                rolesOf(screen, widget)}
@@ -182,8 +185,27 @@ void checkScreen(const Screen& screen, const Design& design) {
     } while (widget && chain.size() < focusOrder.size() && widget != screen.control(focusOrder.first()));
     QCOMPARE(chain, focusOrder);
     QCOMPARE(screen.control(focusOrder.first())->window(), &screen);
+
+    // To assistive technology the screen is a window, and every control is
+    // what its kind says, with a name.
+    auto* window = QAccessible::queryAccessibleInterface(const_cast<Screen*>(&screen));
+    QCOMPARE(window->role(), QAccessible::Window);
+    QVERIFY(!window->text(QAccessible::Name).isEmpty());
+    const QHash<QString, QAccessible::Role> roleOfKind = {
+        {"L", QAccessible::StaticText},  {"T", QAccessible::EditableText},
+        {"B", QAccessible::Button},      {"P", QAccessible::Button},
+        {"O", QAccessible::RadioButton}, {"-", QAccessible::Separator}};
+    for (const char* row : design) {
+        const QStringList f = QString::fromUtf8(row).split('|');
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(screen.control(f[0]));
+        const auto role = f[5].contains('!') ? QAccessible::Notification : roleOfKind.value(f[1]);
+        QVERIFY2(control->role() == role, row);
+        QVERIFY2(f[1] == "-" || !control->text(QAccessible::Name).isEmpty(), row);
+    }
 }
 
+// Once drawn, autosized labels fit their captions, and no shown control
+// covers another or reaches outside the window.
 void checkAutosizeOnceDrawn(Screen& screen, const Design& design) {
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -192,11 +214,14 @@ void checkAutosizeOnceDrawn(Screen& screen, const Design& design) {
         if (!f[5].contains('A'))
             continue;
         Label* label = screen.label(f[0]);
+        const bool hidden = label->isHidden();
         label->show();
         const QPoint designed = label->pos();
         QTRY_COMPARE(label->size(), label->sizeHint());
         QCOMPARE(label->pos(), designed);
+        label->setHidden(hidden);
     }
+    QCOMPARE(testing::overlaps(&screen), QStringList());
 }
 
 void checkWindow(const Screen& screen, const QString& title, int width, int height) {
@@ -224,6 +249,12 @@ private slots:
             QPushButton* button = screen.button(name);
             QVERIFY(!button->accessibleName().isEmpty());
             QCOMPARE(button->palette().color(QPalette::Button), QColor(Qt::white));
+        }
+        // The pictures are drawn for the screen's device pixel ratio, not scaled to it.
+        for (const char* name : {"cmdEdit", "cmdEdit2", "cmdtest", "cmdExit"}) {
+            const QPushButton* button = screen.button(name);
+            QCOMPARE(QSizeF(button->icon().availableSizes().value(0)),
+                     QSizeF(button->iconSize()) * screen.devicePixelRatioF());
         }
         QCOMPARE(screen.button("cmdEdit")->iconSize(), QSize(130, 29));
         QCOMPARE(screen.button("cmdEdit2")->iconSize(), QSize(146, 29));

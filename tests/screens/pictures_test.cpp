@@ -23,6 +23,31 @@ int lightness(QRgb px) {
     return (qRed(px) * 299 + qGreen(px) * 587 + qBlue(px) * 114) / 1000;
 }
 
+// How sharp a picture's edges are: squared steps between neighbours, per
+// pixel. A picture scaled up smoothly spreads each edge over more pixels.
+double sharpness(const QImage& image) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x + 1 < image.width(); ++x) {
+            const int step = lightness(image.pixel(x, y)) - lightness(image.pixel(x + 1, y));
+            sum += double(step) * step;
+        }
+    return sum / (image.width() * image.height());
+}
+
+// The share of aligned two-by-two blocks of one colour: all of them in a
+// picture scaled up by repeating pixels.
+double flatBlocks(const QImage& image) {
+    int flat = 0, all = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2, ++all) {
+            const QRgb p = image.pixel(x, y);
+            flat += p == image.pixel(x + 1, y) && p == image.pixel(x, y + 1) &&
+                    p == image.pixel(x + 1, y + 1);
+        }
+    return double(flat) / all;
+}
+
 // Twips places of the main menu's buttons and "?" label, in pixels.
 QRect px(int l, int t, int w, int h) {
     return QRect(l / 15, t / 15, w / 15, h / 15);
@@ -41,6 +66,8 @@ private slots:
     void backgroundShowsTitleClearOfTheButtons();
     void iconsCarryTheirSizes();
     void helpCursorPointsWithItsFingertip();
+    void drawnForThePixelRatio();
+    void drawnForThePixelRatio_data();
 };
 
 void PicturesTest::buttonPicturesHaveTheirSizesAndTransparency() {
@@ -153,6 +180,36 @@ void PicturesTest::helpCursorPointsWithItsFingertip() {
     QVERIFY(qAlpha(image.pixel(12, 1)) > 0);
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(image.pixel(31, 31)), 0);
+}
+
+// Every picture drawn at the ratio in use has its pixels, in full detail:
+// neither the picture at one to one nor that picture scaled up.
+void PicturesTest::drawnForThePixelRatio() {
+    QFETCH(qreal, ratio);
+    const QList<std::pair<QPixmap, QPixmap>> pictures{
+        {menuBackground(), menuBackground(ratio)},
+        {menuButtonPicture(MenuButton::AddWords), menuButtonPicture(MenuButton::AddWords, ratio)},
+        {menuButtonPicture(MenuButton::EditWords), menuButtonPicture(MenuButton::EditWords, ratio)},
+        {menuButtonPicture(MenuButton::TakeTest), menuButtonPicture(MenuButton::TakeTest, ratio)},
+        {menuButtonPicture(MenuButton::Exit), menuButtonPicture(MenuButton::Exit, ratio)},
+        {helpCursor().pixmap(), helpCursor(ratio).pixmap()}};
+    for (const auto& [atOne, drawn] : pictures) {
+        QCOMPARE(drawn.devicePixelRatio(), ratio);
+        QCOMPARE(drawn.size(), (QSizeF(atOne.size()) * ratio).toSize());
+        const QImage scaled =
+            argb(atOne).scaled(drawn.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(sharpness(argb(drawn)) > 1.25 * sharpness(scaled));
+        if (ratio == 2)
+            QVERIFY(flatBlocks(argb(drawn)) < 0.9);
+    }
+    QCOMPARE(helpCursor(ratio).hotSpot(), QPoint(12, 1));
+    QVERIFY(menuIcon(ratio).availableSizes().contains(QSize(32, 32) * ratio));
+}
+
+void PicturesTest::drawnForThePixelRatio_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
 }
 
 QTEST_MAIN(PicturesTest)

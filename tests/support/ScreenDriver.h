@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTest>
 
 namespace lexitor::testing {
@@ -39,6 +40,26 @@ template <typename T> T& fromMenu(const char* buttonName) {
     T& screen = refs::get<T>();
     QApplication::setActiveWindow(&screen);
     return screen;
+}
+
+// Shown controls reaching outside the window, and pairs whose boxes meet.
+// Lines, which take no click, are drawn between controls and left out.
+inline QStringList overlaps(const QWidget* screen) {
+    QList<const QWidget*> shown;
+    for (const QWidget* child : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisibleTo(screen) && !child->testAttribute(Qt::WA_TransparentForMouseEvents))
+            shown.append(child);
+    }
+    QStringList found;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (!screen->rect().contains(shown[i]->geometry()))
+            found.append(shown[i]->objectName() + " outside");
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                found.append(shown[i]->objectName() + "/" + shown[j]->objectName());
+        }
+    }
+    return found;
 }
 
 } // namespace lexitor::testing

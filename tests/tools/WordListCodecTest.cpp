@@ -169,8 +169,6 @@ private slots:
                                         << t << 3 << "4 fields";
         QTest::newRow("too many fields") << csv + "pear,fruit,x,y,z,r,extra\r\n"
                                          << c << 2 << "7 fields";
-        QTest::newRow("short word") << tsv + good + "  a \tan article\tx\ty\tz\t \n"
-                                    << t << 3 << "word";
         QTest::newRow("null word") << csv + ",a fruit,x,y,z,\r\n" << c << 2 << "word";
         QTest::newRow("short answer") << tsv + "ab\tcd\tx\ty\tz\t \nplum\t x \tx\ty\tz\t \n"
                                       << t << 3 << "answer";

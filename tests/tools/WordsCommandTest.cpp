@@ -2,6 +2,7 @@
 // temporary folder.
 
 #include "WordsRunner.h"
+#include "support/WordRuleCases.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -187,8 +188,6 @@ private slots:
         QTest::newRow("not utf-8")
             << "l.tsv" << kTsvHeader + good + "na\xEFve\tsimple\tx\ty\tz\t \n"
             << 3 << "not UTF-8";
-        QTest::newRow("no word") << "l.tsv" << kTsvHeader + good + " \ta fruit\tx\ty\tz\t \n"
-                                 << 3 << "word is missing";
         QTest::newRow("null c1") << "l.tsv" << kTsvHeader + good + "plum\tfruit\t\\N\ty\tz\t \n"
                                  << 3 << "c1 is null";
         QTest::newRow("in level 0")
@@ -225,6 +224,23 @@ private slots:
         QVERIFY2(run.exitCode == 1 && run.err.contains("word1.mdb"), qPrintable(describe(run)));
         QVERIFY(!QFileInfo::exists(dir.filePath("word1.mdb")));
     }
+
+    void wordRulesAsTheScreenHasThem() {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(int, outcome);
+        testing::WordFiles files;
+        files.add(2, {testing::wordRow(stored.toUtf8().constData(), "a meaning")});
+        writeFile(QDir(files.dir()).filePath("new.tsv"),
+                  kTsvHeader + typed.toUtf8() + "\ta meaning\tx1\tx2\tx3\t \n");
+        const WordsRun run =
+            runWords({"import", "new.tsv", "--level", "0", "--dry-run"}, files.dir());
+        const char* expected[] = {"1 rows would be imported", "shorter than 2 characters",
+                                  "is already in level 2"};
+        QVERIFY2(run.exitCode == (outcome ? 1 : 0), qPrintable(describe(run)));
+        QVERIFY2((run.out + run.err).contains(expected[outcome]), qPrintable(describe(run)));
+    }
+    void wordRulesAsTheScreenHasThem_data() { testing::addWordRuleRows(); }
 
     void dryRunWritesNothing() {
         QTemporaryDir dir;

@@ -77,14 +77,16 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
     if (allowed & kImportOptions) {
         options.skipInvalid = parser.isSet(skipInvalid);
         options.table = parser.value(table);
-        for (auto [option, value] : {std::pair{&from, &options.from}, std::pair{&to, &options.to}}) {
+        for (auto [option, value] :
+             {std::pair{&from, &options.from}, std::pair{&to, &options.to}}) {
             if (!parser.isSet(*option))
                 continue;
             bool ok = false;
             *value = parser.value(*option).toInt(&ok);
             if (!ok || *value < 0) {
-                printError(command + QStringLiteral(": --%1 takes a translation number (0, 1 ...)")
-                                         .arg(option->names().front()) +
+                printError(command +
+                           QStringLiteral(": --%1 takes a translation number (0, 1 ...)")
+                               .arg(option->names().front()) +
                            usage);
                 return std::nullopt;
             }

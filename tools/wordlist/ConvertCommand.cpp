@@ -9,7 +9,8 @@ namespace lexitor::tools {
 using namespace wordlist;
 
 int runConvert(const QStringList& args) {
-    const std::optional<Options> options = parseOptions(QStringLiteral("convert"), args, kDirOption);
+    const std::optional<Options> options =
+        parseOptions(QStringLiteral("convert"), args, kDirOption);
     if (!options)
         return kExitUsage;
     if (options->help) {
@@ -26,8 +27,8 @@ int runConvert(const QStringList& args) {
         return kExitRefused;
     const FolderConversion conversion = convertJetFolder(options->dir);
     if (conversion.isEmpty()) {
-        printLine(QStringLiteral("No Jet word files in %1; nothing to convert.")
-                      .arg(conversion.folder));
+        printLine(
+            QStringLiteral("No Jet word files in %1; nothing to convert.").arg(conversion.folder));
         return kExitOk;
     }
     printLine(conversionMessage(conversion));

@@ -35,9 +35,9 @@ void findDuplicates(LevelFiles& levels, const std::vector<ListRow>& rows,
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::string word = searchWord(*rows[i].record.word);
         if (const std::optional<int> level = levels.levelHolding(word))
-            issues.push_back({rows[i].line, QStringLiteral("the word \"%1\" is already in level %2")
-                                                .arg(QString::fromStdString(word),
-                                                     QString::number(*level))});
+            issues.push_back(
+                {rows[i].line, QStringLiteral("the word \"%1\" is already in level %2")
+                                   .arg(QString::fromStdString(word), QString::number(*level))});
         progress.update(qsizetype(i + 1));
     }
 }
@@ -64,7 +64,8 @@ std::optional<ImportRequest> request(const Options& options) {
     const QString path = options.positional.front();
     const std::optional<Format> format = importFormat(path, options.format);
     const auto usage = [](const QString& text) {
-        printError(QStringLiteral("import: ") + text + QStringLiteral(" (see lexitor-words --help)"));
+        printError(QStringLiteral("import: ") + text +
+                   QStringLiteral(" (see lexitor-words --help)"));
         return std::nullopt;
     };
     if (!format)

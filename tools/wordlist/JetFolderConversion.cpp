@@ -2,6 +2,7 @@
 
 #include "store/IndexKey.h"
 #include "store/WordRecord.h"
+#include "store/WordRules.h"
 #include "tools/wordlist/JetReader.h"
 #include "tools/wordlist/LevelWriter.h"
 #include "tools/wordlist/RowChecks.h"
@@ -43,8 +44,8 @@ QByteArray nativePath(const QString& path) {
 }
 
 QString systemError(const QString& what, const QString& path) {
-    return QStringLiteral("%1 '%2': %3").arg(what, QFileInfo(path).fileName(),
-                                             QString::fromLocal8Bit(std::strerror(errno)));
+    return QStringLiteral("%1 '%2': %3")
+        .arg(what, QFileInfo(path).fileName(), QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 void syncToDisk(const QString& path, bool directory) {
@@ -65,7 +66,8 @@ QString levelPath(const QString& folder, int level) {
 }
 
 bool sameBytes(const QString& a, const QString& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (::stat(nativePath(a).constData(), &sa) != 0 || ::stat(nativePath(b).constData(), &sb) != 0)
         return false;
     if (sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino)
@@ -110,8 +112,8 @@ QString keepOriginal(const QString& path) {
             throw ConversionError(systemError(QStringLiteral("cannot keep a copy of"), path));
         return kept;
     }
-    throw ConversionError(
-        QStringLiteral("there are too many kept originals of '%1'").arg(QFileInfo(path).fileName()));
+    throw ConversionError(QStringLiteral("there are too many kept originals of '%1'")
+                              .arg(QFileInfo(path).fileName()));
 }
 
 void removeLeftovers(const QString& temporary) {
@@ -185,9 +187,9 @@ QStringList flaggedRows(const QString& folder,
             words[level] = storedWords(levelPath(folder, level), level);
         }
         for (std::size_t i = 0; i < words[level].size(); ++i) {
-            if (isLongEnough(words[level][i]))
-                placesOf[QByteArray::fromStdString(store::indexKey(words[level][i]).folded)]
-                    .append({level, int(i) + 1});
+            if (isLongEnough(words[level][i], store::kShortestWord))
+                placesOf[QByteArray::fromStdString(store::indexKey(words[level][i]).folded)].append(
+                    {level, int(i) + 1});
         }
     }
     QStringList lines;
@@ -293,9 +295,9 @@ QString conversionMessage(const FolderConversion& conversion) {
             files.append(QStringLiteral("%1 (%2 words)").arg(fileName(file.level)).arg(file.rows));
             kept.append(file.keptAs);
             if (!file.otherFields.isEmpty())
-                unused.append(QStringLiteral("%1 of %2")
-                                  .arg(file.otherFields.join(QStringLiteral(", ")),
-                                       fileName(file.level)));
+                unused.append(
+                    QStringLiteral("%1 of %2")
+                        .arg(file.otherFields.join(QStringLiteral(", ")), fileName(file.level)));
         }
         paragraphs.append(QStringLiteral("These word files were brought across from the Jet "
                                          "format: %1. The original files are kept unchanged "

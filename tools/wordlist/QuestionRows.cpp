@@ -1,6 +1,7 @@
 #include "tools/wordlist/QuestionRows.h"
 
 #include "store/IndexKey.h"
+#include "store/WordRules.h"
 #include "tools/vocabulary/Random.h"
 
 #include <QHash>
@@ -80,7 +81,7 @@ std::vector<ListRow> questionRows(const std::vector<Question>& questions) {
     std::map<int, Pool> byLesson;
     std::map<std::pair<int, int>, Pool> byLessonAndType;
     for (const Question& q : questions) {
-        if (!isLongEnough(q.answer))
+        if (!isLongEnough(q.answer, store::kShortestAnswer))
             continue;
         const std::string key = meaningKey(*q.answer);
         all.add(key, *q.answer);
@@ -95,7 +96,8 @@ std::vector<ListRow> questionRows(const std::vector<Question>& questions) {
         std::array<std::string, 3> wrong{kBlank, kBlank, kBlank};
         if (!q.choices.empty()) {
             wrong = ownChoices(q.choices);
-        } else if (isLongEnough(q.answer)) { // a question without one is refused anyway
+        } else if (isLongEnough(q.answer, store::kShortestAnswer)) {
+            // (a question without a usable answer is refused and needs none)
             Picker picker(meaningKey(*q.answer), random);
             const auto sameType = byLessonAndType.find({q.lesson, q.wordType});
             const auto sameLesson = byLesson.find(q.lesson);

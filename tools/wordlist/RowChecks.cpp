@@ -1,6 +1,7 @@
 #include "tools/wordlist/RowChecks.h"
 
 #include "store/IndexKey.h"
+#include "store/WordRules.h"
 
 #include <QHash>
 #include <QSet>
@@ -9,11 +10,10 @@ namespace lexitor::tools::wordlist {
 
 QStringList rowProblems(const store::WordRecord& r) {
     QStringList problems;
-    if (!isLongEnough(r.word))
+    if (!isLongEnough(r.word, store::kShortestWord))
         problems.append(QStringLiteral("the word is missing or shorter than 2 characters"));
-    if (!isLongEnough(r.ans))
-        problems.append(
-            QStringLiteral("the answer (ans) is missing or shorter than 2 characters"));
+    if (!isLongEnough(r.ans, store::kShortestAnswer))
+        problems.append(QStringLiteral("the answer (ans) is missing or shorter than 2 characters"));
     const std::pair<const char*, const store::FieldValue*> fields[] = {
         {"word", &r.word}, {"ans", &r.ans}, {"c1", &r.c1},
         {"c2", &r.c2},     {"c3", &r.c3},   {"ref", &r.ref}};
@@ -37,9 +37,10 @@ void checkRows(const std::vector<ListRow>& rows, Place place, std::vector<ListIs
             continue;
         const QByteArray key = QByteArray::fromStdString(store::indexKey(row.record.word).folded);
         if (const auto seen = firstAt.constFind(key); seen != firstAt.cend())
-            issues.push_back({row.line, QStringLiteral("the word \"%1\" is already on %2")
-                                            .arg(QString::fromStdString(searchWord(*row.record.word)),
-                                                 placeName(place, *seen))});
+            issues.push_back(
+                {row.line, QStringLiteral("the word \"%1\" is already on %2")
+                               .arg(QString::fromStdString(searchWord(*row.record.word)),
+                                    placeName(place, *seen))});
         else
             firstAt.insert(key, row.line);
     }

@@ -1,6 +1,7 @@
 #include "tools/wordlist/WordListReader.h"
 
 #include "store/IndexKey.h"
+#include "store/WordRules.h"
 #include "tools/wordlist/CsvCodec.h"
 #include "tools/wordlist/TsvCodec.h"
 #include "tools/wordlist/Utf8Check.h"
@@ -48,10 +49,10 @@ void checkRow(const ListRecord& record, Format format, std::vector<ListIssue>& i
                                     .arg(record.fields.size())});
         return;
     }
-    if (!isLongEnough(record.fields[0]))
+    if (!isLongEnough(record.fields[0], store::kShortestWord))
         issues.push_back(
             {line, QStringLiteral("the word is missing or shorter than 2 characters")});
-    if (!isLongEnough(record.fields[1]))
+    if (!isLongEnough(record.fields[1], store::kShortestAnswer))
         issues.push_back(
             {line, QStringLiteral("the answer (ans) is missing or shorter than 2 characters")});
     for (std::size_t i = 2; i < 5; ++i) {
@@ -67,12 +68,12 @@ void checkRow(const ListRecord& record, Format format, std::vector<ListIssue>& i
 
 } // namespace
 
-std::string searchWord(const std::string& word) {
-    return QString::fromUtf8(word).trimmed().toStdString();
+bool isLongEnough(const store::FieldValue& text, int minimum) {
+    return text && store::isLongEnough(*text, minimum);
 }
 
-bool isLongEnough(const store::FieldValue& text) {
-    return text && QString::fromUtf8(*text).trimmed().size() >= 2;
+std::string searchWord(const std::string& word) {
+    return QString::fromUtf8(word).trimmed().toStdString();
 }
 
 ReadList readWordList(QByteArrayView bytes, Format format) {

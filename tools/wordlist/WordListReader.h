@@ -27,8 +27,7 @@ ReadList readWordList(QByteArrayView bytes, Format format);
 // The word as the duplicate test seeks it: without surrounding blanks.
 std::string searchWord(const std::string& word);
 
-// The same rule as the "Add Records" screen: the trimmed text has at
-// least two characters.
-bool isLongEnough(const store::FieldValue& text);
+// Present, and long enough by the rule the "Add Records" screen follows.
+bool isLongEnough(const store::FieldValue& text, int minimum);
 
 } // namespace lexitor::tools::wordlist
