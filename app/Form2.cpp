@@ -11,7 +11,7 @@
 
 #include <QMouseEvent>
 
-namespace lexitor {
+namespace lexitor::app {
 
 using namespace screens;
 
@@ -43,13 +43,13 @@ void Form2::cmdEdit2_Click() {
 
 void Form2::cmdtest_Click() {
     refs::get<Form2>().hideScreen();
-    refs::get<frmTest>().showScreen();
+    refs::get<quiz::frmTest>().showScreen();
 }
 
 void Form2::cmdExit_Click() {
     if (MsgBox("Are you sure you want to quit?", vbYesNo + vbInformation, "Confirm") != vbYes)
         return;
-    refs::release<Form1>();
+    refs::release<entry::Form1>();
     refs::release<Form2>();
     refs::release<frmChoice>();
     refs::release<frmLogin>();
@@ -61,4 +61,4 @@ void Form2::Label1_Click() {
         MsgBox(*failure, vbExclamation);
 }
 
-} // namespace lexitor
+} // namespace lexitor::app

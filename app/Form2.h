@@ -3,7 +3,7 @@
 
 #include "screens/Screen.h"
 
-namespace lexitor {
+namespace lexitor::app {
 
 class Form2 : public screens::Screen {
     Q_OBJECT
@@ -24,4 +24,4 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-} // namespace lexitor
+} // namespace lexitor::app

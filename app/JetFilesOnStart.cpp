@@ -6,14 +6,14 @@
 
 namespace lexitor::app {
 
-tools::wordlist::FolderConversion bringJetFilesAcross() {
-    return tools::wordlist::convertJetFolder(QDir::currentPath());
+wordlist::FolderConversion bringJetFilesAcross() {
+    return wordlist::convertJetFolder(QDir::currentPath());
 }
 
-void reportJetConversion(const tools::wordlist::FolderConversion& conversion) {
+void reportJetConversion(const wordlist::FolderConversion& conversion) {
     if (conversion.isEmpty())
         return;
-    screens::MsgBox(tools::wordlist::conversionMessage(conversion),
+    screens::MsgBox(wordlist::conversionMessage(conversion),
                     conversion.refused.empty() ? screens::vbInformation : screens::vbExclamation);
 }
 

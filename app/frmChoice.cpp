@@ -4,7 +4,7 @@
 #include "editor/frmEdit.h"
 #include "screens/ScreenRefs.h"
 
-namespace lexitor {
+namespace lexitor::app {
 
 using namespace screens;
 
@@ -16,7 +16,7 @@ frmChoice::frmChoice() : Screen(frmChoiceTable()) {
 
 void frmChoice::chooseLevel(qint16 editorCode) {
     refs::get<Form2>().n = editorCode;
-    refs::get<frmEdit>().showScreen();
+    refs::get<editor::frmEdit>().showScreen();
     // An editor that refused the level has already unloaded this chooser
     // and shown the main menu.
     if (isUnloaded())
@@ -29,4 +29,4 @@ void frmChoice::closeRequested() {
     refs::get<Form2>().showScreen();
 }
 
-} // namespace lexitor
+} // namespace lexitor::app

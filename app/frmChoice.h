@@ -3,7 +3,7 @@
 
 #include "screens/Screen.h"
 
-namespace lexitor {
+namespace lexitor::app {
 
 class frmChoice : public screens::Screen {
     Q_OBJECT
@@ -22,4 +22,4 @@ private:
     void chooseLevel(qint16 editorCode);
 };
 
-} // namespace lexitor
+} // namespace lexitor::app

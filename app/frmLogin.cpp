@@ -5,7 +5,7 @@
 #include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
 
-namespace lexitor {
+namespace lexitor::app {
 
 using namespace screens;
 
@@ -30,7 +30,7 @@ void frmLogin::cmdOK_Click() {
         LoginSucceeded = true;
         hideScreen();
         password->clear();
-        refs::get<Form1>().showScreen();
+        refs::get<entry::Form1>().showScreen();
         return;
     }
     MsgBox("Invalid Password, try again!", vbOKOnly, "Login");
@@ -45,4 +45,4 @@ void frmLogin::cmdCancel_Click() {
     refs::unload<frmLogin>();
 }
 
-} // namespace lexitor
+} // namespace lexitor::app

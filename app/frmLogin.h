@@ -3,7 +3,7 @@
 
 #include "screens/Screen.h"
 
-namespace lexitor {
+namespace lexitor::app {
 
 class frmLogin : public screens::Screen {
     Q_OBJECT
@@ -19,4 +19,4 @@ protected:
     void closeRequested() override { cmdCancel_Click(); }
 };
 
-} // namespace lexitor
+} // namespace lexitor::app

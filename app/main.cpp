@@ -6,25 +6,26 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    using namespace lexitor;
     // The folder is taken before anything reads its word files. Jet files
     // are read in a forked child, so they are brought across while this
     // process still has a single thread.
-    const bool folderClaimed = lexitor::app::claimWordFolder();
-    const auto conversion = folderClaimed ? lexitor::app::bringJetFilesAcross()
-                                          : lexitor::tools::wordlist::FolderConversion{};
+    const bool folderClaimed = app::claimWordFolder();
+    const auto conversion =
+        folderClaimed ? app::bringJetFilesAcross() : wordlist::FolderConversion{};
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexitor"));
     // The program ends only through the main menu's Exit.
     QApplication::setQuitOnLastWindowClosed(false);
     if (!folderClaimed) {
-        lexitor::app::reportWordFolderTaken();
+        app::reportWordFolderTaken();
         return 1;
     }
-    lexitor::app::connectStore();
+    app::connectStore();
 
-    lexitor::app::reportJetConversion(conversion);
-    lexitor::refs::get<lexitor::Form2>().showScreen();
+    app::reportJetConversion(conversion);
+    screens::refs::get<app::Form2>().showScreen();
     const int status = QApplication::exec();
-    lexitor::refs::releaseAll();
+    screens::refs::releaseAll();
     return status;
 }

@@ -18,6 +18,9 @@
 #include <vector>
 
 using namespace lexitor;
+using namespace lexitor::app;
+using namespace lexitor::quiz;
+using namespace lexitor::screens;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // seeks (each with its look for other writers), counts, durable adds,
 // updates and deletes, loading the orders again after another program
 // changed one row, and opening the three level databases.
-#include "store/Engine.h"
+#include "store/Recordset.h"
 #include "store/WordRecord.h"
 
 #include <QTemporaryDir>

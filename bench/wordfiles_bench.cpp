@@ -6,7 +6,7 @@
 // - writing a converted level of 20,000 rows, the part of a conversion that
 //   grows with the file besides libmdb's reading;
 // - importing a KVTML collection of 20,000 entries.
-#include "tools/wordlist/LevelWriter.h"
+#include "wordlist/LevelWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,7 +91,7 @@ void BM_WriteConvertedLevel(benchmark::State& state) {
         state.PauseTiming();
         QFile::remove(path);
         state.ResumeTiming();
-        lexitor::tools::wordlist::writeLevelFile(path, 1, rows);
+        lexitor::wordlist::writeLevelFile(path, 1, rows);
     }
 }
 BENCHMARK(BM_WriteConvertedLevel)->Unit(benchmark::kMillisecond);

@@ -3,8 +3,8 @@
 // pool of wrong meanings built, every entry made and the rows added. Then
 // the parts of such a run alone. Needs Debian's WordNet and SCOWL packages.
 #include "store/WordRecord.h"
-#include "tools/Commands.h"
-#include "tools/vocabulary/WordListEntries.h"
+#include "wordlist/Commands.h"
+#include "wordlist/vocabulary/WordListEntries.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-using namespace lexitor::tools;
-using namespace lexitor::tools::vocabulary;
+using namespace lexitor::wordlist;
+using namespace lexitor::wordlist::vocabulary;
 
 namespace {
 

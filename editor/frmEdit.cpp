@@ -6,7 +6,7 @@
 #include "screens/ScreenRefs.h"
 #include "store/WordRecord.h"
 
-namespace lexitor {
+namespace lexitor::editor {
 
 using namespace screens;
 
@@ -22,7 +22,7 @@ std::string trimmedText(const QLineEdit* box) {
 }
 
 const store::LevelDatabase& chosenLevel() {
-    return store::levelDatabaseForEditorCode(refs::get<Form2>().n);
+    return store::levelDatabaseForEditorCode(refs::get<app::Form2>().n);
 }
 
 // The commands that need a row to act on.
@@ -49,8 +49,8 @@ void frmEdit::Form_Load() {
         MsgBox("Sorry not enough records exist", vbCritical, "Database Error");
         closeTable();
         hideScreen();
-        refs::get<Form2>().showScreen();
-        refs::unload<frmChoice>();
+        refs::get<app::Form2>().showScreen();
+        refs::unload<app::frmChoice>();
         refs::unload<frmEdit>();
         return;
     }
@@ -194,7 +194,7 @@ void frmEdit::refused(const store::RecoverableError& error) {
 
 void frmEdit::cmdExit_Click() {
     hideScreen();
-    refs::get<Form2>().showScreen();
+    refs::get<app::Form2>().showScreen();
     closeTable();
     refs::unload<frmEdit>();
 }
@@ -204,4 +204,4 @@ void frmEdit::closeTable() {
     db_->Close();
 }
 
-} // namespace lexitor
+} // namespace lexitor::editor

@@ -2,12 +2,12 @@
 // "Edit Database": find, browse, correct and delete the words of one level.
 
 #include "screens/Screen.h"
-#include "store/Engine.h"
+#include "store/Recordset.h"
 
 #include <memory>
 #include <optional>
 
-namespace lexitor {
+namespace lexitor::editor {
 
 class frmEdit : public screens::Screen {
     Q_OBJECT
@@ -47,4 +47,4 @@ private:
     std::optional<store::RowBookmark> shown_;
 };
 
-} // namespace lexitor
+} // namespace lexitor::editor

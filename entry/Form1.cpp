@@ -7,7 +7,7 @@
 #include "store/WordRecord.h"
 #include "store/WordRules.h"
 
-namespace lexitor {
+namespace lexitor::entry {
 
 using namespace screens;
 
@@ -78,7 +78,7 @@ void Form1::cmdAdd_Click() {
     // A number too large for a level is a wrong level, not a fatal overflow.
     if (!roundedLevel.ok())
         return refuse(kLevelMessage, vbOKOnly, kErrorTitle, level, false);
-    if (roundedLevel.value >= 3)
+    if (roundedLevel.value >= store::kLevelCount)
         return refuse("Level is madatory", vbOKOnly, kErrorTitle, level, false);
 
     if (existsInAnyLevel(searchWord)) {
@@ -129,7 +129,7 @@ void Form1::txtlevel_Validate(bool& Cancel) {
 
 void Form1::cmdExit2_Click() {
     hideScreen();
-    refs::get<Form2>().showScreen();
+    refs::get<app::Form2>().showScreen();
     for (const int level : {0, 2, 1}) {
         if (levelRs_[level])
             levelRs_[level]->Close();
@@ -141,4 +141,4 @@ void Form1::cmdExit2_Click() {
     refs::unload<Form1>();
 }
 
-} // namespace lexitor
+} // namespace lexitor::entry

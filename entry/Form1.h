@@ -2,12 +2,13 @@
 // "Add Records": a new word with its meanings, stored in the table of its level.
 
 #include "screens/Screen.h"
-#include "store/Engine.h"
+#include "store/Recordset.h"
+#include "store/WordRecord.h"
 
 #include <array>
 #include <memory>
 
-namespace lexitor {
+namespace lexitor::entry {
 
 class Form1 : public screens::Screen {
     Q_OBJECT
@@ -31,9 +32,9 @@ private:
     bool existsInAnyLevel(const QString& searchWord);
     void addRow(int level);
 
-    std::array<QString, 3> levelFile_;
-    std::array<std::unique_ptr<store::Database>, 3> levelDb_;
-    std::array<std::unique_ptr<store::Recordset>, 3> levelRs_;
+    std::array<QString, store::kLevelCount> levelFile_;
+    std::array<std::unique_ptr<store::Database>, store::kLevelCount> levelDb_;
+    std::array<std::unique_ptr<store::Recordset>, store::kLevelCount> levelRs_;
 };
 
-} // namespace lexitor
+} // namespace lexitor::entry

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-namespace lexitor {
+namespace lexitor::entry {
 
 namespace {
 
@@ -130,4 +130,4 @@ Int16Reading readInt16(const QString& text) {
     return {Int16Reading::Status::Ok, static_cast<qint16>(value)};
 }
 
-} // namespace lexitor
+} // namespace lexitor::entry

@@ -14,7 +14,7 @@
 
 #include <optional>
 
-namespace lexitor {
+namespace lexitor::entry {
 
 bool isNumeric(const QString& text);
 
@@ -36,4 +36,4 @@ struct Int16Reading {
 
 Int16Reading readInt16(const QString& text);
 
-} // namespace lexitor
+} // namespace lexitor::entry

@@ -49,7 +49,7 @@ qint16 levelAfterBlock(qint16 level, const std::array<qint16, 4>& marks) {
     return level;
 }
 
-std::optional<qint16> skipUsedUp(qint16 level, const std::array<bool, kLevelCount>& usedUp) {
+std::optional<qint16> skipUsedUp(qint16 level, const std::array<bool, store::kLevelCount>& usedUp) {
     if (usedUp[level] && level < 2) {
         ++level;
         if (usedUp[level] && level < 2)

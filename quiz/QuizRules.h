@@ -2,6 +2,8 @@
 // The rules of the quiz that need no screen: where the answer and the
 // wrong choices go, which choices are replaced, and how the level moves.
 
+#include "store/WordRecord.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -11,7 +13,6 @@
 
 namespace lexitor::quiz {
 
-inline constexpr qint16 kLevelCount = 3;
 inline constexpr qint16 kOptionCount = 4;
 inline constexpr qint16 kStartLevel = 1;
 
@@ -37,6 +38,6 @@ qint16 levelAfterBlock(qint16 level, const std::array<qint16, 4>& marks);
 
 // Moves off a used-up level: first up to the next level that is not used
 // up, then down. std::nullopt when all three levels are used up.
-std::optional<qint16> skipUsedUp(qint16 level, const std::array<bool, kLevelCount>& usedUp);
+std::optional<qint16> skipUsedUp(qint16 level, const std::array<bool, store::kLevelCount>& usedUp);
 
 } // namespace lexitor::quiz

@@ -13,10 +13,10 @@
 namespace lexitor::quiz {
 
 struct QuizState {
-    std::array<std::string, kLevelCount> levelFile;
+    std::array<std::string, store::kLevelCount> levelFile;
     // Row counts, taken once at the start; tables over 32767 rows are refused.
-    std::array<qint16, kLevelCount> recCount{};
-    std::array<bool, kLevelCount> levelUsedUp{};
+    std::array<qint16, store::kLevelCount> recCount{};
+    std::array<bool, store::kLevelCount> levelUsedUp{};
     UsedOffsets usedOffsets; // also keeps usedSlot
     qint16 currentLevel = 0;
     qint16 answerSlot = 0; // 1..4; 0 while helping, so no option counts

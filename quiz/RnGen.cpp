@@ -1,6 +1,6 @@
 #include "quiz/RnGen.h"
 
-#include "app/Int16.h"
+#include "quiz/Int16.h"
 
 #include <algorithm>
 #include <chrono>

@@ -29,7 +29,7 @@ public:
 
 private:
     // Unwritten cells hold 0, which no drawn offset equals.
-    std::array<std::array<qint16, kCells>, kLevelCount> cells_{};
+    std::array<std::array<qint16, kCells>, store::kLevelCount> cells_{};
     qint16 usedSlot_ = 0;
 };
 

@@ -9,10 +9,9 @@
 
 #include <limits>
 
-namespace lexitor {
+namespace lexitor::quiz {
 
 using namespace screens;
-using namespace quiz;
 
 frmTest::frmTest() : Screen(frmTestTable()) {
     onClick("cmdHelp", &frmTest::cmdHelp_Click);
@@ -33,7 +32,7 @@ frmTest::~frmTest() = default;
 void frmTest::Form_Load() {
     for (const auto& level : store::kLevels)
         q.levelFile[level.level] = std::string(level.file);
-    for (int level = 0; level < kLevelCount; ++level)
+    for (int level = 0; level < store::kLevelCount; ++level)
         levelDb[level] = store::DBEngine::instance().OpenDatabase(q.levelFile[level]);
     for (const auto& level : store::kLevels)
         levelRs[level.level] =
@@ -43,7 +42,7 @@ void frmTest::Form_Load() {
     q.blockPos = 0;
     q.maxScore = 0;
     q.score = 0;
-    for (int level = 0; level < kLevelCount; ++level) {
+    for (int level = 0; level < store::kLevelCount; ++level) {
         const int count = levelRs[level]->RecordCount();
         if (count < 2)
             return failStart(QStringLiteral("Sorry Not enough records"));
@@ -65,12 +64,12 @@ void frmTest::Form_Load() {
 void frmTest::failStart(const QString& text) {
     MsgBox(text, vbOKOnly, QStringLiteral("Testing Failed"));
     closeLevels();
-    refs::get<Form2>().showScreen();
+    refs::get<app::Form2>().showScreen();
     refs::unload<frmTest>();
 }
 
 void frmTest::closeLevels() {
-    for (int level = 0; level < kLevelCount; ++level) {
+    for (int level = 0; level < store::kLevelCount; ++level) {
         if (levelRs[level])
             levelRs[level]->Close();
         if (levelDb[level])
@@ -111,7 +110,7 @@ void frmTest::cmdSubmit_Click() {
            vbOKOnly + vbInformation, QStringLiteral("Score"));
     hideScreen();
     closeLevels();
-    refs::get<Form2>().showScreen();
+    refs::get<app::Form2>().showScreen();
     refs::unload<frmTest>();
 }
 
@@ -121,4 +120,4 @@ void frmTest::showReference(const QString& whenMissing) {
                                                         : whenMissing);
 }
 
-} // namespace lexitor
+} // namespace lexitor::quiz

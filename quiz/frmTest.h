@@ -3,14 +3,14 @@
 
 #include "quiz/QuizState.h"
 #include "screens/Screen.h"
-#include "store/Engine.h"
+#include "store/Recordset.h"
 
 #include <array>
 #include <memory>
 #include <optional>
 #include <string>
 
-namespace lexitor {
+namespace lexitor::quiz {
 
 class frmTest : public screens::Screen {
     Q_OBJECT
@@ -53,8 +53,8 @@ private:
     // change or delete its row before the answer comes.
     std::string questionAns_;
     store::FieldValue questionRef_;
-    std::array<std::unique_ptr<store::Database>, quiz::kLevelCount> levelDb;
-    std::array<std::unique_ptr<store::Recordset>, quiz::kLevelCount> levelRs;
+    std::array<std::unique_ptr<store::Database>, store::kLevelCount> levelDb;
+    std::array<std::unique_ptr<store::Recordset>, store::kLevelCount> levelRs;
 };
 
-} // namespace lexitor
+} // namespace lexitor::quiz

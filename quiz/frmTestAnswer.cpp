@@ -4,10 +4,9 @@
 #include "quiz/RnGen.h"
 #include "screens/Messages.h"
 
-namespace lexitor {
+namespace lexitor::quiz {
 
 using namespace screens;
-using namespace quiz;
 
 void frmTest::optSel_Click(int Index) {
     ++q.blockPos;
@@ -173,4 +172,4 @@ std::string frmTest::substituteChoice(const std::string& rightAnswer) {
     return chosen.value_or(rightAnswer);
 }
 
-} // namespace lexitor
+} // namespace lexitor::quiz

@@ -1,7 +1,7 @@
 #include "screens/Artwork.h"
 
-#include "screens/Pictures.h"
-#include "screens/RawPicture.h"
+#include "screens/pictures/Pictures.h"
+#include "screens/pictures/RawPicture.h"
 
 #include <QResource>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "screens/ScreenRefs.h"
 
-namespace lexitor::refs {
+namespace lexitor::screens::refs {
 
 namespace detail {
 std::vector<std::function<void()>>& releasers() {
@@ -14,4 +14,4 @@ void releaseAll() {
         release();
 }
 
-} // namespace lexitor::refs
+} // namespace lexitor::screens::refs

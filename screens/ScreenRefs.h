@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace lexitor::refs {
+namespace lexitor::screens::refs {
 
 namespace detail {
 std::vector<std::function<void()>>& releasers();
@@ -61,4 +61,4 @@ template <typename T> void unload() {
 // Destroys every screen at once (program end, tests).
 void releaseAll();
 
-} // namespace lexitor::refs
+} // namespace lexitor::screens::refs

@@ -1,10 +1,10 @@
 // DBEngine and Database: opening word database files and their tables.
 #include "store/Engine.h"
 
-#include "store/Companions.h"
-#include "store/Connection.h"
-#include "store/FileCheck.h"
-#include "store/RecordsetState.h"
+#include "store/detail/Companions.h"
+#include "store/detail/Connection.h"
+#include "store/detail/FileCheck.h"
+#include "store/detail/RecordsetState.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "store/WordRecord.h"
 
-#include "store/Connection.h"
+#include "store/detail/Connection.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -11,7 +11,7 @@
 namespace lexitor::store {
 
 const LevelDatabase& levelDatabase(int level) {
-    if (level < 0 || level >= static_cast<int>(kLevels.size())) {
+    if (level < 0 || level >= kLevelCount) {
         throw EngineError("There is no level " + std::to_string(level) +
                           "; levels are 0, 1 and 2.");
     }
@@ -19,7 +19,7 @@ const LevelDatabase& levelDatabase(int level) {
 }
 
 const LevelDatabase& levelDatabaseForEditorCode(int code) {
-    if (code < 1 || code > static_cast<int>(kLevels.size())) {
+    if (code < 1 || code > kLevelCount) {
         throw EngineError("There is no editor level code " + std::to_string(code) +
                           "; codes are 1, 2 and 3.");
     }

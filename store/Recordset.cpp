@@ -1,6 +1,6 @@
 // Recordset: opening, counting, the index, Seek and the moves.
-#include "store/FileCheck.h"
-#include "store/RecordsetState.h"
+#include "store/detail/FileCheck.h"
+#include "store/detail/RecordsetState.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,5 +1,5 @@
 // Recordset: reading and writing fields, adding, editing and deleting rows.
-#include "store/RecordsetState.h"
+#include "store/detail/RecordsetState.h"
 
 #include "store/WordRecord.h"
 

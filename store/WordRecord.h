@@ -26,7 +26,9 @@ struct LevelDatabase {
     int editorCode() const { return level + 1; }
 };
 
-inline constexpr std::array<LevelDatabase, 3> kLevels = {{
+// The three levels: 0 (the easiest), 1 and 2.
+inline constexpr int kLevelCount = 3;
+inline constexpr std::array<LevelDatabase, kLevelCount> kLevels = {{
     {0, "word0.mdb", "word0", "wrdin"},
     {1, "word1.mdb", "word1", "wrd1in"},
     {2, "word2.mdb", "word2", "wrd2in"},

@@ -13,6 +13,7 @@
 #include <QProcess>
 
 using namespace lexitor;
+using namespace lexitor::entry;
 using namespace lexitor::testing;
 using store::WordRecord;
 

@@ -17,6 +17,8 @@
 
 namespace lexitor::testing {
 
+using namespace editor;
+
 // The six boxes: word, answer, three wrong meanings, reference.
 inline QStringList boxes(const frmEdit& editor) {
     QStringList texts;

@@ -15,6 +15,9 @@
 #include <memory>
 
 using namespace lexitor;
+using namespace lexitor::app;
+using namespace lexitor::entry;
+using namespace lexitor::screens;
 using lexitor::testing::ScriptedMessages;
 using lexitor::testing::WordFiles;
 using lexitor::testing::wordRow;

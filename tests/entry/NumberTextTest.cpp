@@ -7,10 +7,10 @@
 #include <cmath>
 #include <limits>
 
-using lexitor::Int16Reading;
-using lexitor::isNumeric;
-using lexitor::numberValue;
-using lexitor::readInt16;
+using lexitor::entry::Int16Reading;
+using lexitor::entry::isNumeric;
+using lexitor::entry::numberValue;
+using lexitor::entry::readInt16;
 using Status = Int16Reading::Status;
 
 class NumberTextTest : public QObject {

@@ -17,6 +17,8 @@
 
 namespace lexitor::testing {
 
+using namespace quiz;
+
 // Answers every draw from queues: `answerSlots` for the answer's option (the
 // range 1..4), `offsets` for every other draw, in the order they happen.
 // A dry queue gives option 1, and offsets running through the range, so

@@ -7,7 +7,7 @@
 // With "spill" it adds 20,000 rows in one transaction, more than SQLite
 // keeps in memory, prints "ready" and waits: killed then, it leaves a
 // journal that the next opening must apply.
-#include "store/Engine.h"
+#include "store/Recordset.h"
 
 #include <cstdio>
 #include <cstdlib>

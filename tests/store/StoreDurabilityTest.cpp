@@ -12,7 +12,7 @@
 
 #include <map>
 
-using namespace storetest;
+using namespace lexitor::testing;
 
 namespace {
 

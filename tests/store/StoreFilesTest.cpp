@@ -15,7 +15,7 @@
 
 #include <cerrno>
 
-using namespace storetest;
+using namespace lexitor::testing;
 using lexitor::testing::OtherProgram;
 
 namespace {

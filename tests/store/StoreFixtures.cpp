@@ -1,18 +1,10 @@
 #include "StoreFixtures.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <sqlite3.h>
 
-namespace storetest {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
+namespace lexitor::testing {
 
 void runSql(const QString& path, const std::string& sql) {
     sqlite3* db = nullptr;
@@ -100,4 +92,4 @@ std::string errorOf(const std::function<void()>& call) {
     return {};
 }
 
-} // namespace storetest
+} // namespace lexitor::testing

@@ -1,8 +1,9 @@
 #pragma once
 // Helpers shared by the store tests: real files in a temporary directory.
 
-#include "store/Engine.h"
+#include "store/Recordset.h"
 #include "store/WordRecord.h"
+#include "support/Files.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,11 +13,10 @@
 #include <string>
 #include <vector>
 
-namespace storetest {
+namespace lexitor::testing {
 
-using namespace lexitor::store;
+using namespace store;
 
-QByteArray fileBytes(const QString& path);
 // Runs SQL on a plain SQLite file, creating it when missing.
 void runSql(const QString& path, const std::string& sql);
 // The first value SQL gives on a plain SQLite file, or "" when it fails.
@@ -36,4 +36,4 @@ std::vector<std::string> walk(Recordset& rs);
 // RecoverableError's text comes after its kind: "RowGone: ...".
 std::string errorOf(const std::function<void()>& call);
 
-} // namespace storetest
+} // namespace lexitor::testing

@@ -3,7 +3,7 @@
 // journal files beside a word file applied only when they belong to it.
 // Then the README's advice on backing up and starting over, step by step.
 #include "StoreFixtures.h"
-#include "store/Connection.h"
+#include "store/detail/Connection.h"
 #include "support/OtherProgram.h"
 
 #include <QDir>
@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace storetest;
+using namespace lexitor::testing;
 using lexitor::testing::OtherProgram;
 using lexitor::testing::otherProgramRuns;
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace storetest;
+using namespace lexitor::testing;
 
 namespace {
 const std::string kNoRow = "No current record.";

@@ -18,7 +18,7 @@
 #include <optional>
 #include <tuple>
 
-using namespace storetest;
+using namespace lexitor::testing;
 
 namespace {
 

@@ -12,6 +12,10 @@
 
 namespace lexitor::testing {
 
+// The screens and their references by their own names: Form2, refs::get ...
+using namespace app;
+using namespace screens;
+
 // Destroys the screens that were unloaded (they go on the next event-loop turn).
 inline void deleteUnloaded() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

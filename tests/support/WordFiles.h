@@ -2,6 +2,7 @@
 // A temporary working directory holding the three level databases, made
 // with the store itself, for screen tests.
 
+#include "store/Recordset.h"
 #include "store/WordRecord.h"
 
 #include <QDir>

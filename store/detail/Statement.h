@@ -1,0 +1,58 @@
+#pragma once
+// RAII wrappers for one prepared SQLite statement and for one use of it.
+
+#include "store/Engine.h"
+
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace lexitor::store {
+
+// A table or column name for SQL text: in double quotes, any inside doubled.
+std::string quotedName(std::string_view name);
+
+class Statement {
+public:
+    // `file` names the database in error texts.
+    Statement(sqlite3* db, const std::string& sql, std::string file);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int index, const FieldValue& value);
+    void bind(int index, std::string_view text);
+    void bind(int index, const std::string& text) { bind(index, std::string_view(text)); }
+    void bind(int index, long long value);
+    // Steps once; true while a row is available. Throws EngineError on failure.
+    bool step();
+    void reset();
+
+    FieldValue text(int column) const;
+    long long integer(int column) const;
+
+private:
+    sqlite3* db_ = nullptr;
+    std::string file_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// One run of a cached statement: resets it and clears its bindings when the
+// run ends, so no read transaction stays open behind the caller's back.
+class Query {
+public:
+    explicit Query(Statement& statement) : statement_(statement) {}
+    ~Query() { statement_.reset(); }
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    Statement* operator->() { return &statement_; }
+    Statement& operator*() { return statement_; }
+
+private:
+    Statement& statement_;
+};
+
+} // namespace lexitor::store

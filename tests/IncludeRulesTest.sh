@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# IncludeRulesTest.sh SOURCE_DIR QTWIDGETS_HEADER_DIR
+# Checks which folder's code may include which, so that the folders keep
+# standing on each other one way: the screens of app/, quiz/, entry/ and
+# editor/ on screens/ and store/, the word-list tool on store/. Prints every
+# include that breaks a rule and fails if there is one.
+set -euo pipefail
+top=$1 widgets=$2
+cd "$top"
+
+status=0
+fail() {
+    echo "$1"
+    status=1
+}
+
+# The project headers that FILES include: "file: path" lines.
+projectIncludes() {
+    grep -HE '^\s*#\s*include\s*"' "$@" | sed -E 's/:\s*#\s*include\s*"([^"]*)".*/: \1/' || true
+}
+
+# only ALLOWED FILES...: every project header the files include matches ALLOWED.
+only() {
+    local allowed=$1
+    shift
+    local line
+    while IFS= read -r line; do
+        [[ -z $line || ${line#*: } =~ ^($allowed) ]] || fail "$line"
+    done < <(projectIncludes "$@")
+}
+
+# noWidgets FILES...: none of the files includes a Qt Widgets header.
+noWidgets() {
+    local file header
+    for file in "$@"; do
+        while IFS= read -r header; do
+            if [[ $header == QtWidgets* || -e $widgets/$header ]]; then
+                fail "$file: <$header> (Qt Widgets)"
+            fi
+        done < <(sed -nE 's/^\s*#\s*include\s*<([^>]*)>.*/\1/p' "$file")
+    done
+}
+
+# sources DIR [EXCLUDED_DIR]: the C++ files under DIR.
+sources() {
+    find "$1" -path "${2:-}" -prune -o \( -name '*.cpp' -o -name '*.h' \) -print
+}
+
+mapfile -t store < <(sources store)
+logic=(quiz/Int16.h quiz/QuizRules.h quiz/QuizRules.cpp quiz/QuizState.h quiz/RnGen.h
+       quiz/RnGen.cpp quiz/UsedOffsets.h quiz/UsedOffsets.cpp entry/NumberText.h
+       entry/NumberText.cpp)
+mapfile -t screens < <(sources screens screens/pictures)
+mapfile -t pictures < <(sources screens/pictures)
+mapfile -t wordlist < <(sources wordlist)
+mapfile -t outsideStore < <(for dir in app quiz entry editor screens wordlist bench; do
+    sources "$dir"
+done)
+
+only 'store/' "${store[@]}"
+only 'store/|quiz/(Int16|QuizRules|QuizState|RnGen|UsedOffsets)\.h|entry/NumberText\.h' "${logic[@]}"
+noWidgets "${store[@]}" "${logic[@]}"
+only 'screens/|store/' "${screens[@]}"
+only 'screens/pictures/' "${pictures[@]}"
+only 'wordlist/|store/' "${wordlist[@]}"
+# The store's detail/ is its own.
+while IFS= read -r line; do
+    if [[ ${line#*: } == store/detail/* ]]; then fail "$line"; fi
+done < <(projectIncludes "${outsideStore[@]}")
+
+exit $status

@@ -1,0 +1,46 @@
+// A child process for fatal_test: in the working folder, adds the word
+// "kept" to level 0 through "Add Records", damages word2.mdb, then starts
+// the quiz from the main menu, answering every message box by printing
+// it. The damaged file must end this process, with word0.mdb still open.
+
+#include "app/Form2.h"
+#include "entry/Form1.h"
+#include "screens/Messages.h"
+#include "screens/ScreenRefs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    using namespace lexitor;
+    using namespace lexitor::app;
+    using namespace lexitor::entry;
+    using namespace lexitor::screens;
+    QApplication application(argc, argv);
+    screens::setMessageResponder([](const screens::Message& message) {
+        std::printf("%s|%s|%d\n", qPrintable(message.title), qPrintable(message.text),
+                    message.code);
+        std::fflush(stdout);
+        return screens::vbOK;
+    });
+    Form1& add = refs::get<Form1>();
+    add.showScreen();
+    add.textBox("txtWord")->setText("kept");
+    add.textBox("txtAns")->setText("stored before the end");
+    add.textBox("txtlevel")->setText("0");
+    QTest::mouseClick(add.button("cmdAdd"), Qt::LeftButton);
+    QFile damaged("word2.mdb");
+    if (!damaged.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 2;
+    damaged.write(QByteArray(4096, '\x5a'));
+    damaged.close();
+    auto& menu = refs::get<Form2>();
+    menu.showScreen();
+    QTest::keyClick(&menu, Qt::Key_Return);
+    std::printf("still running\n");
+    refs::releaseAll();
+    return 0;
+}

@@ -1,0 +1,208 @@
+// The word list codecs and reader on their own: exact round trips of odd
+// texts, and every reason to refuse a file with the line it names.
+
+#include "wordlist/formats/CsvCodec.h"
+#include "wordlist/formats/TsvCodec.h"
+#include "wordlist/formats/Utf8Check.h"
+#include "wordlist/formats/WordListReader.h"
+
+#include <QTest>
+
+using namespace lexitor::wordlist;
+using lexitor::store::FieldValue;
+
+namespace {
+
+const std::vector<Fields> kOddRows = {
+    {"  leading", "comma, inside", "say \"hi\"", "\"\"", "trailing ", std::nullopt},
+    {"x'); DROP TABLE word0; --", "", " ", "\\N", "O'Brien", "50% off; -- not SQL"},
+    {"Привет", "здравствуйте — a greeting", "你好世界", "مرحبا بالعالم", "emoji 🙂", ""},
+};
+
+const std::vector<Fields> kCsvOnlyRows = {
+    {"tab\there", "line\nbreak", "crlf\r\nbreak", "lone\rreturn", "\n", "a,\"b\",\r\nc"},
+};
+
+QString firstIssue(const ReadList& list) {
+    return list.issues.empty() ? QString()
+                               : QStringLiteral("%1: %2")
+                                     .arg(list.issues.front().line)
+                                     .arg(list.issues.front().reason);
+}
+
+} // namespace
+
+class WordListCodecTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void csvRoundTripKeepsEveryText() {
+        std::vector<Fields> rows = kOddRows;
+        rows.insert(rows.end(), kCsvOnlyRows.begin(), kCsvOnlyRows.end());
+        QByteArray out;
+        writeCsv(rows, out);
+        const ParsedList parsed = parseCsv(out);
+        QVERIFY(parsed.issues.empty());
+        QCOMPARE(parsed.records.size(), rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            QVERIFY2(parsed.records[i].fields == rows[i], qPrintable(QString::number(i)));
+        // A row starts on the physical line after the line breaks inside
+        // quoted fields of the rows before it.
+        QCOMPARE(parsed.records[3].line, 4);
+        QVERIFY(out.endsWith("\r\n"));
+    }
+
+    void csvNullAndEmptyAreDistinct() {
+        const ParsedList parsed = parseCsv("a,,\"\",\" \"\nb,c,d,e\n");
+        QVERIFY(parsed.issues.empty());
+        QCOMPARE(parsed.records.size(), std::size_t(2));
+        const Fields expected{"a", std::nullopt, "", " "};
+        QVERIFY(parsed.records[0].fields == expected);
+        QCOMPARE(parsed.records[1].line, 2);
+    }
+
+    void tsvRoundTripAndWhatItCannotHold() {
+        std::vector<Fields> rows = kOddRows;
+        rows[1][3] = "back\\slash \\n"; // "\N" alone is TSV's null
+        QByteArray out;
+        QVERIFY(!writeTsv(rows, out));
+        const ParsedList parsed = parseTsv(out);
+        QVERIFY(parsed.issues.empty());
+        QCOMPARE(parsed.records.size(), rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            QVERIFY(parsed.records[i].fields == rows[i]);
+
+        for (const std::string bad : {"a\tb", "a\nb", "a\rb", "\\N"}) {
+            QByteArray sink;
+            const auto problem = writeTsv({{"ok", "fine"}, {"word", bad}}, sink);
+            QVERIFY2(problem.has_value(), bad.c_str());
+            QCOMPARE(problem->row, std::size_t(1));
+            QCOMPARE(problem->field, std::size_t(1));
+        }
+    }
+
+    void tsvLines() {
+        const ParsedList parsed = parseTsv("h\tx\r\n\r\n\\N\t\t \nbad\rcr\tx\nlast");
+        QCOMPARE(parsed.records.size(), std::size_t(3));
+        QCOMPARE(parsed.records[1].line, 3);
+        QVERIFY((parsed.records[1].fields == Fields{std::nullopt, "", " "}));
+        QCOMPARE(parsed.records[2].line, 5);
+        QCOMPARE(parsed.issues.size(), std::size_t(1));
+        QCOMPARE(parsed.issues[0].line, 4);
+    }
+
+    void csvMalformedRowsNameTheirLine() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        const ParsedList parsed = parseCsv(text);
+        QVERIFY(!parsed.issues.empty());
+        QCOMPARE(parsed.issues[0].line, line);
+        QVERIFY2(parsed.issues[0].reason.contains(reason), qPrintable(parsed.issues[0].reason));
+    }
+    void csvMalformedRowsNameTheirLine_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("unclosed") << QByteArray("a,b\nc,\"open\n\nstill open") << 2
+                                  << "never closed";
+        QTest::newRow("after quote")
+            << QByteArray("a\n\"x\ny\"z,b\n") << 3 << "after a closing quote";
+        QTest::newRow("bare quote") << QByteArray("a\nb,c\"d\n") << 2 << "unquoted field";
+        QTest::newRow("stray cr") << QByteArray("a\rb\n") << 1 << "carriage return";
+    }
+
+    void csvResumesAfterABadRow() {
+        const ParsedList parsed = parseCsv("a,b\nc\"d,e\nf,g\n");
+        QCOMPARE(parsed.issues.size(), std::size_t(1));
+        QCOMPARE(parsed.records.size(), std::size_t(2));
+        QCOMPARE(parsed.records[1].line, 3);
+    }
+
+    void utf8Validation() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, badOffset);
+        const auto bad = firstInvalidUtf8(text);
+        QCOMPARE(bad ? int(*bad) : -1, badOffset);
+    }
+    void utf8Validation_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("badOffset");
+        QTest::newRow("ascii") << QByteArray("plain") << -1;
+        QTest::newRow("mixed scripts") << QByteArray("Ωмир你好🙂") << -1;
+        QTest::newRow("latin-1") << QByteArray("caf\xE9") << 3;
+        QTest::newRow("overlong") << QByteArray("a\xC0\xAF") << 1;
+        QTest::newRow("overlong 3") << QByteArray("\xE0\x80\xAF") << 0;
+        QTest::newRow("surrogate") << QByteArray("ab\xED\xA0\x80") << 2;
+        QTest::newRow("past max") << QByteArray("\xF4\x90\x80\x80") << 0;
+        QTest::newRow("truncated") << QByteArray("ok\xE4\xBD") << 2;
+        QTest::newRow("lone continuation") << QByteArray("\x80") << 0;
+    }
+
+    void readerRefusesWithLineAndReason() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, format);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        const ReadList list = readWordList(text, Format(format));
+        QVERIFY2(!list.issues.empty(), text.constData());
+        QCOMPARE(list.issues.front().line, line);
+        QVERIFY2(list.issues.front().reason.contains(reason), qPrintable(firstIssue(list)));
+    }
+    void readerRefusesWithLineAndReason_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        const QByteArray tsv = "word\tans\tc1\tc2\tc3\tref\n";
+        const QByteArray csv = "word,ans,c1,c2,c3,ref\r\n";
+        const int t = int(Format::Tsv), c = int(Format::Csv);
+        const QByteArray good = "apple\ta fruit\tx1\tx2\tx3\t \n";
+        QTest::newRow("empty file") << QByteArray() << t << 1 << "header";
+        QTest::newRow("bad header")
+            << QByteArray("word\tanswer\tc1\tc2\tc3\tref\n") << t << 1 << "header";
+        QTest::newRow("header order")
+            << QByteArray("ans,word,c1,c2,c3,ref\n") << c << 1 << "header";
+        QTest::newRow("not utf-8") << tsv + good + "caf\xE9\tcoffee\tx\ty\tz\t \n"
+                                   << t << 3 << "not UTF-8";
+        QTest::newRow("too few fields") << tsv + good + "pear\ta fruit\tx\ty\n"
+                                        << t << 3 << "4 fields";
+        QTest::newRow("too many fields") << csv + "pear,fruit,x,y,z,r,extra\r\n"
+                                         << c << 2 << "7 fields";
+        QTest::newRow("null word") << csv + ",a fruit,x,y,z,\r\n" << c << 2 << "word";
+        QTest::newRow("short answer") << tsv + "ab\tcd\tx\ty\tz\t \nplum\t x \tx\ty\tz\t \n"
+                                      << t << 3 << "answer";
+        QTest::newRow("null answer") << tsv + "plum\t\\N\tx\ty\tz\t \n" << t << 2 << "answer";
+        QTest::newRow("null c2") << csv + "plum,a fruit,x,,z,\r\n" << c << 2 << "c2 is null";
+        static const char nulRow[] = "plum\ta fr\0uit\tx\ty\tz\t \n";
+        QTest::newRow("nul char") << tsv + QByteArray(nulRow, sizeof nulRow - 1) << t << 2 << "NUL";
+        QTest::newRow("tab in tsv field") << tsv + good + "plum\ta\tfruit\tx\ty\tz\t \n"
+                                          << t << 3 << "7 fields";
+        QTest::newRow("cr in tsv field") << tsv + good + "plum\ta\rfruit\tx\ty\tz\t \n"
+                                         << t << 3 << "carriage return";
+        QTest::newRow("repeat in list")
+            << tsv + good + "pear\tp\u00e9re\tx\ty\tz\t \n  APPLE \tagain\tx\ty\tz\t \n"
+            << t << 4 << "already on line 2";
+    }
+
+    void readerAcceptsAndKeepsTextsVerbatim() {
+        const QByteArray text = "\xEF\xBB\xBF"
+                                "Word,ANS,c1,c2,c3,ref\r\n"
+                                "\" apple \",a fruit,\"\",\" \",x3,\r\n\r\n"
+                                "ok,\"multi\nline\",x1,x2,x3,\"r\"\r\n";
+        const ReadList list = readWordList(text, Format::Csv);
+        QVERIFY2(list.issues.empty(), qPrintable(firstIssue(list)));
+        QCOMPARE(list.rows.size(), std::size_t(2));
+        QCOMPARE(list.rows[0].line, 2);
+        QVERIFY(list.rows[0].record.word == " apple ");
+        QVERIFY(list.rows[0].record.c1 == "");
+        QVERIFY(list.rows[0].record.c2 == " ");
+        QVERIFY(!list.rows[0].record.ref.has_value());
+        QCOMPARE(list.rows[1].line, 4);
+        QVERIFY(list.rows[1].record.ans == "multi\nline");
+        QCOMPARE(searchWord(" \u00c9clair "), std::string("\u00c9clair"));
+    }
+};
+
+QTEST_GUILESS_MAIN(WordListCodecTest)
+#include "WordListCodecTest.moc"

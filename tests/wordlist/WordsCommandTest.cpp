@@ -1,0 +1,308 @@
+// lexitor-words end to end: the built tool on real level databases in a
+// temporary folder.
+
+#include "WordsRunner.h"
+#include "support/WordRuleCases.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lexitor;
+using namespace lexitor::testing;
+using store::WordRecord;
+
+namespace {
+
+const QByteArray kTsvHeader = "word\tans\tc1\tc2\tc3\tref\n";
+
+// Creates word0.mdb .. word2.mdb in `dir` (those listed in `levels`).
+bool createLevels(const QString& dir, std::initializer_list<int> levels = {0, 1, 2}) {
+    for (const int level : levels) {
+        const QString file = QStringLiteral("word%1.mdb").arg(level);
+        if (runWords({"create", QDir(dir).filePath(file), "--level", QString::number(level)})
+                .exitCode != 0)
+            return false;
+    }
+    return true;
+}
+
+QList<QByteArray> levelFileBytes(const QString& dir) {
+    QList<QByteArray> bytes;
+    for (int level = 0; level < 3; ++level)
+        bytes.append(fileBytes(QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level))));
+    return bytes;
+}
+
+QString describe(const WordsRun& run) {
+    return QStringLiteral("exit %1\nstdout: %2\nstderr: %3")
+        .arg(run.exitCode)
+        .arg(run.out, run.err);
+}
+
+} // namespace
+
+class WordsCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpDocumentsEveryCommand() {
+        for (const QStringList& args : {QStringList{}, QStringList{"help"}, QStringList{"--help"},
+                                        QStringList{"import", "--help"}}) {
+            const WordsRun run = runWords(args);
+            QCOMPARE(run.exitCode, 0);
+            for (const char* text : {"create FILE --level N", "import LIST --level N",
+                                     "export --level N", "--dry-run", "--dir DIR", "--format",
+                                     "word  ans  c1  c2  c3  ref", "RFC 4180", "\\N", "generate",
+                                     "convert [--dir DIR]", "--skip-invalid", "--table NAME",
+                                     "--from N, --to N", "tsv|csv|kvtml", "--format pairs"})
+                QVERIFY2(run.out.contains(QLatin1String(text)), text);
+        }
+        const QList<QStringList> usageErrors = {
+            {"frobnicate"},
+            {"import", "list.tsv"},
+            {"import", "list.tsv", "--level", "3"},
+            {"export", "--level", "0", "--format", "xml"},
+            {"export", "--level", "0", "--format", "words"},
+            {"create", "--level", "0"},
+            {"import", "list.tsv", "--level", "0", "--bogus"},
+            {"import", "list.tsv", "--level", "0", "--table", "word0"},
+            {"import", "list.kvtml", "--level", "0", "--to", "x"},
+            {"export", "--level", "0", "--format", "pairs"},
+            {"convert", "word0.mdb"},
+        };
+        for (const QStringList& args : usageErrors) {
+            const WordsRun run = runWords(args);
+            QVERIFY2(run.exitCode == 2 && !run.err.isEmpty(), qPrintable(describe(run)));
+        }
+    }
+
+    void createMakesAnEmptyLevelAndNeverOverwrites() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("word1.mdb");
+        QVERIFY(createLevels(dir.path(), {1}));
+        QVERIFY(levelRows(path, 1).empty());
+
+        const QByteArray before = fileBytes(path);
+        WordsRun run = runWords({"create", path, "--level", "1"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("already exists"));
+        QCOMPARE(fileBytes(path), before);
+
+        const QString other = dir.filePath("notes.txt");
+        writeFile(other, "someone's notes");
+        run = runWords({"create", other, "--level", "0"});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(fileBytes(other), QByteArray("someone's notes"));
+    }
+
+    void csvRoundTripKeepsOddTexts() {
+        QTemporaryDir first, second;
+        QVERIFY(createLevels(first.path()) && createLevels(second.path()));
+        const QByteArray csv =
+            "word,ans,c1,c2,c3,ref\r\n"
+            "\"  leading\",\"comma, inside\",\"say \"\"hi\"\"\",\"\",\" \",\r\n"
+            "\"x'); DROP TABLE word0; --\",SQL-looking,\"tab\there\",\"line\nbreak\","
+            "\"crlf\r\nend\",\\N\r\n"
+            "Привет,здравствуйте — a greeting,你好世界,مرحبا,emoji "
+            "🙂,\"trailing "
+            "\"\r\n";
+        const std::vector<WordRecord> expected = {
+            {"  leading", "comma, inside", "say \"hi\"", "", " ", std::nullopt},
+            {"x'); DROP TABLE word0; --", "SQL-looking", "tab\there", "line\nbreak", "crlf\r\nend",
+             "\\N"},
+            {"Привет", "здравствуйте — a greeting", "你好世界", "مرحبا", "emoji 🙂", "trailing "},
+        };
+        writeFile(first.filePath("in.csv"), csv);
+        WordsRun run =
+            runWords({"import", "in.csv", "--level", "2", "--dir", first.path()}, first.path());
+        QVERIFY2(run.exitCode == 0, qPrintable(describe(run)));
+        QVERIFY(levelRows(first.filePath("word2.mdb"), 2) == expected);
+
+        run =
+            runWords({"export", "--level", "2", "--dir", first.path(), first.filePath("out.csv")});
+        QVERIFY2(run.exitCode == 0, qPrintable(describe(run)));
+        run =
+            runWords({"import", first.filePath("out.csv"), "--level", "2", "--dir", second.path()});
+        QVERIFY2(run.exitCode == 0, qPrintable(describe(run)));
+        QVERIFY(levelRows(second.filePath("word2.mdb"), 2) == expected);
+        QVERIFY(levelRows(second.filePath("word0.mdb"), 0).empty());
+
+        run = runWords({"export", "--level", "2", "--format", "csv"}, second.path());
+        QCOMPARE(run.out.toUtf8(), fileBytes(first.filePath("out.csv")));
+    }
+
+    void tsvRoundTripGivesBackTheSameFile() {
+        QTemporaryDir dir;
+        QVERIFY(createLevels(dir.path(), {0}));
+        const QByteArray tsv = kTsvHeader +
+                               "  apple \ta \"fruit\", red\t\t \tx3\t\\N\n"
+                               "x'); DROP TABLE word0; --\tΑθήνα\t日本語\tO'Brien\t%s\t \n"
+                               "Zebra\tan animal\tc1\tc2\tc3\tA zebra ran.\n";
+        writeFile(dir.filePath("list.txt"), tsv);
+        WordsRun run =
+            runWords({"import", "list.txt", "--format", "tsv", "--level", "0"}, dir.path());
+        QVERIFY2(run.exitCode == 0, qPrintable(describe(run)));
+        const std::vector<WordRecord> rows = levelRows(dir.filePath("word0.mdb"), 0);
+        QCOMPARE(rows.size(), std::size_t(3));
+        QVERIFY(
+            (rows[0] == WordRecord{"  apple ", "a \"fruit\", red", "", " ", "x3", std::nullopt}));
+
+        run = runWords({"export", "--level", "0"}, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.toUtf8(), tsv);
+        run = runWords({"export", "--level", "0", "out.tsv"}, dir.path());
+        QCOMPARE(fileBytes(dir.filePath("out.tsv")), tsv);
+    }
+
+    void refusedImportsWriteNothing() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(createLevels(dir.path()));
+        writeFile(dir.filePath("seed.tsv"), kTsvHeader + "Apple\ta fruit\tx1\tx2\tx3\t \n");
+        QCOMPARE(runWords({"import", "seed.tsv", "--level", "0"}, dir.path()).exitCode, 0);
+        const QList<QByteArray> before = levelFileBytes(dir.path());
+
+        writeFile(dir.filePath(name), content);
+        const WordsRun run = runWords({"import", name, "--level", "1"}, dir.path());
+        QVERIFY2(run.exitCode == 1, qPrintable(describe(run)));
+        QVERIFY2(run.err.contains(QStringLiteral("%1:%2: ").arg(name).arg(line)),
+                 qPrintable(run.err));
+        QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+        QVERIFY(run.err.contains("nothing was imported"));
+        QCOMPARE(levelFileBytes(dir.path()), before);
+    }
+    void refusedImportsWriteNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        const QByteArray good = "pear\ta fruit\tx1\tx2\tx3\t \n";
+        const QByteArray csvHeader = "word,ans,c1,c2,c3,ref\r\n";
+        // Every reason the reader gives is in WordListCodecTest; these rows
+        // check that each kind reaches the user with the file's name.
+        QTest::newRow("not utf-8")
+            << "l.tsv" << kTsvHeader + good + "na\xEFve\tsimple\tx\ty\tz\t \n"
+            << 3 << "not UTF-8";
+        QTest::newRow("null c1") << "l.tsv" << kTsvHeader + good + "plum\tfruit\t\\N\ty\tz\t \n"
+                                 << 3 << "c1 is null";
+        QTest::newRow("in level 0")
+            << "l.tsv" << kTsvHeader + good + "  APPLE \tagain\tx\ty\tz\t \n"
+            << 3 << "already in level 0";
+        QTest::newRow("%1 in a word")
+            << "l.tsv" << kTsvHeader + "a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n"
+            << 3 << "the word \"A%1B\" is already on line 2";
+        QTest::newRow("no header") << "l.tsv" << good << 1 << "must be the header";
+        QTest::newRow("unclosed quote")
+            << "l.csv" << csvHeader + "plum,fruit,x,y,z,\r\npear,\"open,x\r\n"
+            << 3 << "never closed";
+    }
+
+    void duplicateTestCoversEveryLevelFile() {
+        QTemporaryDir dir;
+        QVERIFY(createLevels(dir.path(), {0, 2})); // no word1.mdb: it holds no words
+        writeFile(dir.filePath("two.tsv"), kTsvHeader + "Éclair\ta pastry\tx1\tx2\tx3\t \n");
+        QCOMPARE(runWords({"import", "two.tsv", "--level", "2"}, dir.path()).exitCode, 0);
+
+        writeFile(dir.filePath("zero.tsv"), kTsvHeader + "grape\ta fruit\tx1\tx2\tx3\t \n"
+                                                         " éCLAIR\tagain\tx1\tx2\tx3\t \n");
+        WordsRun run = runWords({"import", "zero.tsv", "--level", "0"}, dir.path());
+        QVERIFY2(run.exitCode == 1 && run.err.contains("zero.tsv:3: the word \"éCLAIR\" is already "
+                                                       "in level 2"),
+                 qPrintable(describe(run)));
+        QVERIFY(levelRows(dir.filePath("word0.mdb"), 0).empty());
+
+        // The same list twice: the second run finds its own words.
+        run = runWords({"import", "two.tsv", "--level", "0"}, dir.path());
+        QVERIFY2(run.exitCode == 1 && run.err.contains("two.tsv:2:"), qPrintable(describe(run)));
+
+        run = runWords({"import", "two.tsv", "--level", "1"}, dir.path());
+        QVERIFY2(run.exitCode == 1 && run.err.contains("word1.mdb"), qPrintable(describe(run)));
+        QVERIFY(!QFileInfo::exists(dir.filePath("word1.mdb")));
+    }
+
+    void wordRulesAsTheScreenHasThem() {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(int, outcome);
+        testing::WordFiles files;
+        files.add(2, {testing::wordRow(stored.toUtf8().constData(), "a meaning")});
+        writeFile(QDir(files.dir()).filePath("new.tsv"),
+                  kTsvHeader + typed.toUtf8() + "\ta meaning\tx1\tx2\tx3\t \n");
+        const WordsRun run =
+            runWords({"import", "new.tsv", "--level", "0", "--dry-run"}, files.dir());
+        const char* expected[] = {"1 rows would be imported", "shorter than 2 characters",
+                                  "is already in level 2"};
+        QVERIFY2(run.exitCode == (outcome ? 1 : 0), qPrintable(describe(run)));
+        QVERIFY2((run.out + run.err).contains(expected[outcome]), qPrintable(describe(run)));
+    }
+    void wordRulesAsTheScreenHasThem_data() { testing::addWordRuleRows(); }
+
+    void dryRunWritesNothing() {
+        QTemporaryDir dir;
+        QVERIFY(createLevels(dir.path()));
+        writeFile(dir.filePath("l.tsv"), kTsvHeader + "grape\ta fruit\tx1\tx2\tx3\t \n"
+                                                      "melon\ta fruit\tx1\tx2\tx3\t \n");
+        const QList<QByteArray> before = levelFileBytes(dir.path());
+        WordsRun run = runWords({"import", "l.tsv", "--level", "1", "--dry-run"}, dir.path());
+        QVERIFY2(run.exitCode == 0 && run.out.contains("2 rows would be imported"),
+                 qPrintable(describe(run)));
+        QCOMPARE(levelFileBytes(dir.path()), before);
+
+        run = runWords({"import", "l.tsv", "--level", "1"}, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(levelRows(dir.filePath("word1.mdb"), 1).size(), std::size_t(2));
+    }
+
+    void tsvExportRefusesWhatItCannotHold() {
+        QTemporaryDir dir;
+        QVERIFY(createLevels(dir.path(), {0}));
+        writeFile(dir.filePath("l.csv"),
+                  "word,ans,c1,c2,c3,ref\r\n"
+                  "grape,a fruit,x1,x2,x3,\r\nmelon,\"tab\there\",x1,x2,x3,\r\n");
+        QCOMPARE(runWords({"import", "l.csv", "--level", "0"}, dir.path()).exitCode, 0);
+
+        WordsRun run = runWords({"export", "--level", "0", "out.tsv"}, dir.path());
+        QVERIFY2(run.exitCode == 1 && run.err.contains("row 2 (word \"melon\"): ans"),
+                 qPrintable(describe(run)));
+        QVERIFY(!QFileInfo::exists(dir.filePath("out.tsv")));
+        run = runWords({"export", "--level", "0"}, dir.path());
+        QVERIFY(run.exitCode == 1 && run.out.isEmpty());
+    }
+
+    void starterListsImportCleanly() {
+        const QString starter =
+            QDir(qEnvironmentVariable("LEXITOR_TEST_SOURCE_DIR")).filePath("data/starter");
+        QTemporaryDir dir;
+        QVERIFY(createLevels(dir.path()));
+        for (int level = 0; level < 3; ++level) {
+            const QString list = QDir(starter).filePath(QStringLiteral("level%1.tsv").arg(level));
+            WordsRun run =
+                runWords({"import", list, "--level", QString::number(level), "--dir", dir.path()});
+            QVERIFY2(run.exitCode == 0, qPrintable(describe(run)));
+
+            const std::vector<WordRecord> rows =
+                levelRows(dir.filePath(QStringLiteral("word%1.mdb").arg(level)), level);
+            QVERIFY(rows.size() >= 25);
+            int withReference = 0;
+            for (const WordRecord& row : rows) {
+                for (const auto& wrong : {row.c1, row.c2, row.c3})
+                    QVERIFY(QString::fromStdString(*wrong).trimmed().size() >= 3);
+                if (row.ref && !QString::fromStdString(*row.ref).trimmed().isEmpty())
+                    ++withReference;
+            }
+            QVERIFY(withReference * 10 >= int(rows.size()) * 3);
+            QVERIFY(withReference * 10 <= int(rows.size()) * 7);
+
+            run = runWords({"export", "--level", QString::number(level), "--dir", dir.path()});
+            QCOMPARE(run.out.toUtf8(), fileBytes(list));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(WordsCommandTest)
+#include "WordsCommandTest.moc"

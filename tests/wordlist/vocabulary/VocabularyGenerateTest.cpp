@@ -1,0 +1,386 @@
+// The generator on a small WordNet and SCOWL fixture in the packages' own
+// file formats (fixtures/), checked against the rules of a good list.
+
+#include "wordlist/vocabulary/Distractors.h"
+#include "wordlist/vocabulary/LevelTsv.h"
+#include "wordlist/vocabulary/SenseChoice.h"
+#include "wordlist/vocabulary/TextTools.h"
+#include "wordlist/vocabulary/Vocabulary.h"
+#include "wordlist/vocabulary/WordForms.h"
+#include "wordlist/vocabulary/WordListEntries.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+using namespace lexitor::wordlist::vocabulary;
+using lexitor::store::WordRecord;
+
+namespace {
+
+const std::string kFixtures = VOCABULARY_FIXTURES;
+
+const WordNet& fixtureWordNet() {
+    static const WordNet wn = loadWordNet(kFixtures + "/wordnet");
+    return wn;
+}
+
+const ScowlWords& fixtureScowl() {
+    static const ScowlWords scowl = loadScowl(kFixtures + "/scowl");
+    return scowl;
+}
+
+const LevelCandidates& fixtureCandidates() {
+    static DropCounts dropped;
+    static const LevelCandidates candidates =
+        buildCandidates(fixtureWordNet(), fixtureScowl(), dropped);
+    return candidates;
+}
+
+// The entries of `words` made in turn by one maker.
+std::vector<std::variant<WordRecord, std::string>> entriesOf(const QStringList& words,
+                                                             std::size_t level) {
+    EntryMaker maker(fixtureWordNet(), fixtureCandidates(), level);
+    std::vector<std::variant<WordRecord, std::string>> made;
+    for (const QString& word : words)
+        made.push_back(maker.make(word.toStdString()));
+    return made;
+}
+
+std::vector<std::string> wordsOf(const std::vector<WordRecord>& records) {
+    std::vector<std::string> words;
+    for (const auto& r : records)
+        words.push_back(*r.word);
+    return words;
+}
+
+const WordRecord* find(const Vocabulary& v, const std::string& word, int* level = nullptr) {
+    for (std::size_t l = 0; l < lexitor::store::kLevelCount; ++l)
+        for (const auto& r : v.levels[l])
+            if (r.word == word) {
+                if (level)
+                    *level = int(l);
+                return &r;
+            }
+    return nullptr;
+}
+
+std::string reasonFor(const std::string& word) {
+    Candidate c;
+    const auto reason = judgeWord(fixtureWordNet(), word, c);
+    return reason ? std::string(*reason) : std::string("kept");
+}
+
+} // namespace
+
+class VocabularyGenerateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void levelsFollowScowlSizes() {
+        const Vocabulary v = generateVocabulary(fixtureWordNet(), fixtureScowl());
+        // dog is in sizes 10 and 35: the smaller wins; color is from the
+        // american list; slow from size 40.
+        const std::vector<std::vector<const char*>> byLevel = {
+            {"dog", "color"}, {"happy", "slow"}, {"anode", "beaker", "crucible"}};
+        for (int expected = 0; expected < 3; ++expected) {
+            for (const char* word : byLevel[std::size_t(expected)]) {
+                int level = -1;
+                QVERIFY2(find(v, word, &level), word);
+                QCOMPARE(level, expected);
+            }
+        }
+        QVERIFY(!find(v, "zebra")); // size 70 is beyond the vocabulary
+        QCOMPARE(levelOfScowlSize(70), -1);
+
+        // The most frequent first: size 10 before size 20, then tag counts,
+        // then spelling (car and cat tie at 30).
+        const auto level0 = wordsOf(v.levels[0]);
+        QCOMPARE(std::vector<std::string>(level0.begin(), level0.begin() + 6),
+                 (std::vector<std::string>{"dog", "run", "car", "cat", "house", "find"}));
+        QCOMPARE(level0[6], std::string("horse"));
+    }
+
+    void wordsThatAreLeftOut() {
+        const std::string shape = "not a plain lower-case word of 3 letters or more",
+                          inflection = "an inflection of another word",
+                          hasWord = "meaning contains the word",
+                          obscene = "first or main sense obscene or a slur";
+        // clang-format off
+        const std::pair<const char*, std::string> reasons[] = {
+            {"Paris", shape}, {"dog's", shape}, {"ox", shape}, // WordNet knows ox: two letters
+            {"dogs", "unknown to WordNet"},
+            {"glasses", inflection}, {"found", inflection}, /* verb.exc */ {"better", inflection},
+            {"building", "kept"}, // a noun, though build is a verb
+            // The month is the main sense; the verb is never taken instead.
+            {"march", "main sense is a proper noun"},
+            {"thing", "meaning longer than 80 characters"},
+            // asleep, happy, resists
+            {"runner", hasWord}, {"sleep", hasWord}, {"happiness", hasWord}, {"resistor", hasWord},
+            // frob's verb is the main sense, but its first noun sense is an obscenity.
+            {"zorp", obscene}, {"frob", obscene},
+            {"blag", "main sense disparaging or slang"}, {"crap", "on the ban list"}};
+        // clang-format on
+        for (const auto& [word, reason] : reasons)
+            QCOMPARE(reasonFor(word), reason);
+
+        const Vocabulary v = generateVocabulary(fixtureWordNet(), fixtureScowl());
+        for (const char* word : {"glasses", "found", "better", "march", "thing", "runner", "sleep",
+                                 "zorp", "frob", "blag", "crap", "hound", "Paris", "ox"})
+            QVERIFY2(!find(v, word), word);
+        QVERIFY(v.dropped.at("synset already taken by a more frequent word") >= 1); // hound
+    }
+
+    void mainSenseAndMeaning() {
+        const WordNet& wn = fixtureWordNet();
+        // Across parts of speech: run's verb sense is tagged more than its noun.
+        QCOMPARE(chooseMainSense(wn, "run")->synset->id.pos, Pos::Verb);
+        // A tie goes to the synset that lists the word first...
+        QCOMPARE(chooseMainSense(wn, "bank")->sense.senseNumber, 2);
+        // ...then to the lower sense number.
+        QCOMPARE(chooseMainSense(wn, "bat")->sense.senseNumber, 1);
+
+        const Vocabulary v = generateVocabulary(wn, fixtureScowl());
+        QCOMPARE(*find(v, "bank")->ans, std::string("sloping land beside a body of water"));
+        QCOMPARE(*find(v, "bat")->ans,
+                 std::string("a club used for hitting a ball in various games"));
+        QCOMPARE(*find(v, "run")->ans, std::string("move fast by using one's feet"));
+        // Examples are cut off; a long definition is cut to its first clause.
+        QCOMPARE(*find(v, "dog")->ans, std::string("a domesticated carnivorous mammal"));
+        QCOMPARE(*find(v, "box")->ans, std::string("a (usually rectangular) container"));
+        // ref: the first example holding the word itself, else none.
+        QCOMPARE(find(v, "dog")->ref, std::optional<std::string>("the dog barked all night"));
+        QCOMPARE(find(v, "box")->ref,
+                 std::optional<std::string>("he rummaged through a box of spare parts"));
+        QCOMPARE(find(v, "cat")->ref, std::nullopt);
+        QCOMPARE(find(v, "building")->ref, std::optional<std::string>("the building was old"));
+        // The word listed second in bank's first sense gets that synset.
+        QVERIFY(find(v, "chiropteran")); // bat took the club, so the mammal is free
+    }
+
+    void everyRecordKeepsTheRules() {
+        const WordNet& wn = fixtureWordNet();
+        DropCounts dropped;
+        const LevelCandidates candidates = buildCandidates(wn, fixtureScowl(), dropped);
+        const Vocabulary v = generateVocabulary(wn, fixtureScowl());
+        std::set<std::string> seenWords;
+        std::set<std::uint32_t> seenSynsets;
+        for (std::size_t level = 0; level < lexitor::store::kLevelCount; ++level) {
+            QVERIFY(v.levels[level].size() >= 5);
+            for (const WordRecord& r : v.levels[level]) {
+                const std::string& word = *r.word;
+                QVERIFY2(seenWords.insert(word).second, word.c_str());
+                QVERIFY(word.size() >= 3 && isLowerCase(word));
+                const auto self = std::find_if(candidates[level].begin(), candidates[level].end(),
+                                               [&](const Candidate& c) { return c.word == word; });
+                QVERIFY(self != candidates[level].end());
+                QVERIFY(seenSynsets.insert(self->synset->id.offset).second);
+                const std::size_t length = r.ans->size();
+                QVERIFY(length <= 80 && length >= 3);
+                QVERIFY(!mentionsWord(wn, word, *r.ans));
+                std::set<std::string> options = {*r.ans};
+                for (const auto* c : {&r.c1, &r.c2, &r.c3}) {
+                    QVERIFY(c->has_value());
+                    QVERIFY2(options.insert(**c).second, word.c_str()); // all four differ
+                    // The meaning of another candidate of this level and part of speech...
+                    const auto source =
+                        std::find_if(candidates[level].begin(), candidates[level].end(),
+                                     [&](const Candidate& other) { return other.meaning == **c; });
+                    QVERIFY(source != candidates[level].end());
+                    QCOMPARE(source->synset->id.pos, self->synset->id.pos);
+                    // ...within 40% of the answer's length...
+                    QVERIFY2(10 * (*c)->size() >= 6 * length && 10 * (*c)->size() <= 14 * length,
+                             word.c_str());
+                    // ...and never one that mentions the word.
+                    QVERIFY(!mentionsWord(wn, word, **c));
+                }
+            }
+        }
+    }
+
+    void distractorExclusions() {
+        const WordNet& wn = fixtureWordNet();
+        DropCounts dropped;
+        const LevelCandidates candidates = buildCandidates(wn, fixtureScowl(), dropped);
+        const auto& level0 = candidates[0];
+        const auto get = [&](const std::string& word) -> const Candidate& {
+            return *std::find_if(level0.begin(), level0.end(),
+                                 [&](const Candidate& c) { return c.word == word; });
+        };
+        const DistractorChooser chooser(wn, level0);
+        QVERIFY(chooser.qualifies(get("horse"), get("bird")));
+        QVERIFY(!chooser.qualifies(get("horse"), get("cow")));       // horse links to cow
+        QVERIFY(!chooser.qualifies(get("cow"), get("horse")));       // and the other way round
+        QVERIFY(!chooser.qualifies(get("run"), get("walk")));        // run's hypernym
+        QVERIFY(!chooser.qualifies(get("bat"), get("chiropteran"))); // another sense of bat
+        QVERIFY(!chooser.qualifies(get("dog"), get("puppy")));       // "a young dog ..."
+
+        // Whatever the draw, the linked meanings never turn up.
+        const Vocabulary v = generateVocabulary(wn, fixtureScowl());
+        const std::string cowMeaning = get("cow").meaning;
+        for (const auto& r : v.levels[0]) {
+            if (r.word == "horse")
+                QVERIFY(r.c1 != cowMeaning && r.c2 != cowMeaning && r.c3 != cowMeaning);
+            if (r.word == "dog")
+                QVERIFY(r.c1 != get("puppy").meaning && r.c2 != get("puppy").meaning &&
+                        r.c3 != get("puppy").meaning);
+        }
+        // Too small a pool drops the word rather than bending the rules.
+        QVERIFY(!find(v, "walk") && !find(v, "often"));
+        QVERIFY(v.dropped.at("too few wrong meanings of its level and kind") >= 2);
+    }
+
+    void sameInputsSameLists() {
+        const Vocabulary a = generateVocabulary(fixtureWordNet(), fixtureScowl());
+        const Vocabulary b = generateVocabulary(loadWordNet(kFixtures + "/wordnet"),
+                                                loadScowl(kFixtures + "/scowl"));
+        QVERIFY(a.levels == b.levels);
+        QCOMPARE(*levelTsv(a.levels[0]), *levelTsv(b.levels[0]));
+
+        GenerateOptions other;
+        other.seed = 12345;
+        const Vocabulary c = generateVocabulary(fixtureWordNet(), fixtureScowl(), other);
+        QCOMPARE(wordsOf(c.levels[0]), wordsOf(a.levels[0])); // the seed moves only distractors
+
+        GenerateOptions few;
+        few.perLevel = 3;
+        const Vocabulary d = generateVocabulary(fixtureWordNet(), fixtureScowl(), few);
+        for (std::size_t level = 0; level < lexitor::store::kLevelCount; ++level) {
+            QCOMPARE(d.levels[level].size(), 3u);
+            QVERIFY(std::equal(d.levels[level].begin(), d.levels[level].end(),
+                               a.levels[level].begin()));
+        }
+    }
+
+    // Entries for the user's own words, each made alone at level 0, where the
+    // pool is small enough for a wrong meaning from the word's own or a
+    // linked synset to be drawn if it were allowed.
+    void ownWordEntries() {
+        QFETCH(QString, word);
+        QFETCH(int, pos);
+        QFETCH(QString, meaning);
+        QFETCH(QString, refOrReason);
+        QFETCH(QString, never);
+        const auto made = entriesOf({word}, 0).front();
+        const auto* reason = std::get_if<std::string>(&made);
+        if (meaning.isEmpty()) {
+            QVERIFY(reason && QString::fromStdString(*reason).contains(refOrReason));
+            return;
+        }
+        QVERIFY2(!reason, reason ? reason->c_str() : "");
+        const WordRecord& r = std::get<WordRecord>(made);
+        QCOMPARE(QString::fromStdString(*r.word), word); // stored as written
+        QCOMPARE(QString::fromStdString(*r.ans), meaning);
+        QCOMPARE(r.ref,
+                 refOrReason.isEmpty() ? std::nullopt : std::optional(refOrReason.toStdString()));
+        std::set<std::string> options = {*r.ans, never.toStdString()};
+        for (const auto* c : {&r.c1, &r.c2, &r.c3}) {
+            QVERIFY2(options.insert(**c).second, c->value().c_str());
+            // A real meaning of a default-vocabulary word of the same kind.
+            bool fromPool = false;
+            for (const auto& level : fixtureCandidates())
+                for (const Candidate& other : level)
+                    fromPool |= other.meaning == **c && int(other.synset->id.pos) == pos;
+            QVERIFY2(fromPool, c->value().c_str());
+        }
+    }
+    void ownWordEntries_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QString>("meaning");     // empty: refused
+        QTest::addColumn<QString>("refOrReason"); // the reference (empty: none), or the reason
+        QTest::addColumn<QString>("never");       // a meaning never offered as wrong
+        const int noun = int(Pos::Noun), verb = int(Pos::Verb);
+        const auto row = [](const char* word, int pos, const char* meaning, const char* detail,
+                            const char* never = "") {
+            QTest::newRow(word) << word << pos << meaning << detail << never;
+        };
+        row("Horse", noun, "a large hoofed animal used for riding", "the horse galloped home",
+            "a mature female of domestic cattle"); // cow: linked
+        row("TABLE", noun, "a piece of furniture with a flat top", "");
+        row("Ne\u2019er-do-well", noun, "a person who is worthless and lazy",
+            ""); // typed apostrophe
+        // Inflected forms take their base form's sense; the example holds some form.
+        row("ran", verb, "move fast by using one's feet", "don't run--you'll be out of breath",
+            "use one's feet to advance on foot"); // walk: linked
+        row("geese", noun, "a web-footed aquatic bird", "");
+        row("eating", verb, "take in solid food", "she was eating a banana");
+        row("abetting", verb, "assist or encourage, usually in some wrongdoing",
+            "he abetted the thief");
+        // A word in its own right keeps its own sense; its base's is its own too.
+        row("found", verb, "set up or lay the groundwork for", "", "come upon after searching");
+        // The main sense is the month: the verb is the first usable one.
+        row("March", verb, "walk with regular steps", "");
+        row("thing", noun, "", "(meaning longer than 80 characters)");
+        row("blag", noun, "", "(main sense disparaging or slang)");
+        row("flies", verb, "", "(meaning contains the word)"); // "as flies and birds do"
+        row("quickly", 0, "", "(too few wrong meanings");
+        row("xyzzy", 0, "", "is not in WordNet");
+        for (const char* offensive : {"zorp", "crap", "frob"})
+            row(offensive, 0, "", "is left out as offensive");
+    }
+
+    void ownWordListIsStableAndVaried() {
+        // The pool has fresh wrong meanings for every word of the short list;
+        // for the long one it runs out of verbs, and meanings come again
+        // rather than a word being left out.
+        const QStringList few = {"Horse", "geese", "TABLE", "Cat", "ran", "eating", "abetting"};
+        const QStringList many = few + QStringList{"found", "March", "xyzzy"};
+        for (const QStringList& words : {few, many}) {
+            const auto made = entriesOf(words, 2);
+            QVERIFY(made == entriesOf(words, 2));
+            std::set<std::string> wrong;
+            std::size_t records = 0;
+            for (const auto& entry : made) {
+                if (const auto* r = std::get_if<WordRecord>(&entry)) {
+                    ++records;
+                    wrong.insert({*r->c1, *r->c2, *r->c3});
+                }
+            }
+            QCOMPARE(records, std::size_t(few.size() + (words == many ? 2 : 0)));
+            QCOMPARE(wrong.size() == 3 * records, words == few);
+        }
+    }
+
+    void tsvText() {
+        const std::vector<WordRecord> records = {
+            {"dog", "a pet", "a cow", "a hen", "a cat", std::nullopt},
+            {"car", "a vehicle", "a boat", "a ship", "a cart", "he drove the car"}};
+        QCOMPARE(*levelTsv(records), QByteArray("word\tans\tc1\tc2\tc3\tref\n"
+                                                "dog\ta pet\ta cow\ta hen\ta cat\t\\N\n"
+                                                "car\ta vehicle\ta boat\ta ship\ta cart\the drove "
+                                                "the car\n"));
+        QString problem;
+        QVERIFY(!levelTsv({{"bad", "a\ttab", "x", "y", "z", std::nullopt}}, &problem));
+        QVERIFY(problem.contains("ans"));
+        QVERIFY(!levelTsv({{"bad", "fine", "x", "y", "z", "\\N"}}));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("level0.tsv");
+        QCOMPARE(writeLevelTsv(path, records), std::nullopt);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), *levelTsv(records));
+        QVERIFY(writeLevelTsv(dir.filePath("no/such/folder/level0.tsv"), records).has_value());
+    }
+
+    void missingFiles() {
+        QTemporaryDir empty;
+        const std::string dir = empty.path().toStdString();
+        QCOMPARE(missingWordNetFiles(dir).size(), 9u);
+        QVERIFY(missingScowlFiles(dir).size() == 7u);
+        QVERIFY(missingWordNetFiles(kFixtures + "/wordnet").empty());
+        QVERIFY_THROWS_EXCEPTION(VocabularyError, loadWordNet(dir));
+        QVERIFY_THROWS_EXCEPTION(VocabularyError, loadScowl(dir));
+        try {
+            loadWordNet(dir);
+        } catch (const VocabularyError& error) {
+            QVERIFY(std::string(error.what()).find("wordnet-base") != std::string::npos);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(VocabularyGenerateTest)
+#include "VocabularyGenerateTest.moc"

@@ -1,0 +1,184 @@
+// The generator's parts on single lines and words: the file parsers, gloss
+// cleaning, word forms, the offensive filter and the quality figures.
+
+#include "wordlist/vocabulary/Gloss.h"
+#include "wordlist/vocabulary/Offensive.h"
+#include "wordlist/vocabulary/Quality.h"
+#include "wordlist/vocabulary/Random.h"
+#include "wordlist/vocabulary/WordForms.h"
+#include "wordlist/vocabulary/WordNet.h"
+
+#include <QTest>
+
+using namespace lexitor::wordlist::vocabulary;
+using lexitor::store::WordRecord;
+
+class VocabularyPartsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dataLines() {
+        Synset s;
+        QVERIFY(parseDataLine("00300006 00 s 02 better(a) 0 finer(p) 1 002 @ 00300005 a 0000 ;u "
+                              "07157273 n 0000 | superior; \"a better job\"  ",
+                              s));
+        QCOMPARE(s.id.pos, Pos::Adj); // satellites live with adjectives
+        QCOMPARE(s.id.offset, 300006u);
+        QCOMPARE(s.words, (std::vector<std::string>{"better", "finer"}));
+        QCOMPARE(s.links.size(), 2u);
+        QCOMPARE(s.usages.size(), 1u);
+        QCOMPARE(s.usages[0].offset, 7157273u);
+        QCOMPARE(s.gloss, std::string("superior; \"a better job\""));
+
+        // Verb frames after the pointers are skipped; a word count is hex.
+        Synset v;
+        QVERIFY(parseDataLine("00200001 38 v 0a a 0 b 0 c 0 d 0 e 0 f 0 g 0 h 0 i 0 j 0 000 02 + "
+                              "02 00 + 08 00 | go",
+                              v));
+        QCOMPARE(v.words.size(), 10u);
+        QCOMPARE(v.lexFile, 38);
+
+        Synset ignored;
+        QVERIFY(!parseDataLine("  1 This software and database is being provided", ignored));
+        QVERIFY(!parseDataLine("00100001 05 n 03 dog 0 | truncated", ignored));
+        QVERIFY(!parseDataLine("", ignored));
+
+        std::string lemma;
+        Sense sense;
+        QVERIFY(parseSenseLine("small%5:00:00:big:00 00300004 2 11", lemma, sense));
+        QCOMPARE(lemma, std::string("small"));
+        QCOMPARE(sense.synset.pos, Pos::Adj);
+        QCOMPARE(sense.senseNumber, 2);
+        QCOMPARE(sense.tagCount, 11);
+        QVERIFY(!parseSenseLine("small 00300004 2", lemma, sense));
+        QVERIFY(!parseSenseLine("small%9:00:00:: 00300004 2 11", lemma, sense));
+    }
+
+    void glossCleaning() {
+        const Gloss g = splitGloss("a club; used in games; \"he swung the bat\"; \"a bat; "
+                                   "not a ball\" - Anon");
+        QCOMPARE(g.definition, std::string("a club; used in games"));
+        QCOMPARE(g.examples, (std::vector<std::string>{"he swung the bat", "a bat; not a ball"}));
+        // An example without a semicolon before it still leaves the definition.
+        QCOMPARE(splitGloss("walk: \"walk the dog\"").definition, std::string("walk"));
+
+        QCOMPARE(meaningFromDefinition("a short meaning"),
+                 std::optional<std::string>("a short meaning"));
+        const std::string longFirst(70, 'x');
+        QCOMPARE(meaningFromDefinition(longFirst + "; and a second clause that is too long"),
+                 std::optional<std::string>(longFirst));
+        QCOMPARE(meaningFromDefinition(std::string(81, 'y')), std::nullopt);
+        QCOMPARE(meaningFromDefinition(std::string(81, 'y') + "; short"), std::nullopt);
+        QCOMPARE(meaningFromDefinition(std::string(80, 'z'))->size(), 80u);
+    }
+
+    void wordForms() {
+        WordNet wn;
+        wn.commonLemmas[size_t(Pos::Noun)] = {"glass", "goose", "building", "man"};
+        wn.commonLemmas[size_t(Pos::Verb)] = {"build", "find", "see"};
+        wn.commonLemmas[size_t(Pos::Adj)] = {"good", "large", "new"};
+        wn.exceptions[size_t(Pos::Noun)]["geese"] = {"goose"};
+        wn.exceptions[size_t(Pos::Verb)]["found"] = {"find"};
+        wn.exceptions[size_t(Pos::Adj)]["better"] = {"good"};
+        wn.irregularForms["go"] = {"went"};
+
+        for (const char* word : {"geese", "glasses", "men"})
+            QVERIFY2(isInflection(wn, word, Pos::Noun), word);
+        QVERIFY(isInflection(wn, "found", Pos::Verb) && isInflection(wn, "building", Pos::Verb));
+        QVERIFY(isInflection(wn, "better", Pos::Adj) && isInflection(wn, "larger", Pos::Adj));
+        // Only forms of the part of speech asked about count.
+        for (const char* word : {"building", "news", "found", "seed"})
+            QVERIFY2(!isInflection(wn, word, Pos::Noun), word);
+
+        // Pairs of words.
+        const char* related[] = {"happiness", "happy",         "decide",  "decision", "sleep",
+                                 "asleep",    "run",           "running", "bed",      "bedroom",
+                                 "go",        "went",          "society", "social",   "housewife",
+                                 "wife",      "microorganism", "organism"};
+        for (std::size_t i = 0; i < std::size(related); i += 2)
+            QVERIFY2(sharesRoot(wn, related[i], related[i + 1]), related[i]);
+        // "use" is too short to be a part of "housewife".
+        const char* unrelated[] = {"house", "horse", "housewife", "use",
+                                   "art",   "part",  "cat",       "act"};
+        for (std::size_t i = 0; i < std::size(unrelated); i += 2)
+            QVERIFY2(!sharesRoot(wn, unrelated[i], unrelated[i + 1]), unrelated[i]);
+        QVERIFY(mentionsWord(wn, "runner", "someone who runs in races"));
+        QVERIFY(!mentionsWord(wn, "runner", "someone who races"));
+    }
+
+    void offensiveFilter() {
+        WordNet wn;
+        Synset obscenity;
+        obscenity.id = {Pos::Noun, 1};
+        obscenity.words = {"obscenity", "smut"};
+        Synset slang;
+        slang.id = {Pos::Noun, 2};
+        slang.words = {"slang", "cant"};
+        wn.synsets[obscenity.id] = obscenity;
+        wn.synsets[slang.id] = slang;
+
+        Synset plain;
+        plain.gloss = "a domesticated carnivorous mammal";
+        QVERIFY(!isObsceneOrSlur(wn, plain));
+        QVERIFY(!isDisparaging(wn, plain));
+
+        Synset tagged = plain;
+        tagged.usages = {obscenity.id};
+        QVERIFY(isObsceneOrSlur(wn, tagged));
+        tagged.usages = {slang.id};
+        QVERIFY(!isObsceneOrSlur(wn, tagged));
+        QVERIFY(isDisparaging(wn, tagged));
+
+        for (const char* gloss : {"(ethnic slur) a term for", "an offensive term for a person",
+                                  "obscene terms for", "vulgar slang for"}) {
+            Synset s;
+            s.gloss = gloss;
+            QVERIFY2(isObsceneOrSlur(wn, s), gloss);
+        }
+        for (const char* gloss :
+             {"(disparaging) a person", "a derogatory word", "slang for money"}) {
+            Synset s;
+            s.gloss = gloss;
+            QVERIFY2(isDisparaging(wn, s), gloss);
+        }
+        QVERIFY(isBannedWord("crap"));
+        QVERIFY(!isBannedWord("cat"));
+    }
+
+    void qualityFigures() {
+        const std::vector<WordRecord> records = {
+            // The answer is the longest and shares the root: both guessers right.
+            {"sleep", "the state of sleeping deeply", "a cat", "a dog", "a cow", "x"},
+            // Nothing shares the root; a distractor is longest.
+            {"dog", "a pet", "a tame animal kept at home", "a bird", "a fish", std::nullopt},
+            // Two options as long as the answer: a third of a point.
+            {"cow", "aaaa", "bbbb", "cccc", "dd", std::nullopt},
+            // The answer contains the word; a meaning over 80 characters.
+            {"car", "a car" + std::string(80, 'r'), "truck", "van", "bus", "y"},
+        };
+        const LevelQuality q = measureLevel(records);
+        QCOMPARE(q.words, 4u);
+        QCOMPARE(q.withRef, 0.5);
+        QCOMPARE(q.longMeanings, 0.25);
+        QCOMPARE(q.meaningHasWord, 0.25);
+        QCOMPARE(q.rootGuess, (1.0 + 0.25 + 0.25 + 1.0) / 4);
+        QCOMPARE(q.longestGuess, (1.0 + 0.0 + 1.0 / 3 + 1.0) / 4);
+        QVERIFY(describeQuality(q, 1).starts_with("level 1: 4 words, 50.0% with a reference"));
+    }
+
+    void randomNumbers() {
+        // Fixed values: the lists must not change with the platform.
+        Random r(42);
+        QCOMPARE(r.next(), 13679457532755275413ULL);
+        Random a(7), b(7);
+        for (int i = 0; i < 100; ++i) {
+            const std::size_t x = a.below(3);
+            QCOMPARE(x, b.below(3));
+            QVERIFY(x < 3);
+        }
+        QVERIFY(hashText("dog") != hashText("god"));
+    }
+};
+
+QTEST_GUILESS_MAIN(VocabularyPartsTest)
+#include "VocabularyPartsTest.moc"

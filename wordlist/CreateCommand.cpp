@@ -1,0 +1,43 @@
+// lexitor-words create FILE --level N
+
+#include "store/WordRecord.h"
+#include "wordlist/CommandLine.h"
+#include "wordlist/Commands.h"
+
+#include <QFileInfo>
+
+namespace lexitor::wordlist {
+
+int runCreate(const QStringList& args) {
+    const std::optional<Options> options =
+        parseOptions(QStringLiteral("create"), args, kLevelOption);
+    if (!options)
+        return kExitUsage;
+    if (options->help) {
+        printHelp();
+        return kExitOk;
+    }
+    if (options->positional.size() != 1) {
+        printError(QStringLiteral("create: name exactly one database file to create "
+                                  "(see lexitor-words --help)"));
+        return kExitUsage;
+    }
+    const QString path = options->positional.front();
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+        printError(QStringLiteral("create: %1 already exists; it was left as it was").arg(path));
+        return kExitRefused;
+    }
+    const auto folderLock = claimFolder(QStringLiteral("create"), QFileInfo(path).absolutePath());
+    if (!folderLock)
+        return kExitRefused;
+    try {
+        store::createLevelDatabase(path.toStdString(), options->level);
+    } catch (const store::EngineError& error) {
+        printError(QStringLiteral("create: ") + QString::fromStdString(error.what()));
+        return kExitRefused;
+    }
+    printLine(QStringLiteral("Created %1 for level %2.").arg(path).arg(options->level));
+    return kExitOk;
+}
+
+} // namespace lexitor::wordlist

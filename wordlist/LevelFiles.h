@@ -1,0 +1,42 @@
+#pragma once
+// The level databases of one folder, opened together so that an import can
+// test each word against every level, as the "Add Records" screen does.
+
+#include "store/Recordset.h"
+#include "store/WordRecord.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace lexitor::wordlist {
+
+class LevelFiles {
+public:
+    // Opens DIR/wordN.mdb and its table for every level whose file exists;
+    // `required` must exist. An unreadable file is an EngineError.
+    LevelFiles(const QString& dir, int required);
+
+    bool isOpen(int level) const { return levels_[std::size_t(level)].table != nullptr; }
+    store::Database& database(int level) { return *levels_[std::size_t(level)].database; }
+    store::Recordset& table(int level) { return *levels_[std::size_t(level)].table; }
+
+    // Reopens the level's table without an index, for adding many rows: an
+    // index kept in step would be re-sorted on every row.
+    store::Recordset& tableForAdding(int level);
+
+    // The first level whose index holds `word` (compared as the index
+    // compares: without regard to case and surrounding blanks).
+    std::optional<int> levelHolding(const std::string& word);
+
+private:
+    struct Level {
+        std::unique_ptr<store::Database> database;
+        std::unique_ptr<store::Recordset> table; // declared last: closed first
+    };
+    std::array<Level, store::kLevelCount> levels_;
+};
+
+} // namespace lexitor::wordlist

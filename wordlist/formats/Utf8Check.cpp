@@ -1,0 +1,76 @@
+#include "wordlist/formats/Utf8Check.h"
+
+#include <algorithm>
+
+namespace lexitor::wordlist {
+
+namespace {
+
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+
+// The length of the well-formed sequence at `i`, or 0.
+int sequenceLength(QByteArrayView bytes, qsizetype i) {
+    const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
+    const unsigned char lead = at(i);
+    if (lead < 0x80)
+        return 1;
+    int length = 0;
+    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0; // overlong
+        if (lead == 0xED)
+            high = 0x9F; // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90; // overlong
+        if (lead == 0xF4)
+            high = 0x8F; // past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size())
+        return 0;
+    if (at(i + 1) < low || at(i + 1) > high)
+        return 0;
+    for (int k = 2; k < length; ++k) {
+        if (!isContinuation(at(i + k)))
+            return 0;
+    }
+    return length;
+}
+
+} // namespace
+
+std::optional<qsizetype> firstInvalidUtf8(QByteArrayView bytes) {
+    for (qsizetype i = 0; i < bytes.size();) {
+        const int length = sequenceLength(bytes, i);
+        if (length == 0)
+            return i;
+        i += length;
+    }
+    return std::nullopt;
+}
+
+int lineAtOffset(QByteArrayView bytes, qsizetype offset) {
+    const auto end = bytes.begin() + std::min(offset, bytes.size());
+    return 1 + static_cast<int>(std::count(bytes.begin(), end, '\n'));
+}
+
+std::variant<QByteArrayView, ListIssue> listText(QByteArrayView bytes) {
+    const qsizetype bomLength = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    bytes = bytes.sliced(bomLength);
+    if (const auto bad = firstInvalidUtf8(bytes))
+        return ListIssue{lineAtOffset(bytes, *bad),
+                         QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
+                             .arg(*bad + bomLength + 1)};
+    return bytes;
+}
+
+} // namespace lexitor::wordlist

@@ -1,0 +1,24 @@
+#pragma once
+// Strict UTF-8 validation: no overlong forms, no surrogates, nothing past
+// U+10FFFF, no truncated sequences.
+
+#include "wordlist/formats/WordList.h"
+
+#include <QByteArrayView>
+
+#include <optional>
+#include <variant>
+
+namespace lexitor::wordlist {
+
+// The offset of the first byte that does not start a well-formed sequence.
+std::optional<qsizetype> firstInvalidUtf8(QByteArrayView bytes);
+
+// The 1-based line that holds `offset`.
+int lineAtOffset(QByteArrayView bytes, qsizetype offset);
+
+// A word list's bytes without a leading byte order mark (spreadsheets write
+// one), or the issue that says where they stop being UTF-8.
+std::variant<QByteArrayView, ListIssue> listText(QByteArrayView bytes);
+
+} // namespace lexitor::wordlist
