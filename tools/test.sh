@@ -16,7 +16,6 @@ cmake --build "$top/build-test" -j"$jobs"
 ctest --test-dir "$top/build-test" --output-on-failure -j"$jobs"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake -S "$top" -B "$top/build-sanitize" -DLEXITOR_WERROR=ON -DLEXITOR_SANITIZE=ON \
     -DLEXITOR_DEFAULT_LISTS=OFF
