@@ -37,7 +37,7 @@ struct Files {
             words.push_back(std::to_string(100000 + i).insert(0, 1, 'w'));
         }
         std::shuffle(words.begin(), words.end(), rng); // index order differs from table order
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < kLevelCount; ++level) {
             createLevelDatabase(path(level), level);
             auto db = DBEngine::instance().OpenDatabase(path(level));
             auto rs = db->OpenRecordset(std::string(kLevels[level].table));
@@ -78,10 +78,10 @@ void BM_OpenThreeLevels(benchmark::State& state) {
     for (auto _ : state) {
         std::unique_ptr<Database> dbs[3];
         std::unique_ptr<Recordset> rss[3];
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < kLevelCount; ++level) {
             dbs[level] = DBEngine::instance().OpenDatabase(files().path(level));
         }
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < kLevelCount; ++level) {
             rss[level] = dbs[level]->OpenRecordset(std::string(kLevels[level].table));
             benchmark::DoNotOptimize(rss[level]->RecordCount());
         }

@@ -69,7 +69,7 @@ void BM_ImportThousandWords(benchmark::State& state) {
         for (const std::string& word : listedWords())
             list.write(QByteArray::fromStdString(word + "\n"));
         list.close();
-        for (int level = 0; level < 3; ++level)
+        for (int level = 0; level < lexitor::store::kLevelCount; ++level)
             lexitor::store::createLevelDatabase(
                 dir.filePath(QStringLiteral("word%1.mdb").arg(level)).toStdString(), level);
         state.ResumeTiming();

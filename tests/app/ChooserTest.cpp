@@ -40,7 +40,7 @@ private slots:
     void init() {
         files = std::make_unique<WordFiles>();
         messages = std::make_unique<ScriptedMessages>();
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < store::kLevelCount; ++level) {
             const std::string name = "level" + std::to_string(level);
             files->add(level, {wordRow((name + "a").c_str(), "first"),
                                wordRow((name + "b").c_str(), "second")});
@@ -60,7 +60,7 @@ private slots:
             Qt::Key key;
         } levels[] = {{"Command1", Qt::Key_0}, {"Command2", Qt::Key_1}, {"Command3", Qt::Key_2}};
         frmChoice* first = nullptr;
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < store::kLevelCount; ++level) {
             const QString word = QStringLiteral("level%1a").arg(level);
             for (bool byKey : {false, true}) {
                 frmChoice& chooser = chooserFromMenu();

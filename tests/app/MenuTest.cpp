@@ -106,7 +106,7 @@ private slots:
 
     void enterStartsTheQuiz() {
         testing::WordFiles files;
-        for (int level = 0; level < 3; ++level)
+        for (int level = 0; level < store::kLevelCount; ++level)
             files.add(level, {testing::wordRow("alpha", "first letter"),
                               testing::wordRow("beta", "second letter"),
                               testing::wordRow("gamma", "third letter")});

@@ -50,10 +50,11 @@ class OtherWritersTest : public QObject {
     std::unique_ptr<ScriptedDraws> draws_;
     std::vector<std::unique_ptr<OtherProgram>> holders_;
     screens::Screen* screen_ = nullptr;
-    std::array<std::vector<WordRecord>, 3> left_; // the levels as the other program left them
+    // The levels as the other program left them.
+    std::array<std::vector<WordRecord>, store::kLevelCount> left_;
 
     void otherProgramDone() {
-        for (int level = 0; level < 3; ++level)
+        for (int level = 0; level < store::kLevelCount; ++level)
             left_[level] = files_->rows(level);
     }
 
@@ -114,7 +115,7 @@ private slots:
 
     void init() {
         files_ = std::make_unique<WordFiles>();
-        for (int level = 0; level < 3; ++level)
+        for (int level = 0; level < store::kLevelCount; ++level)
             files_->add(level, numberedRows(level));
         otherProgramDone();
         messages_ = std::make_unique<ScriptedMessages>();
@@ -226,7 +227,7 @@ private slots:
         }
         QVERIFY2(message.isEmpty() ? shown.isEmpty() : shown.last().contains(message),
                  qPrintable(shown.join(" | ")));
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < store::kLevelCount; ++level) {
             const auto now = files_->rows(level);
             if (untouched == QStringList{"*"}) {
                 QVERIFY(now == left_[level]);

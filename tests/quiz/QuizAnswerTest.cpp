@@ -50,7 +50,7 @@ private slots:
         // Blocks of three answers and where each leaves score and level. The
         // right answer is always option 0: the same option is three answers.
         struct Block {
-            std::array<bool, 3> answers;
+            std::array<bool, store::kLevelCount> answers;
             int score, maxScore;
             qint16 level;
         };
@@ -89,7 +89,8 @@ private slots:
         // Level 1 ran out; level 2 was marked on the same draw, and the
         // fresh offset is asked at level 0.
         QCOMPARE(word(quiz), QString("w0_1"));
-        QCOMPARE(quiz->state().levelUsedUp, (std::array<bool, 3>{false, true, true}));
+        QCOMPARE(quiz->state().levelUsedUp,
+                 (std::array<bool, store::kLevelCount>{false, true, true}));
         QCOMPARE(quiz->state().currentLevel, qint16(0));
         QVERIFY(messages.shown.isEmpty());
 
@@ -119,7 +120,7 @@ private slots:
         QCOMPARE(s.currentLevel, qint16(1));
         QCOMPARE(s.score, 0);
         QCOMPARE(s.maxScore, 0);
-        QCOMPARE(s.levelUsedUp, (std::array<bool, 3>{false, false, false}));
+        QCOMPARE(s.levelUsedUp, (std::array<bool, store::kLevelCount>{false, false, false}));
         QCOMPARE(s.usedOffsets.cell(0, 1), qint16(0));
         QCOMPARE(s.usedOffsets.usedSlot(), qint16(1));
         QCOMPARE(word(again), QString("w1_1"));
@@ -143,7 +144,8 @@ private slots:
         click(quiz, rightOption(quiz));
         QVERIFY(messages.fatal.isEmpty());
         QCOMPARE(word(quiz), QString("w0_1"));
-        QCOMPARE(quiz->state().levelUsedUp, (std::array<bool, 3>{false, true, true}));
+        QCOMPARE(quiz->state().levelUsedUp,
+                 (std::array<bool, store::kLevelCount>{false, true, true}));
         QVERIFY(draws.offsets.empty());
     }
 
@@ -151,7 +153,7 @@ private slots:
     // is never shown, and Help Me says so.
     void referencesBelongToTheirQuestion() {
         WordFiles files;
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < store::kLevelCount; ++level) {
             auto rows = levelRows(level, 10);
             rows[1].ref = "Book p.1";
             rows[3].ref = "   ";

@@ -70,7 +70,7 @@ inline std::vector<store::WordRecord> levelRows(int level, int count) {
 }
 
 inline void fillAll(WordFiles& files, int rowsPerLevel) {
-    for (int level = 0; level < 3; ++level)
+    for (int level = 0; level < store::kLevelCount; ++level)
         files.add(level, levelRows(level, rowsPerLevel));
 }
 

@@ -27,7 +27,7 @@ std::string meaning(int k, int length) {
 }
 
 void fillWithMeanings(WordFiles& files, int length) {
-    for (int level = 0; level < 3; ++level) {
+    for (int level = 0; level < store::kLevelCount; ++level) {
         std::vector<store::WordRecord> rows;
         for (int o = 0; o < 6; ++o)
             rows.push_back({text("w", level, o), meaning(o, length), meaning(o + 1, length),

@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(levelAfterBlock(0, allRight), qint16(1));
         QCOMPARE(levelAfterBlock(1, allRight), qint16(2));
         QCOMPARE(levelAfterBlock(2, allRight), qint16(2));
-        for (qint16 level = 0; level < 3; ++level)
+        for (qint16 level = 0; level < store::kLevelCount; ++level)
             QCOMPARE(levelAfterBlock(level, twoRight), level);
         QCOMPARE(levelAfterBlock(2, oneRight), qint16(1));
         QCOMPARE(levelAfterBlock(1, none), qint16(0));
@@ -120,7 +120,7 @@ private slots:
     }
 
     void levelSkipEveryPath() {
-        using U = std::array<bool, 3>;
+        using U = std::array<bool, store::kLevelCount>;
         using R = std::optional<qint16>;
         constexpr bool T = true, F = false;
         const R none;

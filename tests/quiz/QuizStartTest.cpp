@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(s.answerSlot, qint16(3));
         QCOMPARE(s.usedOffsets.usedSlot(), qint16(1));
         QCOMPARE(s.usedOffsets.cell(1, 0), qint16(4));
-        QCOMPARE(s.recCount, (std::array<qint16, 3>{10, 10, 10}));
+        QCOMPARE(s.recCount, (std::array<qint16, store::kLevelCount>{10, 10, 10}));
         QCOMPARE(s.score, 0);
         QCOMPARE(s.maxScore, 0);
         QVERIFY(quiz->hasMouseTracking());
@@ -148,7 +148,7 @@ private slots:
     // Nothing askable anywhere: the quiz ends as soon as it starts.
     void noAskableRowAtAll() {
         WordFiles files;
-        for (int level = 0; level < 3; ++level)
+        for (int level = 0; level < store::kLevelCount; ++level)
             files.add(level, {levelRow(level, 0), {std::nullopt, "ans", "a", "b", "c", {}}});
         ScriptedMessages messages;
         ScriptedDraws draws;

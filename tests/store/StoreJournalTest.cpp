@@ -161,7 +161,7 @@ private slots:
     // Backing up and starting over, as the README tells them.
     void readmeAdviceHolds() {
         QTemporaryDir defaults, folder, backup, movedOut;
-        for (int level = 0; level < 3; ++level)
+        for (int level = 0; level < kLevelCount; ++level)
             makeLevelFile(defaults.filePath(QStringLiteral("word%1.mdb").arg(level)), level,
                           {"default" + std::to_string(level), "second"});
         const auto startLexitor = [&] {
@@ -203,7 +203,7 @@ private slots:
         for (const QString& name : QDir(folder.path()).entryList({"word*.mdb*"}))
             QVERIFY(QFile::rename(folder.filePath(name), movedOut.filePath(name)));
         startLexitor();
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < kLevelCount; ++level) {
             const std::string table = "word" + std::to_string(level);
             QCOMPARE(walk(*openDb(folder.filePath(mdbs[level]))->OpenRecordset(table)),
                      (std::vector<std::string>{"default" + std::to_string(level), "second"}));

@@ -30,7 +30,7 @@ bool createLevels(const QString& dir, std::initializer_list<int> levels = {0, 1,
 
 QList<QByteArray> levelFileBytes(const QString& dir) {
     QList<QByteArray> bytes;
-    for (int level = 0; level < 3; ++level)
+    for (int level = 0; level < store::kLevelCount; ++level)
         bytes.append(fileBytes(QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level))));
     return bytes;
 }
@@ -279,7 +279,7 @@ private slots:
             QDir(qEnvironmentVariable("LEXITOR_TEST_SOURCE_DIR")).filePath("data/starter");
         QTemporaryDir dir;
         QVERIFY(createLevels(dir.path()));
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < store::kLevelCount; ++level) {
             const QString list = QDir(starter).filePath(QStringLiteral("level%1.tsv").arg(level));
             WordsRun run =
                 runWords({"import", list, "--level", QString::number(level), "--dir", dir.path()});

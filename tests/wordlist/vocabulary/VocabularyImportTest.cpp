@@ -24,7 +24,7 @@ QStringList fixtureArgs(const QString& out) {
 
 // Empty level databases in `dir`, with Cow in level 0.
 bool makeLevels(const QString& dir) {
-    for (int level = 0; level < 3; ++level)
+    for (int level = 0; level < store::kLevelCount; ++level)
         if (runWords({"create", QStringLiteral("word%1.mdb").arg(level), "--level",
                       QString::number(level)},
                      dir)
@@ -37,7 +37,7 @@ bool makeLevels(const QString& dir) {
 
 QByteArray levelFiles(const QString& dir) {
     QByteArray all;
-    for (int level = 0; level < 3; ++level)
+    for (int level = 0; level < store::kLevelCount; ++level)
         all += fileBytes(QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level)));
     return all;
 }
@@ -62,11 +62,11 @@ private slots:
         options.perLevel = 6;
         const auto expected = wordlist::vocabulary::generateVocabulary(wn, scowl, options);
 
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < store::kLevelCount; ++level) {
             const QString db = dir.filePath(QStringLiteral("word%1.mdb").arg(level));
             QCOMPARE(runWords({"create", db, "--level", QString::number(level)}).exitCode, 0);
         }
-        for (int level = 0; level < 3; ++level) {
+        for (int level = 0; level < store::kLevelCount; ++level) {
             const QString list = QDir(out).filePath(QStringLiteral("level%1.tsv").arg(level));
             const auto imported =
                 runWords({"import", list, "--level", QString::number(level), "--dir", dir.path()});
