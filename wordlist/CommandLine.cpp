@@ -11,7 +11,9 @@
 
 namespace lexitor::wordlist {
 
-std::optional<Options> parseOptions(const QString& command, const QStringList& args, int allowed) {
+namespace {
+
+std::optional<Options> parse(const QString& command, const QStringList& args, int allowed) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
@@ -95,6 +97,28 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
     if (allowed & kSourceOptions) {
         options.wordnet = parser.value(wordnet);
         options.scowl = parser.value(scowl);
+    }
+    return options;
+}
+
+} // namespace
+
+std::optional<Options> parseOptions(const QString& command, const QStringList& args, int allowed,
+                                    Positionals positionals, int& exitStatus) {
+    exitStatus = kExitUsage;
+    const std::optional<Options> options = parse(command, args, allowed);
+    if (!options)
+        return std::nullopt;
+    if (options->help) {
+        printHelp();
+        exitStatus = kExitOk;
+        return std::nullopt;
+    }
+    const qsizetype count = options->positional.size();
+    if (count < positionals.min || count > positionals.max) {
+        printError(command + QStringLiteral(": ") + QString::fromUtf8(positionals.rule) +
+                   QStringLiteral(" (see lexitor-words --help)"));
+        return std::nullopt;
     }
     return options;
 }

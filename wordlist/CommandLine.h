@@ -39,10 +39,19 @@ enum OptionSet {
     kSourceOptions = 32, // --wordnet DIR, --scowl DIR
 };
 
-// Parses the arguments after the sub-command's name; prints the reason and
-// returns std::nullopt on a bad command line. --level is required whenever
-// it is allowed.
-std::optional<Options> parseOptions(const QString& command, const QStringList& args, int allowed);
+// How many file names a sub-command takes, and what to say otherwise.
+struct Positionals {
+    qsizetype min = 0;
+    qsizetype max = 0;
+    const char* rule = "";
+};
+
+// Parses the arguments after the sub-command's name. Returns std::nullopt,
+// with the status to exit with in `exitStatus`, where the command ends
+// here: after printing the help (--help) or the reason the command line is
+// bad. --level is required whenever it is allowed.
+std::optional<Options> parseOptions(const QString& command, const QStringList& args, int allowed,
+                                    Positionals positionals, int& exitStatus);
 
 // "lexitor-words: <message>" on stderr.
 void printError(const QString& message);

@@ -7,19 +7,12 @@
 namespace lexitor::wordlist {
 
 int runConvert(const QStringList& args) {
+    int status = kExitOk;
     const std::optional<Options> options =
-        parseOptions(QStringLiteral("convert"), args, kDirOption);
+        parseOptions(QStringLiteral("convert"), args, kDirOption,
+                     {0, 0, "takes no file names, only --dir"}, status);
     if (!options)
-        return kExitUsage;
-    if (options->help) {
-        printHelp();
-        return kExitOk;
-    }
-    if (!options->positional.isEmpty()) {
-        printError(QStringLiteral("convert: takes no file names, only --dir "
-                                  "(see lexitor-words --help)"));
-        return kExitUsage;
-    }
+        return status;
     const auto folderLock = claimFolder(QStringLiteral("convert"), options->dir);
     if (!folderLock)
         return kExitRefused;

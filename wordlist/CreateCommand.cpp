@@ -9,19 +9,12 @@
 namespace lexitor::wordlist {
 
 int runCreate(const QStringList& args) {
+    int status = kExitOk;
     const std::optional<Options> options =
-        parseOptions(QStringLiteral("create"), args, kLevelOption);
+        parseOptions(QStringLiteral("create"), args, kLevelOption,
+                     {1, 1, "name exactly one database file to create"}, status);
     if (!options)
-        return kExitUsage;
-    if (options->help) {
-        printHelp();
-        return kExitOk;
-    }
-    if (options->positional.size() != 1) {
-        printError(QStringLiteral("create: name exactly one database file to create "
-                                  "(see lexitor-words --help)"));
-        return kExitUsage;
-    }
+        return status;
     const QString path = options->positional.front();
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
         printError(QStringLiteral("create: %1 already exists; it was left as it was").arg(path));

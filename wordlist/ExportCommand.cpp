@@ -54,19 +54,12 @@ bool writeOut(const QString& outPath, const QByteArray& bytes) {
 } // namespace
 
 int runExport(const QStringList& args) {
+    int status = kExitOk;
     const std::optional<Options> options =
-        parseOptions(QStringLiteral("export"), args, kLevelOption | kDirOption | kFormatOption);
+        parseOptions(QStringLiteral("export"), args, kLevelOption | kDirOption | kFormatOption,
+                     {0, 1, "name at most one output file"}, status);
     if (!options)
-        return kExitUsage;
-    if (options->help) {
-        printHelp();
-        return kExitOk;
-    }
-    if (options->positional.size() > 1) {
-        printError(QStringLiteral("export: name at most one output file "
-                                  "(see lexitor-words --help)"));
-        return kExitUsage;
-    }
+        return status;
     const QString outPath = options->positional.value(0);
     const Format format =
         options->format.value_or(formatFromFileName(outPath).value_or(Format::Tsv));

@@ -93,21 +93,13 @@ std::vector<store::WordRecord> records(const std::vector<ListRow>& rows) {
 } // namespace
 
 int runImport(const QStringList& args) {
-    const std::optional<Options> options =
-        parseOptions(QStringLiteral("import"), args,
-                     kLevelOption | kDirOption | kFormatOption | kDryRunOption | kImportOptions |
-                         kSourceOptions);
+    int status = kExitOk;
+    const std::optional<Options> options = parseOptions(
+        QStringLiteral("import"), args,
+        kLevelOption | kDirOption | kFormatOption | kDryRunOption | kImportOptions | kSourceOptions,
+        {1, 1, "name exactly one word list file"}, status);
     if (!options)
-        return kExitUsage;
-    if (options->help) {
-        printHelp();
-        return kExitOk;
-    }
-    if (options->positional.size() != 1) {
-        printError(QStringLiteral("import: name exactly one word list file "
-                                  "(see lexitor-words --help)"));
-        return kExitUsage;
-    }
+        return status;
     const std::optional<ImportRequest> source = request(*options);
     if (!source)
         return kExitUsage;

@@ -61,11 +61,12 @@ QString shown(const store::FieldValue& value) {
 } // namespace
 
 bool isBareWordList(QByteArrayView bytes) {
-    const auto text = listText(bytes);
-    if (std::holds_alternative<ListIssue>(text))
+    std::vector<ListIssue> notUtf8;
+    const std::optional<QByteArrayView> text = listText(bytes, notUtf8);
+    if (!text)
         return false;
     bool first = true;
-    for (const QString& line : QString::fromUtf8(std::get<QByteArrayView>(text)).split(u'\n')) {
+    for (const QString& line : QString::fromUtf8(*text).split(u'\n')) {
         const QStringList words = wordsOfLine(line);
         // A list with meanings has its header where the first words are.
         if (!isWordLine(line) ||
@@ -78,11 +79,9 @@ bool isBareWordList(QByteArrayView bytes) {
 
 ReadList readBareWords(QByteArrayView bytes, const WordSources& sources) {
     ReadList result;
-    const auto text = listText(bytes);
-    if (const auto* issue = std::get_if<ListIssue>(&text)) {
-        result.issues.push_back(*issue);
+    const std::optional<QByteArrayView> text = listText(bytes, result.issues);
+    if (!text)
         return result;
-    }
     WordNet wn;
     ScowlWords scowl;
     try {
@@ -97,7 +96,7 @@ ReadList readBareWords(QByteArrayView bytes, const WordSources& sources) {
     EntryMaker maker(wn, candidates, std::size_t(sources.level));
 
     std::vector<ListedWord> words;
-    const QStringList lines = QString::fromUtf8(std::get<QByteArrayView>(text)).split(u'\n');
+    const QStringList lines = QString::fromUtf8(*text).split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i)
         for (QString& word : wordsOfLine(lines[i]))
             words.push_back({int(i + 1), std::move(word)});

@@ -1,10 +1,7 @@
 #include "wordlist/formats/PairsReader.h"
 
-#include "wordlist/formats/CsvCodec.h"
 #include "wordlist/formats/QuestionRows.h"
 #include "wordlist/formats/RowChecks.h"
-#include "wordlist/formats/TsvCodec.h"
-#include "wordlist/formats/Utf8Check.h"
 
 #include <QRegularExpression>
 
@@ -53,22 +50,17 @@ Format pairsCodec(const QString& fileName, QByteArrayView bytes) {
 
 ReadList readPairs(QByteArrayView bytes, Format codec) {
     ReadList result;
-    const auto text = listText(bytes);
-    if (const auto* issue = std::get_if<ListIssue>(&text)) {
-        result.issues.push_back(*issue);
+    const std::optional<std::vector<ListRecord>> records = parseList(bytes, codec, result.issues);
+    if (!records)
         return result;
-    }
-    bytes = std::get<QByteArrayView>(text);
-    ParsedList parsed = codec == Format::Tsv ? parseTsv(bytes) : parseCsv(bytes);
-    result.issues = std::move(parsed.issues);
-    auto record = parsed.records.cbegin();
-    while (record != parsed.records.cend() && isAnkiHeader(*record))
+    auto record = records->cbegin();
+    while (record != records->cend() && isAnkiHeader(*record))
         ++record;
-    if (record != parsed.records.cend() && isHeader(*record))
+    if (record != records->cend() && isHeader(*record))
         ++record;
 
     std::vector<Question> questions;
-    for (; record != parsed.records.cend(); ++record) {
+    for (; record != records->cend(); ++record) {
         if (record->fields.size() != 2) {
             result.issues.push_back({record->line, QStringLiteral("%1 fields where 2 are needed "
                                                                   "(a word and its meaning)")

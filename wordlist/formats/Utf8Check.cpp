@@ -63,13 +63,15 @@ int lineAtOffset(QByteArrayView bytes, qsizetype offset) {
     return 1 + static_cast<int>(std::count(bytes.begin(), end, '\n'));
 }
 
-std::variant<QByteArrayView, ListIssue> listText(QByteArrayView bytes) {
+std::optional<QByteArrayView> listText(QByteArrayView bytes, std::vector<ListIssue>& issues) {
     const qsizetype bomLength = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     bytes = bytes.sliced(bomLength);
-    if (const auto bad = firstInvalidUtf8(bytes))
-        return ListIssue{lineAtOffset(bytes, *bad),
-                         QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
-                             .arg(*bad + bomLength + 1)};
+    if (const auto bad = firstInvalidUtf8(bytes)) {
+        issues.push_back({lineAtOffset(bytes, *bad),
+                          QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
+                              .arg(*bad + bomLength + 1)});
+        return std::nullopt;
+    }
     return bytes;
 }
 

@@ -7,7 +7,7 @@
 #include <QByteArrayView>
 
 #include <optional>
-#include <variant>
+#include <vector>
 
 namespace lexitor::wordlist {
 
@@ -18,7 +18,7 @@ std::optional<qsizetype> firstInvalidUtf8(QByteArrayView bytes);
 int lineAtOffset(QByteArrayView bytes, qsizetype offset);
 
 // A word list's bytes without a leading byte order mark (spreadsheets write
-// one), or the issue that says where they stop being UTF-8.
-std::variant<QByteArrayView, ListIssue> listText(QByteArrayView bytes);
+// one); std::nullopt, after adding to `issues` where they stop being UTF-8.
+std::optional<QByteArrayView> listText(QByteArrayView bytes, std::vector<ListIssue>& issues);
 
 } // namespace lexitor::wordlist

@@ -76,18 +76,23 @@ std::string searchWord(const std::string& word) {
     return QString::fromUtf8(word).trimmed().toStdString();
 }
 
+std::optional<std::vector<ListRecord>> parseList(QByteArrayView bytes, Format codec,
+                                                 std::vector<ListIssue>& issues) {
+    const std::optional<QByteArrayView> text = listText(bytes, issues);
+    if (!text)
+        return std::nullopt;
+    ParsedList parsed = codec == Format::Tsv ? parseTsv(*text) : parseCsv(*text);
+    issues.insert(issues.end(), parsed.issues.begin(), parsed.issues.end());
+    return std::move(parsed.records);
+}
+
 ReadList readWordList(QByteArrayView bytes, Format format) {
     ReadList result;
-    const auto text = listText(bytes);
-    if (const auto* issue = std::get_if<ListIssue>(&text)) {
-        result.issues.push_back(*issue);
+    const std::optional<std::vector<ListRecord>> records = parseList(bytes, format, result.issues);
+    if (!records)
         return result;
-    }
-    bytes = std::get<QByteArrayView>(text);
-    ParsedList parsed = format == Format::Tsv ? parseTsv(bytes) : parseCsv(bytes);
-    result.issues = std::move(parsed.issues);
-    if (parsed.records.empty() || !isHeader(parsed.records.front())) {
-        const int line = parsed.records.empty() ? 1 : parsed.records.front().line;
+    if (records->empty() || !isHeader(records->front())) {
+        const int line = records->empty() ? 1 : records->front().line;
         result.issues.insert(result.issues.begin(), ListIssue{line, headerIssue()});
         return result;
     }
@@ -95,8 +100,8 @@ ReadList readWordList(QByteArrayView bytes, Format format) {
     // Keyed as the store's index compares words, so the list's own repeats
     // follow the same rule as the duplicate test against the levels.
     QHash<QByteArray, int> firstLineOf;
-    for (std::size_t r = 1; r < parsed.records.size(); ++r) {
-        const ListRecord& record = parsed.records[r];
+    for (std::size_t r = 1; r < records->size(); ++r) {
+        const ListRecord& record = (*records)[r];
         const std::size_t before = result.issues.size();
         checkRow(record, format, result.issues);
         if (result.issues.size() != before)

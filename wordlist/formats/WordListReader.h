@@ -24,6 +24,11 @@ struct ReadList {
 
 ReadList readWordList(QByteArrayView bytes, Format format);
 
+// The records of a TSV or CSV file (`codec`) with their issues added to
+// `issues`; std::nullopt, with the one issue, when the file is not UTF-8.
+std::optional<std::vector<ListRecord>> parseList(QByteArrayView bytes, Format codec,
+                                                 std::vector<ListIssue>& issues);
+
 // The word as the duplicate test seeks it: without surrounding blanks.
 std::string searchWord(const std::string& word);
 
