@@ -40,13 +40,15 @@ QStringList describe(const ReadList& list) {
     return all;
 }
 
-QByteArray kvtml(int identifiers, const QByteArray& body) {
+// A KVTML 2.0 document with `identifiers` languages, these entries, and
+// what follows them (lessons, word types).
+QByteArray kvtml(int identifiers, const QByteArray& entries, const QByteArray& after = {}) {
     QByteArray document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">"
                           "<identifiers>";
     for (int i = 0; i < identifiers; ++i)
         document += "<identifier id=\"" + QByteArray::number(i) + "\"><locale>en</locale>"
                     "</identifier>";
-    return document + "</identifiers>" + body + "</kvtml>";
+    return document + "</identifiers><entries>" + entries + "</entries>" + after + "</kvtml>";
 }
 
 QByteArray entry(int id, const QByteArray& translations) {
@@ -55,6 +57,12 @@ QByteArray entry(int id, const QByteArray& translations) {
 
 QByteArray translation(int id, const QByteArray& inside) {
     return "<translation id=\"" + QByteArray::number(id) + "\">" + inside + "</translation>";
+}
+
+// An entry with a text in translations 0 and 1.
+QByteArray wordEntry(int id, const QByteArray& word, const QByteArray& answer) {
+    return entry(id, translation(0, "<text>" + word + "</text>") +
+                         translation(1, "<text>" + answer + "</text>"));
 }
 
 const QString kShipped = QStringLiteral("/usr/share/apps/kvtml");
@@ -89,41 +97,33 @@ private slots:
                          translation(1, "<text>perro</text><multiplechoice><choice>  </choice>"
                                         "</multiplechoice><example>Un perro.</example>"));
         QTest::newRow("own choices, blanks, first example")
-            << kvtml(2, "<entries>" + twoCats + "</entries>") << 0 << -1
+            << kvtml(2, twoCats) << 0 << -1
             << QStringList{"3:cat|gato|perro| |pez|A cat sat.", "7:dog|perro| | | |Un perro."};
         QTest::newRow("the other way round")
-            << kvtml(2, "<entries>" + twoCats + "</entries>") << 1 << 0
+            << kvtml(2, twoCats) << 1 << 0
             << QStringList{"3:gato|cat|dog| | |A cat sat.", "7:perro|dog|cat| | |Un perro."};
         QTest::newRow("entities and odd text kept as they stand")
-            << kvtml(2, "<entries>" +
-                            entry(0, translation(0, "<text>  &lt;b&gt; &amp; co </text>") +
-                                         translation(1, "<text><![CDATA[x < y]]>&#13;\n\t"
-                                                        "&quot;é&quot;</text>")) +
-                            entry(1, translation(0, "<text>naïve</text>") +
-                                         translation(1, "<text>simple</text>")) +
-                            "</entries>")
+            << kvtml(2, wordEntry(0, "  &lt;b&gt; &amp; co ",
+                                  "<![CDATA[x < y]]>&#13;\n\t&quot;é&quot;") +
+                            wordEntry(1, "naïve", "simple"))
             << 0 << -1
             << QStringList{"0:  <b> & co |x < y\r\n\t\"é\"|simple| | |\\N",
                            "1:naïve|simple|x < y\r\n\t\"é\"| | |\\N"};
+        QByteArray commented;
+        for (const auto& [id, word, comment] :
+             {std::tuple{0, "bear", "Large animal"}, {1, "cow", "LARGE ANIMAL "},
+              {2, "owl", "Night bird"}})
+            commented += entry(id, translation(0, QByteArray("<text>") + word + "</text><comment>" +
+                                                      comment + "</comment>"));
         QTest::newRow("one language: the comment is the answer")
-            << kvtml(1, "<entries>" +
-                            entry(0, translation(0, "<text>bear</text><comment>Large animal"
-                                                    "</comment>")) +
-                            entry(1, translation(0, "<text>cow</text><comment>LARGE ANIMAL "
-                                                    "</comment>")) +
-                            entry(2, translation(0, "<text>owl</text><comment>Night bird"
-                                                    "</comment>")) +
-                            "</entries>")
-            << 0 << -1
+            << kvtml(1, commented) << 0 << -1
             << QStringList{"0:bear|Large animal|Night bird| | |\\N",
                            "1:cow|LARGE ANIMAL |Night bird| | |\\N",
                            "2:owl|Night bird|Large animal| | |\\N"};
         QTest::newRow("entries without word or answer, by id")
-            << kvtml(2, "<entries>" + entry(4, translation(0, "<text>pear</text>")) +
+            << kvtml(2, entry(4, translation(0, "<text>pear</text>")) +
                             entry(5, translation(1, "<text>pera</text>")) +
-                            entry(6, translation(0, "<text>x</text>") +
-                                         translation(1, "<text>equis</text>")) +
-                            "</entries>")
+                            wordEntry(6, "x", "equis"))
             << 0 << -1
             << QStringList{"4:pear|\\N| | | |\\N",
                            "5:\\N|pera|equis| | |\\N",
@@ -132,17 +132,11 @@ private slots:
                            "!5: the word is missing or shorter than 2 characters",
                            "!6: the word is missing or shorter than 2 characters"};
         QTest::newRow("a word twice")
-            << kvtml(2, "<entries>" +
-                            entry(1, translation(0, "<text>Sun</text>") +
-                                         translation(1, "<text>sol</text>")) +
-                            entry(2, translation(0, "<text> sun</text>") +
-                                         translation(1, "<text>sol</text>")) +
-                            "</entries>")
-            << 0 << -1
+            << kvtml(2, wordEntry(1, "Sun", "sol") + wordEntry(2, " sun", "sol")) << 0 << -1
             << QStringList{"1:Sun|sol| | | |\\N", "2: sun|sol| | | |\\N",
                            "!2: the word \"sun\" is already on entry 1"};
         QTest::newRow("no such translation")
-            << kvtml(2, "<entries/>") << 0 << 2
+            << kvtml(2, {}) << 0 << 2
             << QStringList{"!-1: the file has 2 translations (0 to 1); there is no translation 2"};
         QTest::newRow("older KVTML")
             << QByteArray("<kvtml encoding=\"UTF-8\"><e><o>bear</o><t>oso</t></e></kvtml>") << 0
@@ -160,9 +154,8 @@ private slots:
     void wrongMeaningsPreferTheEntrysLesson() {
         QByteArray entries, pets, wild, nouns;
         for (int id = 0; id < 40; ++id) {
-            entries += entry(id, translation(0, "<text>word" + QByteArray::number(id) + "</text>") +
-                                     translation(1, "<text>Meaning " + QByteArray::number(id % 30) +
-                                                        "</text>"));
+            entries += wordEntry(id, "word" + QByteArray::number(id),
+                                 "Meaning " + QByteArray::number(id % 30));
             QByteArray& lesson = id < 8 ? pets : wild;
             lesson += "<entry id=\"" + QByteArray::number(id) + "\"/>";
             if (id % 2 == 0 && id < 8)
@@ -170,10 +163,10 @@ private slots:
                                                                    "</entry>";
         }
         const QByteArray document = kvtml(
-            2, "<entries>" + entries + "</entries><lessons><container><name>Animals</name>"
-               "<container><name>Pets</name>" + pets + "</container></container><container>"
-               "<name>Wild</name>" + wild + "</container></lessons><wordtypes><container>"
-               "<name>Noun</name>" + nouns + "</container></wordtypes>");
+            2, entries, "<lessons><container><name>Animals</name><container><name>Pets</name>" +
+                            pets + "</container></container><container><name>Wild</name>" + wild +
+                            "</container></lessons><wordtypes><container><name>Noun</name>" +
+                            nouns + "</container></wordtypes>");
         const ReadList list = readKvtml(document, {});
         QCOMPARE(describe(readKvtml(document, {})), describe(list));
         QVERIFY(list.issues.empty());
@@ -262,21 +255,14 @@ private slots:
 
     void skipInvalidImportsWhatPasses() {
         QTemporaryDir dir;
-        for (int level = 0; level < 2; ++level)
-            runWords({"create", QDir(dir.path()).filePath(QStringLiteral("word%1.mdb").arg(level)),
-                      "--level", QString::number(level)});
+        QVERIFY(createLevels(dir.path(), {0, 1}));
         writeFile(dir.filePath("seed.txt"), "bear\tan animal\n");
         QCOMPARE(runWords({"import", "seed.txt", "--format", "pairs", "--level", "0"}, dir.path())
                      .exitCode,
                  0);
         writeFile(dir.filePath("l.kvtml"),
-                  kvtml(2, "<entries>" +
-                               entry(1, translation(0, "<text>BEAR</text>") +
-                                            translation(1, "<text>oso</text>")) +
-                               entry(2, translation(0, "<text>cat</text>")) +
-                               entry(3, translation(0, "<text>owl</text>") +
-                                            translation(1, "<text>búho</text>")) +
-                               "</entries>"));
+                  kvtml(2, wordEntry(1, "BEAR", "oso") + entry(2, translation(0, "<text>cat</text>")) +
+                               wordEntry(3, "owl", "búho")));
         const QByteArray before = fileBytes(dir.filePath("word1.mdb"));
         for (const QStringList& extra : {QStringList{}, QStringList{"--skip-invalid", "--dry-run"}}) {
             const WordsRun run = runWords(QStringList{"import", "l.kvtml", "--level", "1"} + extra,
@@ -303,8 +289,7 @@ private slots:
         if (!QFileInfo::exists(fixture))
             QSKIP("the shared fixtures are not there");
         QTemporaryDir first, second;
-        for (const QTemporaryDir* dir : {&first, &second})
-            runWords({"create", dir->filePath("word1.mdb"), "--level", "1"});
+        QVERIFY(createLevels(first.path(), {1}) && createLevels(second.path(), {1}));
         // The one row with a null c2 is left out.
         WordsRun run = runWords(
             {"import", fixture, "--level", "1", "--dir", first.path(), "--skip-invalid"});

@@ -1,8 +1,13 @@
 #include "WordsRunner.h"
 
+#include <QDir>
 #include <QProcess>
 
 namespace lexitor::testing {
+
+QString WordsRun::describe() const {
+    return QStringLiteral("exit %1\nstdout: %2\nstderr: %3").arg(exitCode).arg(out, err);
+}
 
 WordsRun runWords(const QStringList& args, const QString& workDir) {
     QProcess process;
@@ -19,6 +24,20 @@ WordsRun runWords(const QStringList& args, const QString& workDir) {
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+bool createLevels(const QString& dir, std::initializer_list<int> levels) {
+    return std::all_of(levels.begin(), levels.end(), [&dir](int level) {
+        const QString file = QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level));
+        return runWords({"create", file, "--level", QString::number(level)}).exitCode == 0;
+    });
+}
+
+QByteArray levelFileBytes(const QString& dir) {
+    QByteArray all;
+    for (int level = 0; level < store::kLevelCount; ++level)
+        all += fileBytes(QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level)));
+    return all;
 }
 
 } // namespace lexitor::testing

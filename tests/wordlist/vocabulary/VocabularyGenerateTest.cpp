@@ -162,8 +162,7 @@ private slots:
 
     void everyRecordKeepsTheRules() {
         const WordNet& wn = fixtureWordNet();
-        DropCounts dropped;
-        const LevelCandidates candidates = buildCandidates(wn, fixtureScowl(), dropped);
+        const LevelCandidates& candidates = fixtureCandidates();
         const Vocabulary v = generateVocabulary(wn, fixtureScowl());
         std::set<std::string> seenWords;
         std::set<std::uint32_t> seenSynsets;
@@ -202,9 +201,7 @@ private slots:
 
     void distractorExclusions() {
         const WordNet& wn = fixtureWordNet();
-        DropCounts dropped;
-        const LevelCandidates candidates = buildCandidates(wn, fixtureScowl(), dropped);
-        const auto& level0 = candidates[0];
+        const auto& level0 = fixtureCandidates()[0];
         const auto get = [&](const std::string& word) -> const Candidate& {
             return *std::find_if(level0.begin(), level0.end(),
                                  [&](const Candidate& c) { return c.word == word; });
@@ -219,13 +216,11 @@ private slots:
 
         // Whatever the draw, the linked meanings never turn up.
         const Vocabulary v = generateVocabulary(wn, fixtureScowl());
-        const std::string cowMeaning = get("cow").meaning;
-        for (const auto& r : v.levels[0]) {
-            if (r.word == "horse")
-                QVERIFY(r.c1 != cowMeaning && r.c2 != cowMeaning && r.c3 != cowMeaning);
-            if (r.word == "dog")
-                QVERIFY(r.c1 != get("puppy").meaning && r.c2 != get("puppy").meaning &&
-                        r.c3 != get("puppy").meaning);
+        for (const auto& [word, linked] : {std::pair{"horse", "cow"}, {"dog", "puppy"}}) {
+            const WordRecord* r = find(v, word);
+            QVERIFY(r);
+            for (const auto* c : {&r->c1, &r->c2, &r->c3})
+                QVERIFY2(*c != get(linked).meaning, word);
         }
         // Too small a pool drops the word rather than bending the rules.
         QVERIFY(!find(v, "walk") && !find(v, "often"));
@@ -243,15 +238,6 @@ private slots:
         other.seed = 12345;
         const Vocabulary c = generateVocabulary(fixtureWordNet(), fixtureScowl(), other);
         QCOMPARE(wordsOf(c.levels[0]), wordsOf(a.levels[0])); // the seed moves only distractors
-
-        GenerateOptions few;
-        few.perLevel = 3;
-        const Vocabulary d = generateVocabulary(fixtureWordNet(), fixtureScowl(), few);
-        for (std::size_t level = 0; level < lexitor::store::kLevelCount; ++level) {
-            QCOMPARE(d.levels[level].size(), 3u);
-            QVERIFY(std::equal(d.levels[level].begin(), d.levels[level].end(),
-                               a.levels[level].begin()));
-        }
     }
 
     // Entries for the user's own words, each made alone at level 0, where the
@@ -356,13 +342,8 @@ private slots:
         QVERIFY(!levelTsv({{"bad", "a\ttab", "x", "y", "z", std::nullopt}}, &problem));
         QVERIFY(problem.contains("ans"));
         QVERIFY(!levelTsv({{"bad", "fine", "x", "y", "z", "\\N"}}));
-
+        // What it writes is imported by VocabularyImportTest.
         QTemporaryDir dir;
-        const QString path = dir.filePath("level0.tsv");
-        QCOMPARE(writeLevelTsv(path, records), std::nullopt);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), *levelTsv(records));
         QVERIFY(writeLevelTsv(dir.filePath("no/such/folder/level0.tsv"), records).has_value());
     }
 
@@ -374,11 +355,6 @@ private slots:
         QVERIFY(missingWordNetFiles(kFixtures + "/wordnet").empty());
         QVERIFY_THROWS_EXCEPTION(VocabularyError, loadWordNet(dir));
         QVERIFY_THROWS_EXCEPTION(VocabularyError, loadScowl(dir));
-        try {
-            loadWordNet(dir);
-        } catch (const VocabularyError& error) {
-            QVERIFY(std::string(error.what()).find("wordnet-base") != std::string::npos);
-        }
     }
 };
 

@@ -24,22 +24,9 @@ QStringList fixtureArgs(const QString& out) {
 
 // Empty level databases in `dir`, with Cow in level 0.
 bool makeLevels(const QString& dir) {
-    for (int level = 0; level < store::kLevelCount; ++level)
-        if (runWords({"create", QStringLiteral("word%1.mdb").arg(level), "--level",
-                      QString::number(level)},
-                     dir)
-                .exitCode != 0)
-            return false;
     writeFile(QDir(dir).filePath("seed.tsv"),
-                     "word\tans\tc1\tc2\tc3\tref\nCow\ta farm animal\tx\ty\tz\t\\N\n");
-    return runWords({"import", "seed.tsv", "--level", "0"}, dir).exitCode == 0;
-}
-
-QByteArray levelFiles(const QString& dir) {
-    QByteArray all;
-    for (int level = 0; level < store::kLevelCount; ++level)
-        all += fileBytes(QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level)));
-    return all;
+              "word\tans\tc1\tc2\tc3\tref\nCow\ta farm animal\tx\ty\tz\t\\N\n");
+    return createLevels(dir) && runWords({"import", "seed.tsv", "--level", "0"}, dir).exitCode == 0;
 }
 
 } // namespace
@@ -62,10 +49,7 @@ private slots:
         options.perLevel = 6;
         const auto expected = wordlist::vocabulary::generateVocabulary(wn, scowl, options);
 
-        for (int level = 0; level < store::kLevelCount; ++level) {
-            const QString db = dir.filePath(QStringLiteral("word%1.mdb").arg(level));
-            QCOMPARE(runWords({"create", db, "--level", QString::number(level)}).exitCode, 0);
-        }
+        QVERIFY(createLevels(dir.path()));
         for (int level = 0; level < store::kLevelCount; ++level) {
             const QString list = QDir(out).filePath(QStringLiteral("level%1.tsv").arg(level));
             const auto imported =
@@ -89,7 +73,7 @@ private slots:
         const QStringList args = {"import",  "list.txt",          "--level",
                                   "2",       "--wordnet",         kFixtures + "/wordnet",
                                   "--scowl", kFixtures + "/scowl"};
-        const QByteArray before = levelFiles(dir.path());
+        const QByteArray before = levelFileBytes(dir.path());
 
         auto run = runWords(args, dir.path());
         QCOMPARE(run.exitCode, 1);
@@ -105,7 +89,7 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("1: Horse = a large hoofed animal used for riding\n    wrong: "));
         QVERIFY(run.out.contains("2: ran = move fast by using one's feet\n"));
-        QCOMPARE(levelFiles(dir.path()), before);
+        QCOMPARE(levelFileBytes(dir.path()), before);
 
         run = runWords(args + QStringList{"--skip-invalid"}, dir.path());
         QVERIFY2(run.exitCode == 0 && run.out.contains("4 words with problems"), qPrintable(run.out));
@@ -118,13 +102,13 @@ private slots:
         QCOMPARE(runWords(args + QStringList{"--skip-invalid"}, again.path()).exitCode, 0);
         QVERIFY(levelRows(again.filePath("word2.mdb"), 2) == rows);
 
-        const QByteArray imported = levelFiles(dir.path());
+        const QByteArray imported = levelFileBytes(dir.path());
         auto noWordNet = args;
         noWordNet[5] = dir.filePath("nowhere");
         run = runWords(noWordNet, dir.path());
         QVERIFY(run.exitCode == 1 && run.err.contains("WordNet is not installed (install it with "
                                                       "apt-get install wordnet-base"));
-        QCOMPARE(levelFiles(dir.path()), imported);
+        QCOMPARE(levelFileBytes(dir.path()), imported);
     }
 
     void badRunsFail() {

@@ -108,41 +108,23 @@ private slots:
 
     void offensiveFilter() {
         WordNet wn;
-        Synset obscenity;
-        obscenity.id = {Pos::Noun, 1};
-        obscenity.words = {"obscenity", "smut"};
-        Synset slang;
-        slang.id = {Pos::Noun, 2};
-        slang.words = {"slang", "cant"};
+        const Synset obscenity{.id = {Pos::Noun, 1}, .words = {"obscenity", "smut"}};
+        const Synset slang{.id = {Pos::Noun, 2}, .words = {"slang", "cant"}};
         wn.synsets[obscenity.id] = obscenity;
         wn.synsets[slang.id] = slang;
 
-        Synset plain;
-        plain.gloss = "a domesticated carnivorous mammal";
-        QVERIFY(!isObsceneOrSlur(wn, plain));
-        QVERIFY(!isDisparaging(wn, plain));
-
-        Synset tagged = plain;
-        tagged.usages = {obscenity.id};
-        QVERIFY(isObsceneOrSlur(wn, tagged));
-        tagged.usages = {slang.id};
-        QVERIFY(!isObsceneOrSlur(wn, tagged));
-        QVERIFY(isDisparaging(wn, tagged));
-
+        const Synset plain{.gloss = "a domesticated carnivorous mammal"};
+        QVERIFY(!isObsceneOrSlur(wn, plain) && !isDisparaging(wn, plain));
+        QVERIFY(isObsceneOrSlur(wn, Synset{.usages = {obscenity.id}}));
+        QVERIFY(!isObsceneOrSlur(wn, Synset{.usages = {slang.id}}));
+        QVERIFY(isDisparaging(wn, Synset{.usages = {slang.id}}));
         for (const char* gloss : {"(ethnic slur) a term for", "an offensive term for a person",
-                                  "obscene terms for", "vulgar slang for"}) {
-            Synset s;
-            s.gloss = gloss;
-            QVERIFY2(isObsceneOrSlur(wn, s), gloss);
-        }
+                                  "obscene terms for", "vulgar slang for"})
+            QVERIFY2(isObsceneOrSlur(wn, Synset{.gloss = gloss}), gloss);
         for (const char* gloss :
-             {"(disparaging) a person", "a derogatory word", "slang for money"}) {
-            Synset s;
-            s.gloss = gloss;
-            QVERIFY2(isDisparaging(wn, s), gloss);
-        }
-        QVERIFY(isBannedWord("crap"));
-        QVERIFY(!isBannedWord("cat"));
+             {"(disparaging) a person", "a derogatory word", "slang for money"})
+            QVERIFY2(isDisparaging(wn, Synset{.gloss = gloss}), gloss);
+        QVERIFY(isBannedWord("crap") && !isBannedWord("cat"));
     }
 
     void qualityFigures() {
