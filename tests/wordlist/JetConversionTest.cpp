@@ -72,7 +72,8 @@ private slots:
         QCOMPARE(conversion.converted.size(), std::size_t(1));
         const ConvertedFile& file = conversion.converted.front();
         QCOMPARE(file.otherFields, otherFields);
-        QCOMPARE(file.keptAs, QStringLiteral("word%1.mdb%2.jet").arg(level).arg(nameTaken ? ".2" : ""));
+        QCOMPARE(file.keptAs,
+                 QStringLiteral("word%1.mdb%2.jet").arg(level).arg(nameTaken ? ".2" : ""));
         QCOMPARE(fileBytes(QDir(dir.path()).filePath(file.keptAs)), fileBytes(fixture(source)));
         if (nameTaken)
             QCOMPARE(fileBytes(taken), QByteArray("someone else's file"));
@@ -91,8 +92,8 @@ private slots:
         QTest::newRow("level 1") << "word1.mdb" << 1 << QStringList() << false;
         QTest::newRow("level 2, .jet name taken") << "word2.mdb" << 2 << QStringList() << true;
         QTest::newRow("memo fields") << "word1-memo.mdb" << 1 << QStringList() << false;
-        QTest::newRow("extra fields") << "word1-extra.mdb" << 1 << QStringList{"id", "added"}
-                                      << false;
+        QTest::newRow("extra fields")
+            << "word1-extra.mdb" << 1 << QStringList{"id", "added"} << false;
     }
 
     void filesWithoutALevelTableAreLeftAsTheyAre() {
@@ -123,8 +124,8 @@ private slots:
             << "'word2.mdb' holds no table word2 (its tables: Table1, Table2, Table3, Table4)";
         QTest::newRow("another level's table")
             << "word0.mdb" << 1 << qsizetype(-1) << "holds no table word1 (its tables: word0)";
-        QTest::newRow("cut short") << "word1.mdb" << 1 << qsizetype(20 * 4096)
-                                   << "'word1.mdb' is damaged";
+        QTest::newRow("cut short")
+            << "word1.mdb" << 1 << qsizetype(20 * 4096) << "'word1.mdb' is damaged";
         QTest::newRow("header only") << "word1.mdb" << 1 << qsizetype(4096)
                                      << "'word1.mdb' cannot be read as a Jet database";
     }
@@ -183,9 +184,9 @@ private slots:
 
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(messages.shown[0].code, screens::vbExclamation);
-        for (const char* part : {"word0.mdb (97 words), word1.mdb (94 words)",
-                                 "word0.mdb.jet, word1.mdb.jet", "3 of the rows",
-                                 "jet-conversion-report.txt", "'word2.mdb' holds no table"})
+        for (const char* part :
+             {"word0.mdb (97 words), word1.mdb (94 words)", "word0.mdb.jet, word1.mdb.jet",
+              "3 of the rows", "jet-conversion-report.txt", "'word2.mdb' holds no table"})
             QVERIFY2(messages.shown[0].text.contains(QLatin1String(part)), part);
         const QString report =
             QString::fromUtf8(fileBytes(QDir(dir.path()).filePath(kConversionReportName)));

@@ -90,8 +90,8 @@ private slots:
                                   << "never closed" << 1;
         QTest::newRow("after quote")
             << QByteArray("a\n\"x\ny\"z,b\nc\n") << 3 << "after a closing quote" << 4;
-        QTest::newRow("bare quote") << QByteArray("a,b\nc\"d,e\nf,g\n") << 2 << "unquoted field"
-                                    << 3;
+        QTest::newRow("bare quote")
+            << QByteArray("a,b\nc\"d,e\nf,g\n") << 2 << "unquoted field" << 3;
         QTest::newRow("stray cr") << QByteArray("a\rb\nc\n") << 1 << "carriage return" << 2;
     }
 
@@ -112,12 +112,12 @@ private slots:
         QTest::addColumn<bool>("csv");
         QTest::addColumn<Fields>("fields");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("csv plain") << true << Fields{"apple", "a red fruit"}
-                                   << QByteArray("apple,a red fruit\r\n");
-        QTest::newRow("csv null, empty") << true << Fields{std::nullopt, "", "x"}
-                                         << QByteArray(",\"\",x\r\n");
-        QTest::newRow("csv blanks around")
-            << true << Fields{" lead", "trail ", " "} << QByteArray("\" lead\",\"trail \",\" \"\r\n");
+        QTest::newRow("csv plain")
+            << true << Fields{"apple", "a red fruit"} << QByteArray("apple,a red fruit\r\n");
+        QTest::newRow("csv null, empty")
+            << true << Fields{std::nullopt, "", "x"} << QByteArray(",\"\",x\r\n");
+        QTest::newRow("csv blanks around") << true << Fields{" lead", "trail ", " "}
+                                           << QByteArray("\" lead\",\"trail \",\" \"\r\n");
         QTest::newRow("csv separators")
             << true << Fields{"a,b", "say \"hi\"", "t\tb", "l\nb", "c\rr"}
             << QByteArray("\"a,b\",\"say \"\"hi\"\"\",\"t\tb\",\"l\nb\",\"c\rr\"\r\n");
@@ -200,8 +200,8 @@ private slots:
         QVERIFY2(list.issues.empty(), qPrintable(firstIssue(list)));
         QCOMPARE(list.rows.size(), std::size_t(2));
         QCOMPARE(list.rows[0].line, 2);
-        QVERIFY((list.rows[0].record ==
-                 WordRecord{" apple ", "a fruit", "", " ", "x3", std::nullopt}));
+        QVERIFY(
+            (list.rows[0].record == WordRecord{" apple ", "a fruit", "", " ", "x3", std::nullopt}));
         QCOMPARE(list.rows[1].line, 4);
         QVERIFY(list.rows[1].record.ans == "multi\nline");
         QCOMPARE(searchWord(" \u00c9clair "), std::string("\u00c9clair"));

@@ -82,7 +82,8 @@ private slots:
             "\"  leading\",\"comma, inside\",\"say \"\"hi\"\"\",\"\",\" \",\r\n"
             "\"x'); DROP TABLE word0; --\",SQL-looking,\"tab\there\",\"line\nbreak\","
             "\"crlf\r\nend\",\\N\r\n"
-            "Привет,здравствуйте — a greeting,你好世界,مرحبا,emoji 🙂,\"trailing \"\r\n";
+            "Привет,здравствуйте — a greeting,你好世界,مرحبا,emoji 🙂,\"trailing "
+            "\"\r\n";
         const std::vector<WordRecord> expected = {
             {"  leading", "comma, inside", "say \"hi\"", "", " ", std::nullopt},
             {"x'); DROP TABLE word0; --", "SQL-looking", "tab\there", "line\nbreak", "crlf\r\nend",
@@ -104,7 +105,8 @@ private slots:
         QCOMPARE(run.out.toUtf8(), fileBytes(out));
 
         run = runWords({"export", "--level", "2", "out.tsv"}, second.path());
-        QVERIFY2(run.exitCode == 1 && run.err.contains("row 2 (word \"x'); DROP TABLE word0; --\"): c1"),
+        QVERIFY2(run.exitCode == 1 &&
+                     run.err.contains("row 2 (word \"x'); DROP TABLE word0; --\"): c1"),
                  qPrintable(run.describe()));
         QVERIFY(!QFileInfo::exists(second.filePath("out.tsv")));
         run = runWords({"export", "--level", "2"}, second.path());
@@ -149,8 +151,8 @@ private slots:
     void refusedImportsWriteNothing_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("not utf-8") << QByteArray("na\xEFve\tsimple\tx\ty\tz\t \n")
-                                   << "l.tsv:3: the file is not UTF-8";
+        QTest::newRow("not utf-8")
+            << QByteArray("na\xEFve\tsimple\tx\ty\tz\t \n") << "l.tsv:3: the file is not UTF-8";
         QTest::newRow("%1 in a word") << QByteArray("a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n")
                                       << "l.tsv:4: the word \"A%1B\" is already on line 3";
     }

@@ -83,14 +83,15 @@ private slots:
         const Vocabulary v = generateVocabulary(fixtureWordNet(), fixtureScowl());
         // dog is in sizes 10 and 35: the smaller wins; color is from the
         // american list; slow from size 40.
-        const std::vector<std::vector<const char*>> byLevel = {
-            {"dog", "color"}, {"happy", "slow"}, {"anode", "beaker", "crucible"}};
-        for (int expected = 0; expected < 3; ++expected) {
-            for (const char* word : byLevel[std::size_t(expected)]) {
-                int level = -1;
-                QVERIFY2(find(v, word, &level), word);
-                QCOMPARE(level, expected);
-            }
+        for (const auto& [word, expected] : {std::pair{"dog", 0},
+                                             {"color", 0},
+                                             {"happy", 1},
+                                             {"slow", 1},
+                                             {"anode", 2},
+                                             {"beaker", 2},
+                                             {"crucible", 2}}) {
+            int level = -1;
+            QVERIFY2(find(v, word, &level) && level == expected, word);
         }
         QVERIFY(!find(v, "zebra")); // size 70 is beyond the vocabulary
         QCOMPARE(levelOfScowlSize(70), -1);
@@ -232,7 +233,6 @@ private slots:
         const Vocabulary b = generateVocabulary(loadWordNet(kFixtures + "/wordnet"),
                                                 loadScowl(kFixtures + "/scowl"));
         QVERIFY(a.levels == b.levels);
-        QCOMPARE(*levelTsv(a.levels[0]), *levelTsv(b.levels[0]));
 
         GenerateOptions other;
         other.seed = 12345;
@@ -345,16 +345,6 @@ private slots:
         // What it writes is imported by VocabularyImportTest.
         QTemporaryDir dir;
         QVERIFY(writeLevelTsv(dir.filePath("no/such/folder/level0.tsv"), records).has_value());
-    }
-
-    void missingFiles() {
-        QTemporaryDir empty;
-        const std::string dir = empty.path().toStdString();
-        QCOMPARE(missingWordNetFiles(dir).size(), 9u);
-        QVERIFY(missingScowlFiles(dir).size() == 7u);
-        QVERIFY(missingWordNetFiles(kFixtures + "/wordnet").empty());
-        QVERIFY_THROWS_EXCEPTION(VocabularyError, loadWordNet(dir));
-        QVERIFY_THROWS_EXCEPTION(VocabularyError, loadScowl(dir));
     }
 };
 

@@ -62,14 +62,13 @@ private slots:
     }
 
     void bareWordList() {
-        QTemporaryDir dir, again;
-        QVERIFY(makeLevels(dir.path()) && makeLevels(again.path()));
+        QTemporaryDir dir;
+        QVERIFY(makeLevels(dir.path()));
         const QByteArray list = "1. Horse, geese;  \u201cTABLE\u201d\n" // numbered, commas, quotes
                                 "ran\n"
                                 "xyzzy zorp horse\n"
                                 "  COW.\n";
         writeFile(dir.filePath("list.txt"), list);
-        writeFile(again.filePath("list.txt"), list);
         const QStringList args = {"import",  "list.txt",          "--level",
                                   "2",       "--wordnet",         kFixtures + "/wordnet",
                                   "--scowl", kFixtures + "/scowl"};
@@ -92,15 +91,13 @@ private slots:
         QCOMPARE(levelFileBytes(dir.path()), before);
 
         run = runWords(args + QStringList{"--skip-invalid"}, dir.path());
-        QVERIFY2(run.exitCode == 0 && run.out.contains("4 words with problems"), qPrintable(run.out));
+        QVERIFY2(run.exitCode == 0 && run.out.contains("4 words with problems"),
+                 qPrintable(run.out));
         const auto rows = levelRows(dir.filePath("word2.mdb"), 2);
         std::vector<std::string> words;
         for (const auto& row : rows)
             words.push_back(*row.word);
         QCOMPARE(words, (std::vector<std::string>{"Horse", "geese", "TABLE", "ran"}));
-        // The same list gives the same rows.
-        QCOMPARE(runWords(args + QStringList{"--skip-invalid"}, again.path()).exitCode, 0);
-        QVERIFY(levelRows(again.filePath("word2.mdb"), 2) == rows);
 
         const QByteArray imported = levelFileBytes(dir.path());
         auto noWordNet = args;
