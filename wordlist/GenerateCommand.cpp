@@ -1,6 +1,7 @@
 // lexitor-words generate: builds the default vocabulary from WordNet and
 // SCOWL and writes it as three TSV word lists for `lexitor-words import`.
 
+#include "wordlist/CommandLine.h"
 #include "wordlist/Commands.h"
 #include "wordlist/vocabulary/LevelTsv.h"
 #include "wordlist/vocabulary/Quality.h"
@@ -14,10 +15,6 @@ namespace lexitor::wordlist {
 namespace {
 
 using namespace vocabulary;
-
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
 
 constexpr auto kUsage = R"(Usage: lexitor-words generate --out DIR [OPTIONS]
 
@@ -117,7 +114,7 @@ int runGenerate(const QStringList& args) {
         scowl = loadScowl(parsed->scowl.toStdString());
     } catch (const VocabularyError& error) {
         fail(QString::fromStdString(error.what()));
-        return kExitFailed;
+        return kExitRefused;
     }
     const qint64 loadMs = timer.restart();
     const Vocabulary vocabulary = generateVocabulary(wn, scowl, {parsed->perLevel, kDefaultSeed});
@@ -125,7 +122,7 @@ int runGenerate(const QStringList& args) {
 
     if (!QDir().mkpath(parsed->out)) {
         fail(QStringLiteral("cannot create the folder %1").arg(parsed->out));
-        return kExitFailed;
+        return kExitRefused;
     }
     int status = kExitOk;
     for (std::size_t level = 0; level < store::kLevelCount; ++level) {
@@ -137,7 +134,7 @@ int runGenerate(const QStringList& args) {
                   << " words, fewer than the " << parsed->perLevel << " asked for" << Qt::endl;
         if (records.size() < 2) {
             fail(QStringLiteral("level %1 has fewer than the 2 words a quiz needs").arg(level));
-            status = kExitFailed;
+            status = kExitRefused;
         }
     }
     // A level too small for the quiz stops the run before any list is written.
@@ -145,7 +142,7 @@ int runGenerate(const QStringList& args) {
         const QString path = QDir(parsed->out).filePath(QStringLiteral("level%1.tsv").arg(level));
         if (const auto error = writeLevelTsv(path, vocabulary.levels[level])) {
             fail(*error);
-            status = kExitFailed;
+            status = kExitRefused;
         }
     }
     err() << "left out:";
