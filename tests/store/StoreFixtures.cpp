@@ -1,5 +1,7 @@
 #include "StoreFixtures.h"
 
+#include "support/WordFiles.h"
+
 #include <QTest>
 
 #include <sqlite3.h>
@@ -42,32 +44,12 @@ WordRecord sampleRecord(const std::string& word) {
     return {word, word + "-ans", word + "-c1", word + "-c2", word + "-c3", word + "-ref"};
 }
 
-void addRow(Recordset& rs, const WordRecord& record) {
-    rs.AddNew();
-    rs.SetField("word", record.word);
-    rs.SetField("ans", record.ans);
-    rs.SetField("c1", record.c1);
-    rs.SetField("c2", record.c2);
-    rs.SetField("c3", record.c3);
-    rs.SetField("ref", record.ref);
-    rs.Update();
-}
-
-WordRecord currentRow(const Recordset& rs) {
-    return {rs.Field("word"), rs.Field("ans"), rs.Field("c1"),
-            rs.Field("c2"),   rs.Field("c3"),  rs.Field("ref")};
-}
-
 void makeLevelFile(const QString& path, int level, const std::vector<std::string>& words) {
     createLevelDatabase(path.toStdString(), level);
-    auto db = openDb(path);
-    auto rs = db->OpenRecordset(std::string(levelDatabase(level).table));
-    db->BeginTrans();
+    std::vector<WordRecord> rows;
     for (const auto& word : words)
-        addRow(*rs, sampleRecord(word));
-    db->CommitTrans();
-    rs->Close();
-    db->Close();
+        rows.push_back(sampleRecord(word));
+    addRows(path, level, rows);
 }
 
 std::vector<std::string> walk(Recordset& rs) {

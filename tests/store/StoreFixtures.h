@@ -2,6 +2,7 @@
 // Helpers shared by the store tests: real files in a temporary directory.
 
 #include "store/Recordset.h"
+#include "store/Transaction.h"
 #include "store/WordRecord.h"
 #include "support/Files.h"
 
@@ -25,8 +26,6 @@ std::string firstValue(const QString& path, const std::string& sql);
 std::unique_ptr<Database> openDb(const QString& path);
 // A record whose fields are derived from `word`: ans "<word>-ans" and so on.
 WordRecord sampleRecord(const std::string& word);
-void addRow(Recordset& rs, const WordRecord& record);
-WordRecord currentRow(const Recordset& rs);
 // A new level database at `path` holding `words` in this order.
 void makeLevelFile(const QString& path, int level, const std::vector<std::string>& words);
 // The words of the table walked from first to last in its current order.
