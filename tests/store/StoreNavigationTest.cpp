@@ -1,16 +1,13 @@
-// Seeking, adding, editing and misuse on one level table, and the errors
-// each misuse gives. Walking, bookmarks, deleting and other writers are
-// checked call by call against a model in StoreRandomTest.
+// Misuse and the errors it gives, whole-row reads and writes, transactions,
+// and texts that must come back as they went in. Walking, seeking, index
+// order, bookmarks, adding, editing, deleting and other writers are checked
+// call by call against a model in StoreRandomTest.
 #include "StoreFixtures.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace lexitor::testing;
-
-namespace {
-const std::string kNoRow = "No current record.";
-} // namespace
 
 class StoreNavigationTest : public QObject {
     Q_OBJECT
@@ -27,56 +24,17 @@ private:
     }
 
 private slots:
-    void indexOrderAndSeek() {
-        auto db = openDb(levelFile({"cherry", " Apple", "banana", "apple", "apricot", "Äpfel"}));
-        auto rs = db->OpenRecordset("word0");
-        QCOMPARE(errorOf([&] { rs->Seek("=", "apple"); }),
-                 "Operation is not supported without a current index.");
-        QCOMPARE(errorOf([&] { rs->Index("wrd1in"); }), "Unknown index 'wrd1in' on table 'word0'.");
-        rs->MoveFirst();
-        rs->Move(2); // banana stays current when the index is set
-        rs->Index("wrdin");
-        QCOMPARE(rs->Index(), "wrdin");
-        QCOMPARE(rs->Field("word"), FieldValue("banana"));
-        rs->MoveNext();
-        QCOMPARE(rs->Field("word"), FieldValue("cherry"));
-        // Blanks and letter case do not count; ties keep the order of adding.
-        QCOMPARE(walk(*rs), (std::vector<std::string>{" Apple", "apple", "apricot", "banana",
-                                                      "cherry", "Äpfel"}));
-
-        rs->Seek("=", "APPLE  ");
-        QVERIFY(!rs->NoMatch());
-        QCOMPARE(rs->Field("word"), FieldValue(" Apple"));
-        rs->MoveNext();
-        QCOMPARE(rs->Field("word"), FieldValue("apple"));
-        rs->Seek("=", "äPFEL");
-        QCOMPARE(rs->Field("word"), FieldValue("Äpfel"));
-        rs->Seek(">=", "apq");
-        QCOMPARE(rs->Field("word"), FieldValue("apricot"));
-        rs->Seek(">=", " B");
-        QCOMPARE(rs->Field("word"), FieldValue("banana"));
-        rs->Seek("=", "apples");
-        QVERIFY(rs->NoMatch());
-        QCOMPARE(errorOf([&] { rs->Field("word"); }), kNoRow);
-        QCOMPARE(errorOf([&] { rs->MoveNext(); }), kNoRow);
-        rs->Seek(">=", "zzz");
-        QCOMPARE(rs->Field("word"), FieldValue("Äpfel"));
-        rs->Seek(">=", "ü");
-        QVERIFY(rs->NoMatch());
-        QVERIFY(!errorOf([&] { rs->Seek("<", "a"); }).empty());
-
-        // Back to the table order, from the row that is current.
-        rs->Seek("=", "banana");
-        rs->Index("");
-        rs->MoveNext();
-        QCOMPARE(rs->Field("word"), FieldValue("apple"));
-        QCOMPARE(errorOf([&] { rs->Seek("=", "apple"); }),
-                 "Operation is not supported without a current index.");
-    }
-
-    void addingEditingAndMisuse() {
+    void misuseIsRefusedWithItsMessage() {
         auto db = openDb(levelFile({"pear", "fig"}));
         auto rs = db->OpenRecordset("word0");
+        const std::string noIndex = "Operation is not supported without a current index.";
+        QCOMPARE(errorOf([&] { rs->Seek("=", "pear"); }), noIndex);
+        QCOMPARE(errorOf([&] { rs->Index("wrd1in"); }), "Unknown index 'wrd1in' on table 'word0'.");
+        rs->Index("wrdin");
+        QCOMPARE(rs->Index(), "wrdin");
+        QVERIFY(!errorOf([&] { rs->Seek("<", "a"); }).empty());
+        rs->Index("");
+        QCOMPARE(errorOf([&] { rs->Seek("=", "pear"); }), noIndex);
         QCOMPARE(errorOf([&] { rs->Update(); }), "Update without AddNew or Edit.");
         QVERIFY(!errorOf([&] { rs->SetField("word", "x"); }).empty());
         QVERIFY(!errorOf([&] { rs->CancelUpdate(); }).empty());
@@ -84,61 +42,76 @@ private slots:
 
         rs->MoveFirst();
         rs->AddNew();
-        QCOMPARE(rs->Field("word"), FieldValue()); // the new row, all null
+        QCOMPARE(currentRecord(*rs), WordRecord{}); // the new row, all null
         rs->SetField("word", "apple");
         QCOMPARE(errorOf([&] { rs->SetField("colour", "red"); }), "Unknown field 'colour'.");
         rs->SetField("ANS", "a fruit"); // field names ignore letter case
+        QCOMPARE(currentRecord(*rs), (WordRecord{"apple", "a fruit", {}, {}, {}, {}}));
         rs->Update();
-        QCOMPARE(rs->Field("word"), FieldValue("pear")); // AddNew leaves the position
-        QCOMPARE(rs->RecordCount(), 3);
-        rs->MoveLast();
-        QCOMPARE(currentRow(*rs), (WordRecord{"apple", "a fruit", {}, {}, {}, {}}));
-
         rs->AddNew();
         rs->SetField("word", "never");
         rs->CancelUpdate();
         rs->AddNew();
         rs->SetField("word", "dropped");
-        rs->MoveFirst(); // moving away drops the pending row
-        QCOMPARE(rs->RecordCount(), 3);
-
-        // Editing the word moves the row in index order; the position stays.
-        rs->Index("wrdin");
-        rs->Seek("=", "pear");
+        rs->MoveLast(); // moving away drops the pending row
+        QCOMPARE(currentRecord(*rs), (WordRecord{"apple", "a fruit", {}, {}, {}, {}}));
         rs->Edit();
-        rs->SetField("word", "zucchini");
         rs->SetField("c1", "");
-        rs->Update();
-        QCOMPARE(rs->Field("word"), FieldValue("zucchini"));
-        QCOMPARE(rs->Field("ans"), FieldValue("pear-ans"));
-        QCOMPARE(rs->Field("c1"), FieldValue(""));
-        rs->MoveNext();
-        QVERIFY(rs->Eof());
-        QCOMPARE(walk(*rs), (std::vector<std::string>{"apple", "fig", "zucchini"}));
-
-        // Transactions: all or nothing.
-        db->BeginTrans();
-        QVERIFY(!errorOf([&] { db->BeginTrans(); }).empty());
-        addRow(*rs, sampleRecord("kiwi"));
-        rs->Seek("=", "fig");
-        rs->Delete();
-        db->Rollback();
-        QCOMPARE(walk(*rs), (std::vector<std::string>{"apple", "fig", "zucchini"}));
-        db->BeginTrans();
-        addRow(*rs, sampleRecord("kiwi"));
-        db->CommitTrans();
-        QVERIFY(!errorOf([&] { db->CommitTrans(); }).empty());
-        QVERIFY(!errorOf([&] { db->Rollback(); }).empty());
-        QCOMPARE(rs->RecordCount(), 4);
+        QCOMPARE(currentRecord(*rs), (WordRecord{"apple", "a fruit", "", {}, {}, {}}));
+        rs->CancelUpdate();
+        QCOMPARE(rs->Field("c1"), FieldValue());
+        QCOMPARE(walk(*rs), (std::vector<std::string>{"pear", "fig", "apple"}));
 
         // Closed recordsets and databases refuse every call.
         auto other = db->OpenRecordset("word0");
         rs->Close();
         QCOMPARE(errorOf([&] { rs->RecordCount(); }), "The recordset is closed.");
-        QVERIFY(!errorOf([&] { rs->MoveFirst(); }).empty());
+        QCOMPARE(errorOf([&] { currentRecord(*rs); }), "The recordset is closed.");
         db->Close();
         QVERIFY(errorOf([&] { other->MoveFirst(); }).find("closed") != std::string::npos);
         QVERIFY(errorOf([&] { db->OpenRecordset("word0"); }).find("closed") != std::string::npos);
+    }
+
+    // What a committed transaction did stays; what one left by an exception,
+    // or with its database closed, is undone in the file and in the orders.
+    void transactionsAreAllOrNothing() {
+        const QString file = levelFile({"apple", "fig"});
+        auto db = openDb(file);
+        auto rs = db->OpenRecordset("word0");
+        {
+            Transaction transaction(*db);
+            QCOMPARE(errorOf([&] { Transaction second(*db); }),
+                     "A transaction is already running on '" + file.toStdString() + "'.");
+            appendRecord(*rs, sampleRecord("kiwi"));
+            rs->MoveFirst();
+            rs->Delete();
+            transaction.commit();
+            QVERIFY(!errorOf([&] { transaction.commit(); }).empty());
+        }
+        QCOMPARE(walk(*rs), (std::vector<std::string>{"fig", "kiwi"}));
+        try {
+            Transaction transaction(*db);
+            appendRecord(*rs, sampleRecord("lost"));
+            rs->Index("wrdin");
+            rs->Seek("=", "kiwi");
+            rs->Delete();
+            rs->MoveFirst();
+            rs->Edit();
+            rs->SetField("word", "zzz");
+            rs->Update();
+            throw std::runtime_error("given up");
+        } catch (const std::runtime_error&) {
+        }
+        QCOMPARE(walk(*rs), (std::vector<std::string>{"fig", "kiwi"}));
+        {
+            Transaction transaction(*db);
+            appendRecord(*rs, sampleRecord("plum"));
+            db->Close();
+        }
+        QCOMPARE(walk(*openDb(file)->OpenRecordset("word0")),
+                 (std::vector<std::string>{"fig", "kiwi"}));
+        QCOMPARE(errorOf([&] { Transaction closed(*db); }),
+                 "The database '" + file.toStdString() + "' is closed.");
     }
 
     void oddTextsRoundTripVerbatim() {
@@ -154,30 +127,24 @@ private slots:
             auto db = openDb(file);
             auto rs = db->OpenRecordset("word0");
             for (const auto& row : rows)
-                addRow(*rs, row);
+                appendRecord(*rs, row);
         }
         auto db = openDb(file);
         auto rs = db->OpenRecordset("word0");
-        QCOMPARE(rs->RecordCount(), 3);
-        rs->MoveFirst();
-        for (const auto& row : rows) {
-            QVERIFY(currentRow(*rs) == row);
-            rs->MoveNext();
-        }
+        std::vector<WordRecord> seen;
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+            seen.push_back(currentRecord(*rs));
+        QVERIFY(seen == rows);
         rs->Index("wrdin");
         rs->Seek("=", "X'); drop table WORD0; --");
         QVERIFY(!rs->NoMatch());
-        QCOMPARE(rs->Field("ref"), FieldValue()); // null stays null
-        rs->Seek("=", "СЛОВО");
-        QCOMPARE(rs->Field("c3"), FieldValue("")); // empty stays empty
-        rs->Edit();
+        rs->Edit(); // null and empty swap places, and stay apart
         rs->SetField("c3", std::nullopt);
         rs->SetField("ref", "");
         rs->Update();
-        QCOMPARE(rs->Field("c3"), FieldValue());
-        QCOMPARE(rs->Field("ref"), FieldValue(""));
+        QCOMPARE(currentRecord(*rs),
+                 (WordRecord{rows[0].word, rows[0].ans, rows[0].c1, rows[0].c2, std::nullopt, ""}));
     }
-
 };
 
 QTEST_GUILESS_MAIN(StoreNavigationTest)
