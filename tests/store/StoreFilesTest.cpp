@@ -17,6 +17,7 @@
 
 using namespace lexitor::testing;
 using lexitor::testing::OtherProgram;
+using lexitor::testing::otherProgramRuns;
 
 namespace {
 
@@ -73,13 +74,15 @@ private slots:
         write("random.mdb", noise);
         // The right header, then garbage: SQLite itself must refuse it.
         write("fake.mdb", QByteArray("SQLite format 3\0", 16) + noise);
-        runSql(path("other.db"), "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT);"
-                                 "INSERT INTO notes (body) VALUES ('hello');");
+        otherProgramRuns(path("other.db"), "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT);"
+                                           "INSERT INTO notes (body) VALUES ('hello');");
         // The six fields but no index at all; an index but a field missing.
-        runSql(path("noindex.mdb"),
-               "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);");
-        runSql(path("nofield.mdb"), "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, "
-                                    "c3 TEXT); CREATE INDEX wrdin ON word0 (word);");
+        otherProgramRuns(
+            path("noindex.mdb"),
+            "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);");
+        otherProgramRuns(path("nofield.mdb"),
+                         "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, "
+                         "c3 TEXT); CREATE INDEX wrdin ON word0 (word);");
         QVERIFY(QDir(dir_.path()).mkpath("folder.mdb") && QDir(dir_.path()).mkpath("closed") &&
                 QDir(dir_.path()).mkpath("unfinished"));
         makeLevelFile(path("noread.mdb"), 0, {"alpha", "beta"});
@@ -221,11 +224,12 @@ private slots:
     }
 
     void missingTableFieldOrIndexIsRefusedWithoutWriting() {
-        runSql(path("partial.mdb"),
-               "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);"
-               "CREATE INDEX other ON word0 (ans);"
-               "CREATE TABLE word9 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT);"
-               "INSERT INTO word0 VALUES ('a','b','c','d','e','f');");
+        otherProgramRuns(
+            path("partial.mdb"),
+            "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);"
+            "CREATE INDEX other ON word0 (ans);"
+            "CREATE TABLE word9 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT);"
+            "INSERT INTO word0 VALUES ('a','b','c','d','e','f');");
         const QByteArray before = fileBytes(path("partial.mdb"));
         auto db = openDb(path("partial.mdb"));
         QVERIFY(errorOf([&] { db->OpenRecordset("nosuch"); }).find("'nosuch' not found") !=

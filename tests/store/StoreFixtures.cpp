@@ -1,39 +1,14 @@
 #include "StoreFixtures.h"
 
+#include "store/detail/Connection.h"
 #include "support/WordFiles.h"
-
-#include <QTest>
-
-#include <sqlite3.h>
 
 namespace lexitor::testing {
 
-void runSql(const QString& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) {
-        sqlite3_close(db);
-        QFAIL("cannot open a plain SQLite file");
-    }
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-    const std::string message = error ? error : "";
-    sqlite3_free(error);
-    sqlite3_close(db);
-    QVERIFY2(rc == SQLITE_OK, message.c_str());
-}
-
 std::string firstValue(const QString& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    std::string value;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_text(statement, 0))
-        value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return value;
+    Connection connection(path.toStdString(), "check");
+    Query query(connection.statement(sql));
+    return query->step() ? query->text(0).value_or("") : "";
 }
 
 std::unique_ptr<Database> openDb(const QString& path) {

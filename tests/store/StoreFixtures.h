@@ -18,9 +18,7 @@ namespace lexitor::testing {
 
 using namespace store;
 
-// Runs SQL on a plain SQLite file, creating it when missing.
-void runSql(const QString& path, const std::string& sql);
-// The first value SQL gives on a plain SQLite file, or "" when it fails.
+// The first value that SQL gives on a SQLite file, or "" for none.
 std::string firstValue(const QString& path, const std::string& sql);
 
 std::unique_ptr<Database> openDb(const QString& path);

@@ -5,6 +5,7 @@
 #include "StoreFixtures.h"
 #include "store/detail/Connection.h"
 #include "support/OtherProgram.h"
+#include "support/WordFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,15 +26,6 @@ std::vector<std::string> numbered(const char* stem) {
     for (int i = 0; i < 200; ++i)
         words.push_back(stem + std::to_string(i));
     return words;
-}
-
-std::vector<WordRecord> rowsOf(const QString& file, const std::string& table) {
-    std::vector<WordRecord> rows;
-    auto db = openDb(file);
-    auto rs = db->OpenRecordset(table);
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-        rows.push_back(currentRecord(*rs));
-    return rows;
 }
 
 std::vector<WordRecord> made(const std::vector<std::string>& words) {
@@ -61,7 +53,7 @@ private slots:
         const QString file = dir.filePath("word0.mdb");
         makeLevelFile(file, 0, {"a"});
         // As the older version left its files.
-        runSql(file, "PRAGMA journal_mode=WAL; UPDATE word0 SET ans='in the log';");
+        otherProgramRuns(file, "PRAGMA journal_mode=WAL; UPDATE word0 SET ans='in the log';");
         {
             auto db = openDb(file);
             auto rs = db->OpenRecordset("word0");
@@ -146,7 +138,7 @@ private slots:
                 expected[std::size_t(i)].ans = "changed";
         }
 
-        QVERIFY(rowsOf(target, "word0") == expected);
+        QVERIFY(levelRows(target, 0) == expected);
         QCOMPARE(firstValue(target, "PRAGMA integrity_check"), std::string("ok"));
         QVERIFY(!QFile::exists(target + "-wal"));
         QVERIFY(!fileBytes(target + "-journal").startsWith(kJournalMagic));

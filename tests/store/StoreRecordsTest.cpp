@@ -9,7 +9,7 @@
 
 using namespace lexitor::testing;
 
-class StoreNavigationTest : public QObject {
+class StoreRecordsTest : public QObject {
     Q_OBJECT
 
 private:
@@ -147,5 +147,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StoreNavigationTest)
-#include "StoreNavigationTest.moc"
+QTEST_GUILESS_MAIN(StoreRecordsTest)
+#include "StoreRecordsTest.moc"
