@@ -4,6 +4,7 @@
 #include "quiz/frmTest.h"
 #include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
+#include "store/Transaction.h"
 #include "store/WordRecord.h"
 
 #include <QApplication>
@@ -37,21 +38,16 @@ void buildLevels(const QString& dir) {
         store::createLevelDatabase(path, level.level);
         auto db = store::DBEngine::instance().OpenDatabase(path);
         auto rs = db->OpenRecordset(std::string(level.table));
-        db->BeginTrans();
+        store::Transaction transaction(*db);
         for (int row = 0; row < kRows; ++row) {
             const std::string tag = std::to_string(level.level) + "_" + std::to_string(row);
-            rs->AddNew();
-            rs->SetField("word", "word " + tag);
-            rs->SetField("ans", "meaning " + tag);
-            rs->SetField("c1", row % 5 == 0 ? store::FieldValue() : "first wrong " + tag);
-            rs->SetField("c2", "second wrong " + tag);
-            rs->SetField("c3", row % 2 == 0 ? "x" : "third wrong " + tag);
-            rs->SetField("ref", row % 3 == 0 ? "ref " + tag : store::FieldValue());
-            rs->Update();
+            store::appendRecord(*rs,
+                                {"word " + tag, "meaning " + tag,
+                                 row % 5 == 0 ? store::FieldValue() : "first wrong " + tag,
+                                 "second wrong " + tag, row % 2 == 0 ? "x" : "third wrong " + tag,
+                                 row % 3 == 0 ? "ref " + tag : store::FieldValue()});
         }
-        db->CommitTrans();
-        rs->Close();
-        db->Close();
+        transaction.commit();
     }
 }
 

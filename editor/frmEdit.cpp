@@ -61,14 +61,15 @@ void frmEdit::Form_Load() {
 }
 
 void frmEdit::showCurrentRow() {
-    textBox("txtWord")->setText(fieldText(rs_->Field("word")));
-    textBox("txtAns")->setText(fieldText(rs_->Field("ans")));
-    textBox("txtC1")->setText(fieldText(rs_->Field("c1")));
-    textBox("txtC2")->setText(fieldText(rs_->Field("c2")));
-    textBox("txtC3")->setText(fieldText(rs_->Field("c3")));
+    const store::WordRecord row = store::currentRecord(*rs_);
+    textBox("txtWord")->setText(fieldText(row.word));
+    textBox("txtAns")->setText(fieldText(row.ans));
+    textBox("txtC1")->setText(fieldText(row.c1));
+    textBox("txtC2")->setText(fieldText(row.c2));
+    textBox("txtC3")->setText(fieldText(row.c3));
     // Always this row's own reference: a reference left over from another
     // row would be shown beside the wrong word and stored into it by Update.
-    textBox("txtRef")->setText(fieldText(rs_->Field("ref")));
+    textBox("txtRef")->setText(fieldText(row.ref));
     shown_ = rs_->Bookmark();
     for (const char* name : kRowCommands)
         button(name)->setEnabled(true);

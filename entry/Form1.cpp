@@ -112,15 +112,9 @@ bool Form1::existsInAnyLevel(const QString& searchWord) {
 }
 
 void Form1::addRow(int level) {
-    store::Recordset& rs = *levelRs_[level];
-    rs.AddNew();
-    rs.SetField("word", text(textBox("txtWord")));
-    rs.SetField("ans", text(textBox("txtAns")));
-    rs.SetField("c1", text(textBox("txtC1")));
-    rs.SetField("c2", text(textBox("txtC2")));
-    rs.SetField("c3", text(textBox("txtC3")));
-    rs.SetField("ref", text(textBox("txtRef")));
-    rs.Update();
+    store::appendRecord(*levelRs_[level],
+                        {text(textBox("txtWord")), text(textBox("txtAns")), text(textBox("txtC1")),
+                         text(textBox("txtC2")), text(textBox("txtC3")), text(textBox("txtRef"))});
 }
 
 void Form1::txtlevel_Validate(bool& Cancel) {

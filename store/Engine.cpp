@@ -68,16 +68,4 @@ void Database::Close() {
     connection_->close();
 }
 
-void Database::BeginTrans() {
-    connection_->begin();
-}
-
-void Database::CommitTrans() {
-    connection_->commit();
-}
-
-void Database::Rollback() {
-    connection_->rollback();
-}
-
 } // namespace lexitor::store

@@ -63,16 +63,9 @@ public:
     // Releases the file. Recordsets opened from it are closed too.
     void Close();
 
-    // Groups changes into one all-or-nothing step (used by bulk imports;
-    // the screens never call these). Without them every Update and Delete
-    // is its own durable step.
-    void BeginTrans();
-    void CommitTrans();
-    void Rollback();
-    const std::string& Name() const { return name_; }
-
 private:
     friend class DBEngine;
+    friend class Transaction; // see Transaction.h
     Database(std::string name, std::shared_ptr<Connection> connection);
     std::string name_;
     std::shared_ptr<Connection> connection_;

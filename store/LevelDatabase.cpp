@@ -42,8 +42,7 @@ void createLevelDatabase(const std::string& path, int level) {
         Connection connection(path, path);
         const std::string table(db.table);
         connection.exec("BEGIN");
-        connection.exec("CREATE TABLE " + table +
-                        " (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT)");
+        connection.exec("CREATE TABLE " + table + " (" + fieldList(", ", " TEXT") + ")");
         connection.exec("CREATE INDEX " + std::string(db.index) + " ON " + table +
                         " (trim(word) COLLATE NOCASE)");
         connection.exec("COMMIT");

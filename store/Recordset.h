@@ -10,6 +10,8 @@
 
 namespace lexitor::store {
 
+struct WordRecord; // see WordRecord.h
+
 // An opaque token naming one row of one recordset's table.
 struct RowBookmark {
     long long rowId = 0;
@@ -70,6 +72,7 @@ public:
 
 private:
     friend class Database;
+    friend WordRecord currentRecord(const Recordset& rs);
     struct State;
     explicit Recordset(std::unique_ptr<State> state);
     std::unique_ptr<State> state_;

@@ -5,15 +5,43 @@
 
 namespace lexitor::store {
 
+namespace {
+
+// The fields as they were read, bound after the values written: a row that
+// differs in any of them was changed by someone else and stays as it is.
+const std::string& asReadCondition() {
+    static const std::string condition = " AND " + fieldList(" AND ", " IS ?");
+    return condition;
+}
+
+// Binds the fields of `record` from parameter `first` on; gives the next.
+int bindFields(Statement& statement, int first, const WordRecord& record) {
+    for (const WordField& field : kWordFields) {
+        statement.bind(first++, record.*field.member);
+    }
+    return first;
+}
+
+} // namespace
+
 FieldValue Recordset::Field(const std::string& name) const {
     State& s = *state_;
     s.ensureOpen();
-    const std::size_t i = fieldIndex(name);
-    if (s.editing != State::Editing::None) {
-        return s.buffer[i];
+    const auto member = kWordFields[fieldIndex(name)].member;
+    return s.shown().*member;
+}
+
+WordRecord currentRecord(const Recordset& rs) {
+    rs.state_->ensureOpen();
+    return rs.state_->shown();
+}
+
+void appendRecord(Recordset& rs, const WordRecord& record) {
+    rs.AddNew();
+    for (const WordField& field : kWordFields) {
+        rs.SetField(std::string(field.name), record.*field.member);
     }
-    s.connection->refresh();
-    return s.currentFields()[i];
+    rs.Update();
 }
 
 void Recordset::SetField(const std::string& name, const FieldValue& value) {
@@ -23,7 +51,7 @@ void Recordset::SetField(const std::string& name, const FieldValue& value) {
     if (s.editing == State::Editing::None) {
         throw EngineError("Field '" + name + "' set without AddNew or Edit.");
     }
-    s.buffer[i] = value;
+    s.buffer.*kWordFields[i].member = value;
     s.dirty[i] = true;
 }
 
@@ -56,31 +84,30 @@ void Recordset::State::insertRow() {
     State& s = *this;
     WriteScope scope(*s.connection);
     const long long rowId = s.connection->newRowId(s.table);
-    Query query(s.connection->statement(
-        "INSERT INTO " + s.quotedTable +
-        " (rowid, word, ans, c1, c2, c3, ref) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    static const std::string columnsAndValues = [] {
+        std::string values = "?"; // the rowid's
+        for (std::size_t i = 0; i < kWordFields.size(); ++i) {
+            values += ", ?";
+        }
+        return " (rowid, " + fieldList(", ") + ") VALUES (" + values + ")";
+    }();
+    Query query(s.connection->statement("INSERT INTO " + s.quotedTable + columnsAndValues));
     query->bind(1, rowId);
-    for (int i = 0; i < 6; ++i) {
-        query->bind(i + 2, s.buffer[static_cast<std::size_t>(i)]);
-    }
+    bindFields(*query, 2, s.buffer);
     query->step();
     s.connection->recordRowId(s.table, rowId);
     scope.commit();
-    s.order->added(rowId, s.buffer[0]);
+    s.order->added(rowId, s.buffer.word);
 }
-
-// The fields as they were read, bound after the values written: a row that
-// differs in any of them was changed by someone else and stays as it is.
-constexpr const char* kAsRead =
-    " AND word IS ? AND ans IS ? AND c1 IS ? AND c2 IS ? AND c3 IS ? AND ref IS ?";
 
 void Recordset::State::rewriteRow() {
     State& s = *this;
     std::string assignments;
-    for (std::size_t i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < kWordFields.size(); ++i) {
         if (s.dirty[i]) {
-            assignments +=
-                std::string(assignments.empty() ? "" : ", ") + std::string(kWordFields[i]) + "=?";
+            assignments += assignments.empty() ? "" : ", ";
+            assignments += kWordFields[i].name;
+            assignments += "=?";
         }
     }
     if (assignments.empty()) {
@@ -88,24 +115,22 @@ void Recordset::State::rewriteRow() {
     }
     WriteScope scope(*s.connection);
     Query query(s.connection->statement("UPDATE " + s.quotedTable + " SET " + assignments +
-                                        " WHERE rowid=?" + kAsRead));
+                                        " WHERE rowid=?" + asReadCondition()));
     int next = 1;
-    for (std::size_t i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < kWordFields.size(); ++i) {
         if (s.dirty[i]) {
-            query->bind(next++, s.buffer[i]);
+            query->bind(next++, s.buffer.*kWordFields[i].member);
         }
     }
     query->bind(next++, s.editRowId);
-    for (const auto& value : s.editBase) {
-        query->bind(next++, value);
-    }
+    bindFields(*query, next, s.editBase);
     query->step();
     if (s.connection->changes() == 0) {
         s.refuseChange(s.editRowId);
     }
     scope.commit();
-    if (s.dirty[0]) {
-        s.order->wordChanged(s.editRowId, s.buffer[0]);
+    if (s.buffer.word != s.editBase.word) {
+        s.order->wordChanged(s.editRowId, s.buffer.word);
     } else {
         s.order->fieldsChanged();
     }
@@ -141,14 +166,11 @@ void Recordset::Delete() {
     s.ensureOpen();
     s.cancelEditing();
     WriteScope scope(*s.connection);
-    const RowFields base = s.asRead();
-    Query query(
-        s.connection->statement("DELETE FROM " + s.quotedTable + " WHERE rowid=?" + kAsRead));
+    const WordRecord base = s.asRead();
+    Query query(s.connection->statement("DELETE FROM " + s.quotedTable + " WHERE rowid=?" +
+                                        asReadCondition()));
     query->bind(1, s.rowId);
-    int next = 2;
-    for (const auto& value : base) {
-        query->bind(next++, value);
-    }
+    bindFields(*query, 2, base);
     query->step();
     if (s.connection->changes() == 0) {
         s.refuseChange(s.rowId);

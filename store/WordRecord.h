@@ -13,8 +13,28 @@ struct WordRecord {
     friend bool operator==(const WordRecord&, const WordRecord&) = default;
 };
 
-inline constexpr std::array<std::string_view, 6> kWordFields = {"word", "ans", "c1",
-                                                                "c2",   "c3",  "ref"};
+// A field of a level table: its name and where a WordRecord holds it.
+struct WordField {
+    std::string_view name;
+    FieldValue WordRecord::*member;
+};
+
+// The fields in table order. Everything that goes over the fields (the
+// store's SQL, file formats, checks) goes over this list.
+inline constexpr auto kWordFields = std::to_array<WordField>({
+    {"word", &WordRecord::word},
+    {"ans", &WordRecord::ans},
+    {"c1", &WordRecord::c1},
+    {"c2", &WordRecord::c2},
+    {"c3", &WordRecord::c3},
+    {"ref", &WordRecord::ref},
+});
+
+// Adds `record` as a new row: AddNew, every field, Update.
+void appendRecord(Recordset& rs, const WordRecord& record);
+// The fields of the current row (of the row being added or edited, while
+// there is one), read in one look at the file.
+WordRecord currentRecord(const Recordset& rs);
 
 // A level 0..2; its editor level code is level + 1.
 struct LevelDatabase {

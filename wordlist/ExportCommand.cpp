@@ -26,12 +26,15 @@ std::vector<Fields> readLevel(const QString& path, int level) {
 
     std::vector<Fields> rows;
     rows.reserve(std::size_t(table->RecordCount()) + 1);
-    rows.emplace_back(store::kWordFields.begin(), store::kWordFields.end());
+    Fields& header = rows.emplace_back();
+    for (const store::WordField& field : store::kWordFields)
+        header.push_back(std::string(field.name));
     if (table->RecordCount() > 0) {
         for (table->MoveFirst(); !table->Eof(); table->MoveNext()) {
+            const store::WordRecord record = store::currentRecord(*table);
             Fields& fields = rows.emplace_back();
-            for (const std::string_view name : store::kWordFields)
-                fields.push_back(table->Field(std::string(name)));
+            for (const store::WordField& field : store::kWordFields)
+                fields.push_back(record.*field.member);
         }
     }
     table->Close();
@@ -96,7 +99,7 @@ int runExport(const QStringList& args) {
                                   "use --format csv. Nothing was written.")
                        .arg(problem->row)
                        .arg(word.trimmed())
-                       .arg(QString::fromLatin1(store::kWordFields[problem->field].data()))
+                       .arg(QString::fromLatin1(store::kWordFields[problem->field].name.data()))
                        .arg(problem->reason, formatName(format)));
         return kExitRefused;
     }

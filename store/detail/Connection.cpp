@@ -184,37 +184,43 @@ void Connection::recordRowId(const std::string& table, long long rowId) {
     query->step();
 }
 
+void Connection::beginWrite() {
+    requireWritable();
+    exec("BEGIN IMMEDIATE");
+    try {
+        refresh();
+        countChange();
+    } catch (...) {
+        abandon();
+        throw;
+    }
+}
+
 void Connection::begin() {
     if (inTransaction_) {
         throw EngineError("A transaction is already running on '" + name_ + "'.");
     }
-    requireWritable();
-    exec("BEGIN IMMEDIATE");
+    beginWrite();
     inTransaction_ = true;
-    refresh();
-    countChange();
 }
 
 void Connection::commit() {
     if (!inTransaction_) {
-        throw EngineError("CommitTrans without BeginTrans on '" + name_ + "'.");
+        throw EngineError("No transaction is running on '" + name_ + "'.");
     }
     exec("COMMIT");
     inTransaction_ = false;
     committed();
 }
 
-void Connection::rollback() {
+void Connection::rollback() noexcept {
     if (!inTransaction_) {
-        throw EngineError("Rollback without BeginTrans on '" + name_ + "'.");
+        return;
     }
     inTransaction_ = false;
     // The orders kept step with rows that are now undone.
     forgetOrders();
-    rowIdTableReady_ = false;
-    if (db_ && !sqlite3_get_autocommit(db_)) {
-        exec("ROLLBACK");
-    }
+    abandon();
 }
 
 void Connection::abandon() noexcept {
@@ -243,21 +249,11 @@ void Connection::forgetOrders() {
 }
 
 WriteScope::WriteScope(Connection& connection) : connection_(connection) {
-    connection.requireWritable();
-    if (!connection.inTransaction()) {
-        connection.exec("BEGIN IMMEDIATE");
-        own_ = true;
-    }
-    try {
+    if (connection.inTransaction()) {
         connection.refresh();
-        if (own_) {
-            connection.countChange();
-        }
-    } catch (...) {
-        if (own_) {
-            connection.abandon();
-        }
-        throw;
+    } else {
+        connection.beginWrite();
+        own_ = true;
     }
 }
 

@@ -65,18 +65,25 @@ public:
     long long newRowId(const std::string& table);
     void recordRowId(const std::string& table, long long rowId);
 
+    // A write of its own, without a transaction: BEGIN IMMEDIATE, after
+    // which the connection has looked for other writers and counted the
+    // change; undone by abandon(), whatever fails.
+    void beginWrite();
+    // Undoes the running write, if any, without throwing.
+    void abandon() noexcept;
+
+    // The caller's transaction (Transaction.h), a write that spans calls.
     bool inTransaction() const { return inTransaction_; }
     void begin();
     void commit();
-    void rollback();
-    // Undoes the running transaction, if any, without throwing.
-    void abandon() noexcept;
+    // Undoes the caller's transaction, if one runs; never throws.
+    void rollback() noexcept;
+
+private:
     // Counts a change beginning, in the header's user version. Page 1,
     // which holds the header, is then the first page in the change's
     // journal, so a journal can be matched to its file (Companions.h).
     void countChange();
-
-private:
     void forgetOrders();
     long long changeCount();
 
@@ -96,10 +103,10 @@ private:
     std::map<std::string, long long> handedOut_;
 };
 
-// One change: inside the caller's transaction when one runs, otherwise its
-// own, begun at once with the write lock and committed by commit(). Either
-// way the connection has looked for other writers first. Leaving the scope
-// without commit() undoes what its own transaction wrote.
+// One change: inside the caller's transaction when one runs, otherwise a
+// write of its own (beginWrite), committed by commit(). Either way the
+// connection has looked for other writers first. Leaving the scope without
+// commit() undoes what its own write wrote.
 class WriteScope {
 public:
     explicit WriteScope(Connection& connection);

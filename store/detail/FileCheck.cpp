@@ -39,10 +39,10 @@ std::vector<std::string> columnsOf(Connection& connection, const std::string& ta
 // The first word field that `table` lacks, or "" when it has them all.
 std::string missingField(Connection& connection, const std::string& table) {
     const auto columns = columnsOf(connection, table);
-    for (auto field : kWordFields) {
+    for (const WordField& field : kWordFields) {
         if (std::none_of(columns.begin(), columns.end(),
-                         [field](const std::string& c) { return sameName(c, field); })) {
-            return std::string(field);
+                         [&field](const std::string& c) { return sameName(c, field.name); })) {
+            return std::string(field.name);
         }
     }
     return {};

@@ -127,14 +127,15 @@ void Recordset::State::requireRow() {
     }
 }
 
-const RowFields& Recordset::State::currentFields() {
+const WordRecord& Recordset::State::currentFields() {
     State& s = *this;
     s.requireRow();
     if (s.cachedRowId == s.rowId && s.cachedVersion == s.order->version()) {
         return s.cached;
     }
-    Query query(s.connection->statement("SELECT word, ans, c1, c2, c3, ref FROM " + s.quotedTable +
-                                        " WHERE rowid=?"));
+    static const std::string columns = fieldList(", ");
+    Query query(
+        s.connection->statement("SELECT " + columns + " FROM " + s.quotedTable + " WHERE rowid=?"));
     query->bind(1, s.rowId);
     if (!query->step()) {
         // Deleted elsewhere since the orders were last looked at.
@@ -142,15 +143,23 @@ const RowFields& Recordset::State::currentFields() {
         s.deletedHere = false;
         throw RecoverableError(RecoverableError::Kind::RowGone, kGone);
     }
-    for (int i = 0; i < 6; ++i) {
-        s.cached[static_cast<std::size_t>(i)] = query->text(i);
+    for (std::size_t i = 0; i < kWordFields.size(); ++i) {
+        s.cached.*kWordFields[i].member = query->text(static_cast<int>(i));
     }
     s.cachedRowId = s.rowId;
     s.cachedVersion = s.order->version();
     return s.cached;
 }
 
-RowFields Recordset::State::asRead() {
+const WordRecord& Recordset::State::shown() {
+    if (editing != Editing::None) {
+        return buffer;
+    }
+    connection->refresh();
+    return currentFields();
+}
+
+WordRecord Recordset::State::asRead() {
     requireRow();
     return cachedRowId == rowId ? cached : currentFields();
 }
@@ -174,7 +183,7 @@ void Recordset::State::cancelEditing() {
 
 std::size_t fieldIndex(const std::string& name) {
     for (std::size_t i = 0; i < kWordFields.size(); ++i) {
-        const auto field = kWordFields[i];
+        const auto field = kWordFields[i].name;
         if (std::equal(name.begin(), name.end(), field.begin(), field.end(), [](char a, char b) {
                 return std::tolower(static_cast<unsigned char>(a)) == b;
             })) {

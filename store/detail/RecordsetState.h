@@ -4,6 +4,7 @@
 
 #include "store/IndexKey.h"
 #include "store/Recordset.h"
+#include "store/WordRecord.h"
 #include "store/detail/Connection.h"
 #include "store/detail/TableOrder.h"
 
@@ -13,8 +14,6 @@
 #include <string>
 
 namespace lexitor::store {
-
-using RowFields = std::array<FieldValue, 6>;
 
 struct Recordset::State {
     enum class Where { Unset, Bof, Row, Deleted, Eof };
@@ -42,13 +41,13 @@ struct Recordset::State {
 
     Editing editing = Editing::None;
     long long editRowId = 0;
-    RowFields buffer;
-    RowFields editBase; // the edited row as it was read: Update finds it so or refuses
-    std::array<bool, 6> dirty{};
+    WordRecord buffer;
+    WordRecord editBase; // the edited row as it was read: Update finds it so or refuses
+    std::array<bool, kWordFields.size()> dirty{};
 
     // The fields of the row last read; they serve reads while the order
     // version stays, and stand for what the caller saw of that row.
-    RowFields cached;
+    WordRecord cached;
     long long cachedRowId = 0;
     std::uint64_t cachedVersion = 0;
 
@@ -68,10 +67,12 @@ struct Recordset::State {
     // Throws unless there is a current row: "No current record.", "Record
     // is deleted." or, for a row deleted elsewhere, a RecoverableError.
     void requireRow();
-    // The six fields of the current row, read once per order version.
-    const RowFields& currentFields();
+    // The fields of the current row, read once per order version.
+    const WordRecord& currentFields();
+    // The row being added or edited, else the current row as it is now.
+    const WordRecord& shown();
     // The current row as this recordset last read it, or as it is now.
-    RowFields asRead();
+    WordRecord asRead();
     // Why a guarded change of `rowId` found no row to change.
     [[noreturn]] void refuseChange(long long rowId);
     void cancelEditing();

@@ -1,5 +1,6 @@
 #include "store/detail/Statement.h"
 
+#include "store/WordRecord.h"
 #include "store/detail/Failure.h"
 #include "store/detail/LockWait.h"
 
@@ -18,6 +19,16 @@ std::string quotedName(std::string_view name) {
         }
     }
     return out + "\"";
+}
+
+std::string fieldList(std::string_view between, std::string_view after) {
+    std::string out;
+    for (const WordField& field : kWordFields) {
+        out += out.empty() ? std::string_view() : between;
+        out += field.name;
+        out += after;
+    }
+    return out;
 }
 
 Statement::Statement(sqlite3* db, const std::string& sql, std::string file)

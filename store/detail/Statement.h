@@ -13,6 +13,10 @@ namespace lexitor::store {
 
 // A table or column name for SQL text: in double quotes, any inside doubled.
 std::string quotedName(std::string_view name);
+// The word fields' names for SQL text, in table order, each followed by
+// `after` and joined by `between`: fieldList(", ", " TEXT") gives
+// "word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT".
+std::string fieldList(std::string_view between, std::string_view after = {});
 
 class Statement {
 public:

@@ -8,6 +8,8 @@
 // keeps in memory, prints "ready" and waits: killed then, it leaves a
 // journal that the next opening must apply.
 #include "store/Recordset.h"
+#include "store/Transaction.h"
+#include "store/WordRecord.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,13 +34,10 @@ int main(int argc, char** argv) {
         auto db = lexitor::store::DBEngine::instance().OpenDatabase(argv[1]);
         auto rs = db->OpenRecordset("word0");
         if (spill) {
-            db->BeginTrans();
-            for (int n = 0; n < 20000; ++n) {
-                rs->AddNew();
-                rs->SetField("word", argv[2] + std::to_string(n));
-                rs->SetField("ans", std::string(200, 'x'));
-                rs->Update();
-            }
+            lexitor::store::Transaction transaction(*db); // killed while it runs
+            for (int n = 0; n < 20000; ++n)
+                appendRecord(*rs,
+                             {argv[2] + std::to_string(n), std::string(200, 'x'), {}, {}, {}, {}});
             std::puts("ready");
             std::fflush(stdout);
             char line[16];
@@ -46,10 +45,8 @@ int main(int argc, char** argv) {
         }
         for (long n = 0;; ++n) {
             const std::string word = argv[2] + std::to_string(n);
-            rs->AddNew();
-            rs->SetField("word", word);
-            rs->SetField("ans", word + " means something rather long, to make the page fill up");
-            rs->Update();
+            const std::string ans = word + " means something rather long, to make the page fill up";
+            appendRecord(*rs, {word, ans, {}, {}, {}, {}});
             acknowledge("add", n);
             rs->MoveLast();
             if (n % 2 == 1) {

@@ -4,6 +4,7 @@
 // .mdb file alone, taken then, opens clean and holds all of them; killed in
 // the middle of one, its journal finishes the job.
 #include "StoreFixtures.h"
+#include "support/WordFiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -45,10 +46,8 @@ void apply(Words& words, const std::string& prefix, const Step& step) {
 
 Words stored(const QString& file) {
     Words words;
-    auto db = openDb(file);
-    auto rs = db->OpenRecordset("word0");
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-        words[*rs->Field("word")] = rs->Field("ans").value_or("");
+    for (const WordRecord& row : levelRows(file, 0))
+        words[*row.word] = row.ans.value_or("");
     return words;
 }
 

@@ -17,6 +17,7 @@
 
 using namespace lexitor::testing;
 using lexitor::testing::OtherProgram;
+using lexitor::testing::otherProgramRuns;
 
 namespace {
 
@@ -27,28 +28,23 @@ const auto kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 class DiskFull {
 public:
     DiskFull() {
-        for (const char* call : kCalls)
-            vfs()->xSetSystemCall(vfs(), call, noRoom(call));
+        set("write", reinterpret_cast<sqlite3_syscall_ptr>(&noRoom<>));
+        for (const char* call : {"pwrite", "pwrite64"})
+            set(call, reinterpret_cast<sqlite3_syscall_ptr>(&noRoom<off_t>));
     }
     ~DiskFull() {
-        for (const char* call : kCalls)
-            vfs()->xSetSystemCall(vfs(), call, nullptr);
+        for (const char* call : {"write", "pwrite", "pwrite64"})
+            set(call, nullptr);
     }
 
 private:
-    static constexpr const char* kCalls[] = {"write", "pwrite", "pwrite64"};
-    static sqlite3_vfs* vfs() { return sqlite3_vfs_find(nullptr); }
-    static sqlite3_syscall_ptr noRoom(const char* call) {
-        if (std::string_view(call) == "write")
-            return reinterpret_cast<sqlite3_syscall_ptr>(+[](int, const void*, size_t) -> ssize_t {
-                errno = ENOSPC;
-                return -1;
-            });
-        return reinterpret_cast<sqlite3_syscall_ptr>(
-            +[](int, const void*, size_t, off_t) -> ssize_t {
-                errno = ENOSPC;
-                return -1;
-            });
+    static void set(const char* call, sqlite3_syscall_ptr to) {
+        sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+        vfs->xSetSystemCall(vfs, call, to);
+    }
+    template <typename... Offset> static ssize_t noRoom(int, const void*, size_t, Offset...) {
+        errno = ENOSPC;
+        return -1;
     }
 };
 
@@ -78,13 +74,15 @@ private slots:
         write("random.mdb", noise);
         // The right header, then garbage: SQLite itself must refuse it.
         write("fake.mdb", QByteArray("SQLite format 3\0", 16) + noise);
-        runSql(path("other.db"), "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT);"
-                                 "INSERT INTO notes (body) VALUES ('hello');");
+        otherProgramRuns(path("other.db"), "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT);"
+                                           "INSERT INTO notes (body) VALUES ('hello');");
         // The six fields but no index at all; an index but a field missing.
-        runSql(path("noindex.mdb"),
-               "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);");
-        runSql(path("nofield.mdb"), "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, "
-                                    "c3 TEXT); CREATE INDEX wrdin ON word0 (word);");
+        otherProgramRuns(
+            path("noindex.mdb"),
+            "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);");
+        otherProgramRuns(path("nofield.mdb"),
+                         "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, "
+                         "c3 TEXT); CREATE INDEX wrdin ON word0 (word);");
         QVERIFY(QDir(dir_.path()).mkpath("folder.mdb") && QDir(dir_.path()).mkpath("closed") &&
                 QDir(dir_.path()).mkpath("unfinished"));
         makeLevelFile(path("noread.mdb"), 0, {"alpha", "beta"});
@@ -187,13 +185,13 @@ private slots:
             QCOMPARE(rs->Field("ans"), FieldValue("beta-ans"));
             const std::string why = folder ? "its folder" : "the file is read-only";
             for (const auto& change : std::vector<std::function<void()>>{
-                     [&] { addRow(*rs, sampleRecord("gamma")); },
+                     [&] { appendRecord(*rs, sampleRecord("gamma")); },
                      [&] {
                          rs->Edit();
                          rs->SetField("ans", "new");
                          rs->Update();
                      },
-                     [&] { rs->Delete(); }, [&] { db->BeginTrans(); }}) {
+                     [&] { rs->Delete(); }, [&] { Transaction transaction(*db); }}) {
                 const std::string error = errorOf(change);
                 QVERIFY2(error.starts_with("ReadOnly: ") && error.find(why) != std::string::npos,
                          error.c_str());
@@ -213,12 +211,12 @@ private slots:
         std::string error;
         {
             const DiskFull full;
-            error = errorOf([&] { addRow(*rs, sampleRecord("lost")); });
+            error = errorOf([&] { appendRecord(*rs, sampleRecord("lost")); });
         }
         QVERIFY2(error.starts_with("DiskFull: ") && error.find("full.mdb") != std::string::npos,
                  error.c_str());
         QCOMPARE(walk(*rs), std::vector<std::string>{"kept"});
-        addRow(*rs, sampleRecord("after"));
+        appendRecord(*rs, sampleRecord("after"));
         rs.reset();
         db.reset();
         QCOMPARE(walk(*openDb(file)->OpenRecordset("word0")),
@@ -226,11 +224,12 @@ private slots:
     }
 
     void missingTableFieldOrIndexIsRefusedWithoutWriting() {
-        runSql(path("partial.mdb"),
-               "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);"
-               "CREATE INDEX other ON word0 (ans);"
-               "CREATE TABLE word9 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT);"
-               "INSERT INTO word0 VALUES ('a','b','c','d','e','f');");
+        otherProgramRuns(
+            path("partial.mdb"),
+            "CREATE TABLE word0 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT);"
+            "CREATE INDEX other ON word0 (ans);"
+            "CREATE TABLE word9 (word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT);"
+            "INSERT INTO word0 VALUES ('a','b','c','d','e','f');");
         const QByteArray before = fileBytes(path("partial.mdb"));
         auto db = openDb(path("partial.mdb"));
         QVERIFY(errorOf([&] { db->OpenRecordset("nosuch"); }).find("'nosuch' not found") !=
@@ -261,7 +260,7 @@ private slots:
             rs->Index(std::string(level.index));
             QCOMPARE(&levelDatabaseForEditorCode(level.editorCode()), &level);
             // An existing file, even a word database, is never overwritten.
-            addRow(*rs, sampleRecord("kept"));
+            appendRecord(*rs, sampleRecord("kept"));
             db->Close();
             const QByteArray before = fileBytes(file);
             QVERIFY(errorOf([&] {

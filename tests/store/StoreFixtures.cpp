@@ -1,37 +1,14 @@
 #include "StoreFixtures.h"
 
-#include <QTest>
-
-#include <sqlite3.h>
+#include "store/detail/Connection.h"
+#include "support/WordFiles.h"
 
 namespace lexitor::testing {
 
-void runSql(const QString& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) {
-        sqlite3_close(db);
-        QFAIL("cannot open a plain SQLite file");
-    }
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-    const std::string message = error ? error : "";
-    sqlite3_free(error);
-    sqlite3_close(db);
-    QVERIFY2(rc == SQLITE_OK, message.c_str());
-}
-
 std::string firstValue(const QString& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    std::string value;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_text(statement, 0))
-        value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return value;
+    Connection connection(path.toStdString(), "check");
+    Query query(connection.statement(sql));
+    return query->step() ? query->text(0).value_or("") : "";
 }
 
 std::unique_ptr<Database> openDb(const QString& path) {
@@ -42,32 +19,12 @@ WordRecord sampleRecord(const std::string& word) {
     return {word, word + "-ans", word + "-c1", word + "-c2", word + "-c3", word + "-ref"};
 }
 
-void addRow(Recordset& rs, const WordRecord& record) {
-    rs.AddNew();
-    rs.SetField("word", record.word);
-    rs.SetField("ans", record.ans);
-    rs.SetField("c1", record.c1);
-    rs.SetField("c2", record.c2);
-    rs.SetField("c3", record.c3);
-    rs.SetField("ref", record.ref);
-    rs.Update();
-}
-
-WordRecord currentRow(const Recordset& rs) {
-    return {rs.Field("word"), rs.Field("ans"), rs.Field("c1"),
-            rs.Field("c2"),   rs.Field("c3"),  rs.Field("ref")};
-}
-
 void makeLevelFile(const QString& path, int level, const std::vector<std::string>& words) {
     createLevelDatabase(path.toStdString(), level);
-    auto db = openDb(path);
-    auto rs = db->OpenRecordset(std::string(levelDatabase(level).table));
-    db->BeginTrans();
+    std::vector<WordRecord> rows;
     for (const auto& word : words)
-        addRow(*rs, sampleRecord(word));
-    db->CommitTrans();
-    rs->Close();
-    db->Close();
+        rows.push_back(sampleRecord(word));
+    addRows(path, level, rows);
 }
 
 std::vector<std::string> walk(Recordset& rs) {

@@ -2,6 +2,7 @@
 // Helpers shared by the store tests: real files in a temporary directory.
 
 #include "store/Recordset.h"
+#include "store/Transaction.h"
 #include "store/WordRecord.h"
 #include "support/Files.h"
 
@@ -17,16 +18,12 @@ namespace lexitor::testing {
 
 using namespace store;
 
-// Runs SQL on a plain SQLite file, creating it when missing.
-void runSql(const QString& path, const std::string& sql);
-// The first value SQL gives on a plain SQLite file, or "" when it fails.
+// The first value that SQL gives on a SQLite file, or "" for none.
 std::string firstValue(const QString& path, const std::string& sql);
 
 std::unique_ptr<Database> openDb(const QString& path);
 // A record whose fields are derived from `word`: ans "<word>-ans" and so on.
 WordRecord sampleRecord(const std::string& word);
-void addRow(Recordset& rs, const WordRecord& record);
-WordRecord currentRow(const Recordset& rs);
 // A new level database at `path` holding `words` in this order.
 void makeLevelFile(const QString& path, int level, const std::vector<std::string>& words);
 // The words of the table walked from first to last in its current order.

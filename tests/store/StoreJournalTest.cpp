@@ -1,10 +1,10 @@
-// How changes reach the file: a rollback journal with extra sync, a file
-// left in write-ahead mode by the older version settled into it, and
-// journal files beside a word file applied only when they belong to it.
-// Then the README's advice on backing up and starting over, step by step.
+// How changes reach the file: journal files beside a word file applied
+// only when they belong to it, a file left in write-ahead mode by the older
+// version settled into a rollback journal with extra sync. Then the
+// README's advice on starting over.
 #include "StoreFixtures.h"
-#include "store/detail/Connection.h"
 #include "support/OtherProgram.h"
+#include "support/WordFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,15 +27,6 @@ std::vector<std::string> numbered(const char* stem) {
     return words;
 }
 
-std::vector<WordRecord> rowsOf(const QString& file, const std::string& table) {
-    std::vector<WordRecord> rows;
-    auto db = openDb(file);
-    auto rs = db->OpenRecordset(table);
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-        rows.push_back(currentRow(*rs));
-    return rows;
-}
-
 std::vector<WordRecord> made(const std::vector<std::string>& words) {
     std::vector<WordRecord> rows;
     for (const auto& word : words)
@@ -55,32 +46,6 @@ private slots:
         setNoticeHook([this](const std::string& text) { notices_.push_back(text); });
     }
     void init() { notices_.clear(); }
-
-    void changesGoThroughARollbackJournalWithExtraSync() {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("word0.mdb");
-        makeLevelFile(file, 0, {"a"});
-        // As the older version left its files.
-        runSql(file, "PRAGMA journal_mode=WAL; UPDATE word0 SET ans='in the log';");
-        {
-            auto db = openDb(file);
-            auto rs = db->OpenRecordset("word0");
-            addRow(*rs, sampleRecord("b"));
-            QVERIFY(!QFile::exists(file + "-wal"));
-            QCOMPARE(fileBytes(file).mid(18, 2), QByteArray("\x01\x01", 2));
-            rs->MoveFirst();
-            QCOMPARE(rs->Field("ans"), FieldValue("in the log"));
-        }
-        // Extra: the journal's removal is synced too, so a committed change
-        // cannot come back undone after a power cut.
-        Connection connection(file.toStdString(), "word0.mdb");
-        for (const auto& [pragma, value] :
-             {std::pair{"PRAGMA synchronous", "3"}, std::pair{"PRAGMA journal_mode", "delete"}}) {
-            Query query(connection.statement(pragma));
-            QVERIFY(query->step());
-            QCOMPARE(query->text(0), FieldValue(value));
-        }
-    }
 
     void journalsApplyOnlyToTheirOwnFile_data() {
         QTest::addColumn<QString>("from"); // whose journal stands beside word0.mdb
@@ -146,8 +111,13 @@ private slots:
                 expected[std::size_t(i)].ans = "changed";
         }
 
-        QVERIFY(rowsOf(target, "word0") == expected);
+        QVERIFY(levelRows(target, 0) == expected);
         QCOMPARE(firstValue(target, "PRAGMA integrity_check"), std::string("ok"));
+        // A rollback journal, its removal synced too, so that a committed
+        // change cannot come back undone after a power cut.
+        QCOMPARE(fileBytes(target).mid(18, 2), QByteArray("\x01\x01", 2));
+        QCOMPARE(firstValue(target, "PRAGMA journal_mode"), std::string("delete"));
+        QCOMPARE(firstValue(target, "PRAGMA synchronous"), std::string("3"));
         QVERIFY(!QFile::exists(target + "-wal"));
         QVERIFY(!fileBytes(target + "-journal").startsWith(kJournalMagic));
         QCOMPARE(QFile::exists(target + suffix + ".foreign"), !own);
@@ -158,9 +128,11 @@ private slots:
                      notices_[0].c_str());
     }
 
-    // Backing up and starting over, as the README tells them.
-    void readmeAdviceHolds() {
-        QTemporaryDir defaults, folder, backup, movedOut;
+    // Starting over, as the README tells it: the files and their journals
+    // moved out, the next start makes the default lists, and the moved file
+    // opens as it was, its unfinished change undone.
+    void startingOverAsTheReadmeSays() {
+        QTemporaryDir defaults, folder, movedOut;
         for (int level = 0; level < kLevelCount; ++level)
             makeLevelFile(defaults.filePath(QStringLiteral("word%1.mdb").arg(level)), level,
                           {"default" + std::to_string(level), "second"});
@@ -173,39 +145,16 @@ private slots:
         };
         startLexitor();
         const QString word1 = folder.filePath("word1.mdb");
-        const QString mdbs[] = {"word0.mdb", "word1.mdb", "word2.mdb"};
-
-        // A copy of the three files taken while the program runs holds every word.
-        auto db = openDb(word1);
-        auto rs = db->OpenRecordset("word1");
-        addRow(*rs, sampleRecord("mine"));
-        for (const QString& name : mdbs)
-            QVERIFY(QFile::copy(folder.filePath(name), backup.filePath(name)));
-        QCOMPARE(walk(*openDb(backup.filePath("word1.mdb"))->OpenRecordset("word1")),
-                 (std::vector<std::string>{"default1", "second", "mine"}));
-        rs.reset();
-        db.reset();
-
-        // A program stopped in the middle of a change leaves a journal: a
-        // start and close of Lexitor undoes the change, then a copy holds all.
-        const QString unfinished = "PRAGMA cache_size=1; BEGIN; DELETE FROM word1;";
-        OtherProgram(word1, unfinished).kill();
+        appendRecord(*openDb(word1)->OpenRecordset("word1"), sampleRecord("mine"));
+        OtherProgram(word1, "PRAGMA cache_size=1; BEGIN; DELETE FROM word1;").kill();
         QVERIFY(fileBytes(word1 + "-journal").startsWith(kJournalMagic));
-        openDb(word1)->OpenRecordset("word1")->RecordCount();
-        QVERIFY(QFile::remove(backup.filePath("word1.mdb")) &&
-                QFile::copy(word1, backup.filePath("word1.mdb")));
-        QCOMPARE(walk(*openDb(backup.filePath("word1.mdb"))->OpenRecordset("word1")),
-                 (std::vector<std::string>{"default1", "second", "mine"}));
-
-        // Starting over: the files and their journals moved out, the next
-        // start makes the default lists; the moved file opens as it was.
-        OtherProgram(word1, unfinished).kill();
         for (const QString& name : QDir(folder.path()).entryList({"word*.mdb*"}))
             QVERIFY(QFile::rename(folder.filePath(name), movedOut.filePath(name)));
         startLexitor();
         for (int level = 0; level < kLevelCount; ++level) {
             const std::string table = "word" + std::to_string(level);
-            QCOMPARE(walk(*openDb(folder.filePath(mdbs[level]))->OpenRecordset(table)),
+            QCOMPARE(walk(*openDb(folder.filePath(QString::fromStdString(table + ".mdb")))
+                               ->OpenRecordset(table)),
                      (std::vector<std::string>{"default" + std::to_string(level), "second"}));
         }
         QCOMPARE(walk(*openDb(movedOut.filePath("word1.mdb"))->OpenRecordset("word1")),

@@ -132,7 +132,7 @@ private:
     Model model_;
     std::unique_ptr<Database> db_;
     std::array<Cursor, 2> cursors_;
-    bool inTransaction_ = false;
+    std::optional<Transaction> transaction_;
     std::vector<ModelRow> snapshot_;
     QString file_;
     std::string why_;          // what differed, for the failure text
@@ -236,10 +236,10 @@ private:
     }
 
     void reopen() {
-        if (inTransaction_) {
-            db_->CommitTrans();
+        if (transaction_) {
+            transaction_->commit();
+            transaction_.reset();
             model_.commit();
-            inTransaction_ = false;
         }
         for (auto& c : cursors_)
             c = Cursor{};
@@ -254,7 +254,7 @@ private:
             expected.push_back(model_.find(serial)->record);
         if (!expected.empty()) {
             for (check->MoveFirst(); !check->Eof(); check->MoveNext())
-                seen.push_back(currentRow(*check));
+                seen.push_back(currentRecord(*check));
         }
         QVERIFY(seen == expected);
         check->Index("wrdin");
@@ -351,10 +351,10 @@ private:
             }
         } else if (op < 74 && size < 400) {
             const int serial = model_.nextSerial++;
-            (inTransaction_ ? model_.pending : model_.committed) = serial;
+            (transaction_ ? model_.pending : model_.committed) = serial;
             WordRecord record{randomWord(), "ans" + std::to_string(serial), "c1", std::nullopt, "",
                               "ref"};
-            addRow(*c.rs, record);
+            appendRecord(*c.rs, record);
             model_.rows.push_back({serial, record, fold(*record.word)});
             model_.changed();
         } else if (op < 84) {
@@ -411,7 +411,7 @@ private:
         }
         if (c.where == Cursor::Row) {
             const auto seen = errorOf([&] {
-                if (!(currentRow(*c.rs) == model_.find(c.serial)->record)) {
+                if (!(currentRecord(*c.rs) == model_.find(c.serial)->record)) {
                     throw EngineError("row differs: engine " + c.rs->Field("ans").value_or("?") +
                                       " model " + *model_.find(c.serial)->record.ans);
                 }
@@ -431,20 +431,16 @@ private:
     // Ends the running transaction, if any, by a commit or a rollback, and
     // mostly starts the next one at once (sparing an fsync per change).
     void transactionStep() {
-        if (inTransaction_) {
-            inTransaction_ = false;
-            if (draw(5) != 0) {
-                db_->CommitTrans();
-                model_.commit();
-            } else {
-                db_->Rollback();
-                rolledBack();
-            }
+        if (transaction_) {
+            const bool commit = draw(5) != 0;
+            if (commit)
+                transaction_->commit();
+            transaction_.reset();
+            commit ? model_.commit() : rolledBack();
         }
         if (draw(20) != 0) {
-            db_->BeginTrans();
+            transaction_.emplace(*db_);
             snapshot_ = model_.rows;
-            inTransaction_ = true;
         }
     }
 
@@ -486,7 +482,7 @@ private slots:
             if (i == kOperations / 2)
                 reopen();
             // Between two calls, not seen until the next one.
-            if (!inTransaction_ && draw(20) == 0) {
+            if (!transaction_ && draw(20) == 0) {
                 otherProgramStep();
                 continue;
             }

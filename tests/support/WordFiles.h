@@ -3,6 +3,7 @@
 // with the store itself, for screen tests.
 
 #include "store/Recordset.h"
+#include "store/Transaction.h"
 #include "store/WordRecord.h"
 
 #include <QDir>
@@ -19,26 +20,6 @@ inline store::WordRecord wordRow(const char* word, const char* ans, const char* 
     return {word, ans, c1, c2, c3, std::move(ref)};
 }
 
-inline void appendRows(const QString& file, const std::string& table,
-                       const std::vector<store::WordRecord>& rows) {
-    auto db = store::DBEngine::instance().OpenDatabase(file.toStdString());
-    auto rs = db->OpenRecordset(table);
-    db->BeginTrans(); // one commit, so that large tables are quick to make
-    for (const auto& row : rows) {
-        rs->AddNew();
-        rs->SetField("word", row.word);
-        rs->SetField("ans", row.ans);
-        rs->SetField("c1", row.c1);
-        rs->SetField("c2", row.c2);
-        rs->SetField("c3", row.c3);
-        rs->SetField("ref", row.ref);
-        rs->Update();
-    }
-    db->CommitTrans();
-    rs->Close();
-    db->Close();
-}
-
 // Every row of the level database `file` in table order.
 inline std::vector<store::WordRecord> levelRows(const QString& file, int level) {
     std::vector<store::WordRecord> all;
@@ -46,10 +27,20 @@ inline std::vector<store::WordRecord> levelRows(const QString& file, int level) 
     auto rs = db->OpenRecordset(std::string(store::levelDatabase(level).table));
     if (rs->RecordCount() > 0) {
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-            all.push_back({rs->Field("word"), rs->Field("ans"), rs->Field("c1"), rs->Field("c2"),
-                           rs->Field("c3"), rs->Field("ref")});
+            all.push_back(store::currentRecord(*rs));
     }
     return all;
+}
+
+// Adds `rows` to the level database `file` in one commit, so that large
+// tables are quick to make.
+inline void addRows(const QString& file, int level, const std::vector<store::WordRecord>& rows) {
+    auto db = store::DBEngine::instance().OpenDatabase(file.toStdString());
+    auto rs = db->OpenRecordset(std::string(store::levelDatabase(level).table));
+    store::Transaction transaction(*db);
+    for (const auto& row : rows)
+        store::appendRecord(*rs, row);
+    transaction.commit();
 }
 
 // Makes the working directory the temporary one for its lifetime.
@@ -69,7 +60,7 @@ public:
                                                store::levelDatabase(level).file.size()));
     }
     void add(int level, const std::vector<store::WordRecord>& rows) const {
-        appendRows(path(level), std::string(store::levelDatabase(level).table), rows);
+        addRows(path(level), level, rows);
     }
     // Every row of a level in table order.
     std::vector<store::WordRecord> rows(int level) const { return levelRows(path(level), level); }

@@ -171,13 +171,13 @@ private:
         if (!table || !mdb_read_columns(table.get()))
             fail(QStringLiteral("'%1' is damaged: table %2 cannot be read").arg(name_, name));
 
-        std::array<int, 6> at{};
+        std::array<int, store::kWordFields.size()> at{};
         QStringList others;
         at.fill(-1);
         for (unsigned i = 0; i < table->num_cols; ++i) {
             MdbColumn* col = column(table.get(), i);
             std::size_t f = 0;
-            while (f < at.size() && !sameName(col->name, store::kWordFields[f]))
+            while (f < at.size() && !sameName(col->name, store::kWordFields[f].name))
                 ++f;
             if (f == at.size()) {
                 others.append(QString::fromUtf8(col->name));
@@ -194,7 +194,7 @@ private:
             if (!required)
                 return {};
             fail(QStringLiteral("'%1': table %2 has no field %3")
-                     .arg(name_, name, QString::fromLatin1(store::kWordFields[f].data())));
+                     .arg(name_, name, QString::fromLatin1(store::kWordFields[f].name.data())));
         }
 
         Payload payload;
@@ -214,8 +214,8 @@ private:
         return payload.bytes() + rows;
     }
 
-    std::uint32_t readRows(MdbTableDef* table, const std::array<int, 6>& at, const QString& name,
-                           std::string& out) {
+    std::uint32_t readRows(MdbTableDef* table, const std::array<int, store::kWordFields.size()>& at,
+                           const QString& name, std::string& out) {
         MdbHandle* mdb = mdb_.get();
         std::vector<MdbField> fields(table->num_cols);
         std::uint32_t count = 0;
@@ -327,8 +327,8 @@ JetWords parsePayload(const QByteArray& bytes, const QString& name) {
     const std::uint32_t count = in.number();
     for (std::uint32_t i = 0; in.ok() && i < count; ++i) {
         store::WordRecord& r = words.rows.emplace_back();
-        for (store::FieldValue* f : {&r.word, &r.ans, &r.c1, &r.c2, &r.c3, &r.ref})
-            *f = in.field();
+        for (const store::WordField& field : store::kWordFields)
+            r.*field.member = in.field();
     }
     if (kind != 'T' || !in.ok() || !in.atEnd())
         throw JetError(QStringLiteral("'%1' could not be read: the Jet reader stopped on it "

@@ -14,14 +14,13 @@ QStringList rowProblems(const store::WordRecord& r) {
         problems.append(QStringLiteral("the word is missing or shorter than 2 characters"));
     if (!isLongEnough(r.ans, store::kShortestAnswer))
         problems.append(QStringLiteral("the answer (ans) is missing or shorter than 2 characters"));
-    const std::pair<const char*, const store::FieldValue*> fields[] = {
-        {"word", &r.word}, {"ans", &r.ans}, {"c1", &r.c1},
-        {"c2", &r.c2},     {"c3", &r.c3},   {"ref", &r.ref}};
-    for (const auto& [name, value] : fields) {
-        const bool wrongMeaning = name[0] == 'c';
-        if (wrongMeaning && !*value)
+    for (const store::WordField& field : store::kWordFields) {
+        const store::FieldValue& value = r.*field.member;
+        const QLatin1StringView name(field.name.data(), qsizetype(field.name.size()));
+        const bool wrongMeaning = field.name[0] == 'c';
+        if (wrongMeaning && !value)
             problems.append(QStringLiteral("%1 is null; only ref may be null").arg(name));
-        if (*value && (*value)->find('\0') != std::string::npos)
+        if (value && value->find('\0') != std::string::npos)
             problems.append(QStringLiteral("%1 holds a NUL character").arg(name));
     }
     return problems;

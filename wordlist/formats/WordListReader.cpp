@@ -26,7 +26,7 @@ bool isHeader(const ListRecord& record) {
         return false;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const store::FieldValue& field = record.fields[i];
-        const auto expected = store::kWordFields[i];
+        const auto expected = store::kWordFields[i].name;
         if (!field || QString::fromUtf8(*field).trimmed().compare(
                           QLatin1String(expected.data(), qsizetype(expected.size())),
                           Qt::CaseInsensitive) != 0)
@@ -36,8 +36,8 @@ bool isHeader(const ListRecord& record) {
 }
 
 QString fieldName(std::size_t i) {
-    return QString::fromLatin1(store::kWordFields[i].data(),
-                               qsizetype(store::kWordFields[i].size()));
+    return QString::fromLatin1(store::kWordFields[i].name.data(),
+                               qsizetype(store::kWordFields[i].name.size()));
 }
 
 // The problems of one data row, in field order.

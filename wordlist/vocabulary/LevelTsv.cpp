@@ -2,8 +2,6 @@
 
 #include <QSaveFile>
 
-#include <array>
-
 namespace lexitor::wordlist::vocabulary {
 
 std::optional<QByteArray> levelTsv(const std::vector<store::WordRecord>& records,
@@ -11,16 +9,13 @@ std::optional<QByteArray> levelTsv(const std::vector<store::WordRecord>& records
     QByteArray out;
     for (std::size_t i = 0; i < store::kWordFields.size(); ++i) {
         out += i ? "\t" : "";
-        out.append(store::kWordFields[i].data(), qsizetype(store::kWordFields[i].size()));
+        out.append(store::kWordFields[i].name.data(), qsizetype(store::kWordFields[i].name.size()));
     }
     out += '\n';
     for (const store::WordRecord& r : records) {
-        // In the order of kWordFields.
-        const std::array<const store::FieldValue*, 6> ordered = {&r.word, &r.ans, &r.c1,
-                                                                 &r.c2,   &r.c3,  &r.ref};
-        for (std::size_t i = 0; i < ordered.size(); ++i) {
+        for (std::size_t i = 0; i < store::kWordFields.size(); ++i) {
             out += i ? "\t" : "";
-            const store::FieldValue& value = *ordered[i];
+            const store::FieldValue& value = r.*store::kWordFields[i].member;
             if (!value) {
                 out += "\\N";
                 continue;
@@ -28,7 +23,7 @@ std::optional<QByteArray> levelTsv(const std::vector<store::WordRecord>& records
             if (value->find_first_of("\t\r\n") != std::string::npos || *value == "\\N") {
                 if (problem)
                     *problem = QStringLiteral("the %1 of \"%2\" cannot be written to TSV")
-                                   .arg(QLatin1StringView(store::kWordFields[i].data()),
+                                   .arg(QLatin1StringView(store::kWordFields[i].name.data()),
                                         QString::fromStdString(r.word.value_or("")));
                 return std::nullopt;
             }

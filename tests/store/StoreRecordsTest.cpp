@@ -1,0 +1,152 @@
+// Misuse and the errors it gives, whole-row reads and writes, transactions,
+// and texts that must come back as they went in. Walking, seeking, index
+// order, bookmarks, adding, editing, deleting and other writers are checked
+// call by call against a model in StoreRandomTest.
+#include "StoreFixtures.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lexitor::testing;
+
+class StoreRecordsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    int files_ = 0;
+
+    // A fresh level-0 file holding `words`.
+    QString levelFile(const std::vector<std::string>& words) {
+        const QString file = dir_.filePath(QStringLiteral("w%1.mdb").arg(++files_));
+        makeLevelFile(file, 0, words);
+        return file;
+    }
+
+private slots:
+    void misuseIsRefusedWithItsMessage() {
+        auto db = openDb(levelFile({"pear", "fig"}));
+        auto rs = db->OpenRecordset("word0");
+        const std::string noIndex = "Operation is not supported without a current index.";
+        QCOMPARE(errorOf([&] { rs->Seek("=", "pear"); }), noIndex);
+        QCOMPARE(errorOf([&] { rs->Index("wrd1in"); }), "Unknown index 'wrd1in' on table 'word0'.");
+        rs->Index("wrdin");
+        QCOMPARE(rs->Index(), "wrdin");
+        QVERIFY(!errorOf([&] { rs->Seek("<", "a"); }).empty());
+        rs->Index("");
+        QCOMPARE(errorOf([&] { rs->Seek("=", "pear"); }), noIndex);
+        QVERIFY(!errorOf([&] { rs->SetField("word", "x"); }).empty());
+        QVERIFY(!errorOf([&] { rs->CancelUpdate(); }).empty());
+        QCOMPARE(errorOf([&] { rs->Field("colour"); }), "Unknown field 'colour'.");
+
+        rs->MoveFirst();
+        rs->AddNew();
+        QCOMPARE(currentRecord(*rs), WordRecord{}); // the new row, all null
+        rs->SetField("word", "apple");
+        QCOMPARE(errorOf([&] { rs->SetField("colour", "red"); }), "Unknown field 'colour'.");
+        rs->SetField("ANS", "a fruit"); // field names ignore letter case
+        QCOMPARE(currentRecord(*rs), (WordRecord{"apple", "a fruit", {}, {}, {}, {}}));
+        rs->Update();
+        rs->AddNew();
+        rs->SetField("word", "never");
+        rs->CancelUpdate();
+        rs->AddNew();
+        rs->SetField("word", "dropped");
+        rs->MoveFirst(); // moving away drops the pending row
+        QCOMPARE(errorOf([&] { rs->Update(); }), "Update without AddNew or Edit.");
+        rs->MoveLast();
+        QCOMPARE(currentRecord(*rs), (WordRecord{"apple", "a fruit", {}, {}, {}, {}}));
+        rs->Edit();
+        rs->SetField("c1", "");
+        QCOMPARE(currentRecord(*rs), (WordRecord{"apple", "a fruit", "", {}, {}, {}}));
+        rs->CancelUpdate();
+        QCOMPARE(rs->Field("c1"), FieldValue());
+        QCOMPARE(walk(*rs), (std::vector<std::string>{"pear", "fig", "apple"}));
+
+        // Closed recordsets and databases refuse every call.
+        auto other = db->OpenRecordset("word0");
+        rs->Close();
+        QCOMPARE(errorOf([&] { rs->RecordCount(); }), "The recordset is closed.");
+        QCOMPARE(errorOf([&] { currentRecord(*rs); }), "The recordset is closed.");
+        db->Close();
+        QVERIFY(errorOf([&] { other->MoveFirst(); }).find("closed") != std::string::npos);
+        QVERIFY(errorOf([&] { db->OpenRecordset("word0"); }).find("closed") != std::string::npos);
+    }
+
+    // What a committed transaction did stays; what one left by an exception,
+    // or with its database closed, is undone in the file and in the orders.
+    void transactionsAreAllOrNothing() {
+        const QString file = levelFile({"apple", "fig"});
+        auto db = openDb(file);
+        auto rs = db->OpenRecordset("word0");
+        {
+            Transaction transaction(*db);
+            QCOMPARE(errorOf([&] { Transaction second(*db); }),
+                     "A transaction is already running on '" + file.toStdString() + "'.");
+            appendRecord(*rs, sampleRecord("kiwi"));
+            rs->MoveFirst();
+            rs->Delete();
+            transaction.commit();
+            QVERIFY(!errorOf([&] { transaction.commit(); }).empty());
+        }
+        QCOMPARE(walk(*rs), (std::vector<std::string>{"fig", "kiwi"}));
+        try {
+            Transaction transaction(*db);
+            appendRecord(*rs, sampleRecord("lost"));
+            rs->Index("wrdin");
+            rs->Seek("=", "kiwi");
+            rs->Delete();
+            rs->MoveFirst();
+            rs->Edit();
+            rs->SetField("word", "zzz");
+            rs->Update();
+            throw std::runtime_error("given up");
+        } catch (const std::runtime_error&) {
+        }
+        QCOMPARE(walk(*rs), (std::vector<std::string>{"fig", "kiwi"}));
+        {
+            Transaction transaction(*db);
+            appendRecord(*rs, sampleRecord("plum"));
+            db->Close();
+        }
+        QCOMPARE(walk(*openDb(file)->OpenRecordset("word0")),
+                 (std::vector<std::string>{"fig", "kiwi"}));
+        QCOMPARE(errorOf([&] { Transaction closed(*db); }),
+                 "The database '" + file.toStdString() + "' is closed.");
+    }
+
+    void oddTextsRoundTripVerbatim() {
+        const QString file = levelFile({});
+        const std::vector<WordRecord> rows = {
+            {"x'); DROP TABLE word0; --", "\"quoted\" 'single'", "tab\there", "new\nline",
+             "  padded  ", std::nullopt},
+            {"слово", "意味", "كلمة", "🙂 emoji", "", " "},
+            {std::string(100000, 'L'), std::string("nul\0inside", 10), "%s %d ?1 :a", "\\", "NULL",
+             ""},
+        };
+        {
+            auto db = openDb(file);
+            auto rs = db->OpenRecordset("word0");
+            for (const auto& row : rows)
+                appendRecord(*rs, row);
+        }
+        auto db = openDb(file);
+        auto rs = db->OpenRecordset("word0");
+        std::vector<WordRecord> seen;
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+            seen.push_back(currentRecord(*rs));
+        QVERIFY(seen == rows);
+        rs->Index("wrdin");
+        rs->Seek("=", "X'); drop table WORD0; --");
+        QVERIFY(!rs->NoMatch());
+        rs->Edit(); // null and empty swap places, and stay apart
+        rs->SetField("c3", std::nullopt);
+        rs->SetField("ref", "");
+        rs->Update();
+        QCOMPARE(currentRecord(*rs),
+                 (WordRecord{rows[0].word, rows[0].ans, rows[0].c1, rows[0].c2, std::nullopt, ""}));
+    }
+};
+
+QTEST_GUILESS_MAIN(StoreRecordsTest)
+#include "StoreRecordsTest.moc"
