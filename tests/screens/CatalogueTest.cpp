@@ -24,22 +24,32 @@ using namespace lexitor::screens;
 
 namespace {
 
+// Each screen, and the buttons that Enter and Esc press on it.
 struct Catalogued {
     std::function<std::unique_ptr<Screen>()> make;
     const ScreenLayout& layout;
+    QString enter, esc;
 };
 
-template <typename S, typename C> Catalogued entry(const ScreenTable<C>& table) {
-    return {[] { return std::make_unique<S>(); }, table.layout()};
+template <typename S, typename C>
+Catalogued listed(const ScreenTable<C>& table, QString enter = {}, QString esc = {}) {
+    return {[] { return std::make_unique<S>(); }, table.layout(), enter, esc};
 }
 
 const std::vector<Catalogued>& catalogue() {
     static const std::vector<Catalogued> all = {
-        entry<app::Form2>(form2Table()),         entry<app::frmLogin>(frmLoginTable()),
-        entry<app::frmChoice>(frmChoiceTable()), entry<entry::Form1>(form1Table()),
-        entry<editor::frmEdit>(frmEditTable()),  entry<quiz::frmTest>(frmTestTable()),
+        listed<app::Form2>(form2Table(), "cmdtest", "cmdExit"),
+        listed<app::frmLogin>(frmLoginTable(), "cmdOK", "cmdCancel"),
+        listed<app::frmChoice>(frmChoiceTable()),
+        listed<entry::Form1>(form1Table(), "cmdAdd", "cmdExit2"),
+        listed<editor::frmEdit>(frmEditTable()),
+        listed<quiz::frmTest>(frmTestTable()),
     };
     return all;
+}
+
+QString nameOf(const QWidget* widget) {
+    return widget ? widget->objectName() : QString();
 }
 
 bool isOfKind(const QWidget* widget, Kind kind) {
@@ -91,10 +101,11 @@ class CatalogueTest : public QObject {
         for (int i = 0; i < int(catalogue().size()); ++i)
             QTest::newRow(qPrintable(catalogue()[i].layout.window.name)) << i;
     }
-    void build() {
+    const Catalogued& build() {
         QFETCH(int, index);
         screen = catalogue()[index].make();
         layout = &catalogue()[index].layout;
+        return catalogue()[index];
     }
     QWidget* control(const BuildRow& row) const {
         return screen->findChild<QWidget*>(row.design.name, Qt::FindDirectChildrenOnly);
@@ -104,7 +115,9 @@ private slots:
     void cleanup() { screen.reset(); }
 
     void controlsAsTheirRowsSay() {
-        build();
+        const Catalogued& expected = build();
+        QCOMPARE(nameOf(screen->defaultButton()), expected.enter);
+        QCOMPARE(nameOf(screen->cancelButton()), expected.esc);
         const WindowLayout& window = layout->window;
         QCOMPARE(screen->windowTitle(), window.title);
         QCOMPARE(screen->size(), twipsSize(window.clientWidth, window.clientHeight));

@@ -3,7 +3,6 @@
 // labels and the close box.
 
 #include "screens/Screen.h"
-#include "support/ScriptedMessages.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -241,15 +240,6 @@ private slots:
         QVERIFY(!probe->close());
         QCOMPARE(probe->closes, 1);
         QVERIFY(probe->isVisible());
-    }
-
-    void anErrorInAHandlerIsFatalAndReportedOnce() {
-        lexitor::testing::ScriptedMessages messages;
-        guarded([] { throw std::runtime_error("Disk I/O error in word0.mdb"); });
-        QCOMPARE(messages.fatal, QStringList{"Disk I/O error in word0.mdb"});
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].code, vbCritical);
-        QCOMPARE(messages.shown[0].title, QString("Lexitor"));
     }
 };
 
