@@ -15,15 +15,15 @@ namespace lexitor::app {
 
 using namespace screens;
 
-Form2::Form2() : Screen(form2Table()) {
-    onClick("cmdEdit", &Form2::cmdEdit_Click);
-    onClick("cmdEdit2", &Form2::cmdEdit2_Click);
-    onClick("cmdtest", &Form2::cmdtest_Click);
-    onClick("cmdExit", &Form2::cmdExit_Click);
+Form2::Form2() : ScreenWith(form2Table()) {
+    onClick(ui.cmdEdit, &Form2::cmdEdit_Click);
+    onClick(ui.cmdEdit2, &Form2::cmdEdit2_Click);
+    onClick(ui.cmdtest, &Form2::cmdtest_Click);
+    onClick(ui.cmdExit, &Form2::cmdExit_Click);
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == control("Label1") && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == ui.Label1 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         guarded([this] { Label1_Click(); });
         return true;

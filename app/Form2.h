@@ -2,10 +2,11 @@
 // The main menu: the hub every screen is reached from and returns to.
 
 #include "screens/Screen.h"
+#include "screens/tables/Form2Table.h"
 
 namespace lexitor::app {
 
-class Form2 : public screens::Screen {
+class Form2 : public screens::ScreenWith<screens::Form2Controls> {
     Q_OBJECT
 public:
     Form2();

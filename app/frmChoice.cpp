@@ -8,10 +8,10 @@ namespace lexitor::app {
 
 using namespace screens;
 
-frmChoice::frmChoice() : Screen(frmChoiceTable()) {
-    onClick("Command1", &frmChoice::Command1_Click);
-    onClick("Command2", &frmChoice::Command2_Click);
-    onClick("Command3", &frmChoice::Command3_Click);
+frmChoice::frmChoice() : ScreenWith(frmChoiceTable()) {
+    onClick(ui.Command1, &frmChoice::Command1_Click);
+    onClick(ui.Command2, &frmChoice::Command2_Click);
+    onClick(ui.Command3, &frmChoice::Command3_Click);
 }
 
 void frmChoice::chooseLevel(qint16 editorCode) {

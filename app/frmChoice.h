@@ -2,10 +2,11 @@
 // The level chooser before the database editor.
 
 #include "screens/Screen.h"
+#include "screens/tables/frmChoiceTable.h"
 
 namespace lexitor::app {
 
-class frmChoice : public screens::Screen {
+class frmChoice : public screens::ScreenWith<screens::frmChoiceControls> {
     Q_OBJECT
 public:
     frmChoice();

@@ -15,15 +15,15 @@ const QString kUserName = QStringLiteral("kavel");
 const QString kPassword = QStringLiteral("mupretdoxa");
 } // namespace
 
-frmLogin::frmLogin() : Screen(frmLoginTable()) {
-    onClick("cmdOK", &frmLogin::cmdOK_Click);
-    onClick("cmdCancel", &frmLogin::cmdCancel_Click);
+frmLogin::frmLogin() : ScreenWith(frmLoginTable()) {
+    onClick(ui.cmdOK, &frmLogin::cmdOK_Click);
+    onClick(ui.cmdCancel, &frmLogin::cmdCancel_Click);
 }
 
 void frmLogin::cmdOK_Click() {
-    QLineEdit* password = textBox("txtPass");
+    QLineEdit* password = ui.txtPass;
     const QString passwordText = password->text();
-    const QString userText = textBox("txtUser")->text();
+    const QString userText = ui.txtUser->text();
     const bool userMatches = userText == kUserName;
     const bool passwordMatches = passwordText == kPassword;
     if (userMatches && passwordMatches) {

@@ -2,10 +2,11 @@
 // The login gate before "Add Records".
 
 #include "screens/Screen.h"
+#include "screens/tables/frmLoginTable.h"
 
 namespace lexitor::app {
 
-class frmLogin : public screens::Screen {
+class frmLogin : public screens::ScreenWith<screens::frmLoginControls> {
     Q_OBJECT
 public:
     frmLogin();

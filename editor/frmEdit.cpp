@@ -25,18 +25,15 @@ const store::LevelDatabase& chosenLevel() {
     return store::levelDatabaseForEditorCode(refs::get<app::Form2>().n);
 }
 
-// The commands that need a row to act on.
-constexpr const char* kRowCommands[] = {"cmdUpdate", "cmdDel", "cmdNext", "cmdPrev"};
-
 } // namespace
 
-frmEdit::frmEdit() : Screen(frmEditTable()) {
-    onClick("cmdFind", &frmEdit::cmdFind_Click);
-    onClick("cmdNext", &frmEdit::cmdNext_Click);
-    onClick("cmdPrev", &frmEdit::cmdPrev_Click);
-    onClick("cmdUpdate", &frmEdit::cmdUpdate_Click);
-    onClick("cmdDel", &frmEdit::cmdDel_Click);
-    onClick("cmdExit", &frmEdit::cmdExit_Click);
+frmEdit::frmEdit() : ScreenWith(frmEditTable()) {
+    onClick(ui.cmdFind, &frmEdit::cmdFind_Click);
+    onClick(ui.cmdNext, &frmEdit::cmdNext_Click);
+    onClick(ui.cmdPrev, &frmEdit::cmdPrev_Click);
+    onClick(ui.cmdUpdate, &frmEdit::cmdUpdate_Click);
+    onClick(ui.cmdDel, &frmEdit::cmdDel_Click);
+    onClick(ui.cmdExit, &frmEdit::cmdExit_Click);
 }
 
 void frmEdit::Form_Load() {
@@ -56,35 +53,38 @@ void frmEdit::Form_Load() {
     }
     rs_->MoveFirst();
     // The word box doubles as the search box, so it always stays editable.
-    textBox("txtWord")->setReadOnly(false);
+    ui.txtWord->setReadOnly(false);
     showCurrentRow();
 }
 
 void frmEdit::showCurrentRow() {
     const store::WordRecord row = store::currentRecord(*rs_);
-    textBox("txtWord")->setText(fieldText(row.word));
-    textBox("txtAns")->setText(fieldText(row.ans));
-    textBox("txtC1")->setText(fieldText(row.c1));
-    textBox("txtC2")->setText(fieldText(row.c2));
-    textBox("txtC3")->setText(fieldText(row.c3));
+    ui.txtWord->setText(fieldText(row.word));
+    ui.txtAns->setText(fieldText(row.ans));
+    ui.txtC1->setText(fieldText(row.c1));
+    ui.txtC2->setText(fieldText(row.c2));
+    ui.txtC3->setText(fieldText(row.c3));
     // Always this row's own reference: a reference left over from another
     // row would be shown beside the wrong word and stored into it by Update.
-    textBox("txtRef")->setText(fieldText(row.ref));
+    ui.txtRef->setText(fieldText(row.ref));
     shown_ = rs_->Bookmark();
-    for (const char* name : kRowCommands)
-        button(name)->setEnabled(true);
+    enableRowCommands(true);
 }
 
 void frmEdit::showNoRow() {
     shown_.reset();
-    for (const char* name : {"txtWord", "txtAns", "txtC1", "txtC2", "txtC3", "txtRef"})
-        textBox(name)->clear();
-    for (const char* name : kRowCommands)
-        button(name)->setEnabled(false);
+    for (QLineEdit* box : {ui.txtWord, ui.txtAns, ui.txtC1, ui.txtC2, ui.txtC3, ui.txtRef})
+        box->clear();
+    enableRowCommands(false);
+}
+
+void frmEdit::enableRowCommands(bool enabled) {
+    for (QPushButton* command : {ui.cmdUpdate, ui.cmdDel, ui.cmdNext, ui.cmdPrev})
+        command->setEnabled(enabled);
 }
 
 void frmEdit::cmdFind_Click() {
-    const std::string key = trimmedText(textBox("txtWord"));
+    const std::string key = trimmedText(ui.txtWord);
     rs_->Index(std::string(chosenLevel().index));
     rs_->Seek(">=", key);
     if (rs_->NoMatch()) {
@@ -143,13 +143,13 @@ void frmEdit::cmdUpdate_Click() {
     try {
         // The word is never written: its box is only the search text.
         rs_->Edit();
-        rs_->SetField("ans", trimmedText(textBox("txtAns")));
-        rs_->SetField("c1", trimmedText(textBox("txtC1")));
-        rs_->SetField("c2", trimmedText(textBox("txtC2")));
-        rs_->SetField("c3", trimmedText(textBox("txtC3")));
+        rs_->SetField("ans", trimmedText(ui.txtAns));
+        rs_->SetField("c1", trimmedText(ui.txtC1));
+        rs_->SetField("c2", trimmedText(ui.txtC2));
+        rs_->SetField("c3", trimmedText(ui.txtC3));
         // The reference box shows this row's reference; an empty box over a
         // row without one keeps the null.
-        const std::string ref = trimmedText(textBox("txtRef"));
+        const std::string ref = trimmedText(ui.txtRef);
         if (!ref.empty() || rs_->Field("ref"))
             rs_->SetField("ref", ref);
         rs_->Update();

@@ -2,6 +2,7 @@
 // "Edit Database": find, browse, correct and delete the words of one level.
 
 #include "screens/Screen.h"
+#include "screens/tables/frmEditTable.h"
 #include "store/Recordset.h"
 
 #include <memory>
@@ -9,7 +10,7 @@
 
 namespace lexitor::editor {
 
-class frmEdit : public screens::Screen {
+class frmEdit : public screens::ScreenWith<screens::frmEditControls> {
     Q_OBJECT
 public:
     frmEdit();
@@ -38,6 +39,8 @@ private:
     // after it); otherwise they keep what was typed, for another try.
     void refused(const store::RecoverableError& error);
     void closeTable();
+    // The commands that need a row to act on.
+    void enableRowCommands(bool enabled);
 
     QString fileName_;
     std::unique_ptr<store::Database> db_;

@@ -22,10 +22,10 @@ std::string text(const QLineEdit* box) {
 
 } // namespace
 
-Form1::Form1() : Screen(form1Table()) {
-    onClick("cmdAdd", &Form1::cmdAdd_Click);
-    onClick("cmdExit2", &Form1::cmdExit2_Click);
-    setValidation(textBox("txtlevel"), [this] {
+Form1::Form1() : ScreenWith(form1Table()) {
+    onClick(ui.cmdAdd, &Form1::cmdAdd_Click);
+    onClick(ui.cmdExit2, &Form1::cmdExit2_Click);
+    setValidation(ui.txtlevel, [this] {
         bool cancel = false;
         txtlevel_Validate(cancel);
         return !cancel;
@@ -56,14 +56,13 @@ void Form1::refuse(const QString& message, int code, const QString& title, QLine
 }
 
 void Form1::cmdAdd_Click() {
-    QLineEdit* word = textBox("txtWord");
-    QLineEdit* answer = textBox("txtAns");
-    QLineEdit* level = textBox("txtlevel");
+    QLineEdit* word = ui.txtWord;
+    QLineEdit* answer = ui.txtAns;
+    QLineEdit* level = ui.txtlevel;
 
     const QString searchWord = word->text().trimmed();
     // Blank optional boxes hold one space, on screen and in the stored row.
-    for (const char* name : {"txtC1", "txtC2", "txtC3", "txtRef"}) {
-        QLineEdit* box = textBox(QString::fromLatin1(name));
+    for (QLineEdit* box : {ui.txtC1, ui.txtC2, ui.txtC3, ui.txtRef}) {
         if (box->text().trimmed().isEmpty())
             box->setText(QStringLiteral(" "));
     }
@@ -113,12 +112,12 @@ bool Form1::existsInAnyLevel(const QString& searchWord) {
 
 void Form1::addRow(int level) {
     store::appendRecord(*levelRs_[level],
-                        {text(textBox("txtWord")), text(textBox("txtAns")), text(textBox("txtC1")),
-                         text(textBox("txtC2")), text(textBox("txtC3")), text(textBox("txtRef"))});
+                        {text(ui.txtWord), text(ui.txtAns), text(ui.txtC1),
+                         text(ui.txtC2), text(ui.txtC3), text(ui.txtRef)});
 }
 
 void Form1::txtlevel_Validate(bool& Cancel) {
-    Cancel = !isNumeric(textBox("txtlevel")->text());
+    Cancel = !isNumeric(ui.txtlevel->text());
 }
 
 void Form1::cmdExit2_Click() {

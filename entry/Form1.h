@@ -2,6 +2,7 @@
 // "Add Records": a new word with its meanings, stored in the table of its level.
 
 #include "screens/Screen.h"
+#include "screens/tables/Form1Table.h"
 #include "store/Recordset.h"
 #include "store/WordRecord.h"
 
@@ -10,14 +11,13 @@
 
 namespace lexitor::entry {
 
-class Form1 : public screens::Screen {
+class Form1 : public screens::ScreenWith<screens::Form1Controls> {
     Q_OBJECT
 public:
     Form1();
 
     void cmdAdd_Click();
     void cmdExit2_Click();
-    void txtWord_LostFocus() {}
     // Sets Cancel to keep the focus in the level box.
     void txtlevel_Validate(bool& Cancel);
 

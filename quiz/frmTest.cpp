@@ -13,14 +13,16 @@ namespace lexitor::quiz {
 
 using namespace screens;
 
-frmTest::frmTest() : Screen(frmTestTable()) {
-    onClick("cmdHelp", &frmTest::cmdHelp_Click);
-    onClick("cmdDone", &frmTest::cmdDone_Click);
-    onClick("cmdSubmit", &frmTest::cmdSubmit_Click);
+static_assert(std::tuple_size_v<OptionButtons> == kOptionCount);
+
+frmTest::frmTest() : ScreenWith(frmTestTable()) {
+    onClick(ui.cmdHelp, &frmTest::cmdHelp_Click);
+    onClick(ui.cmdDone, &frmTest::cmdDone_Click);
+    onClick(ui.cmdSubmit, &frmTest::cmdSubmit_Click);
     // An option answers when it becomes selected, by mouse or by key; the
     // handler deselects it again.
     for (int index = 0; index < kOptionCount; ++index) {
-        connect(option(index), &QAbstractButton::toggled, this, [this, index](bool selected) {
+        connect(ui.optSel[index], &QAbstractButton::toggled, this, [this, index](bool selected) {
             if (selected)
                 guarded([&] { optSel_Click(index); });
         });
@@ -54,8 +56,8 @@ void frmTest::Form_Load() {
         levelRs[level]->MoveFirst();
         q.levelUsedUp[level] = false;
     }
-    // Nothing listens to mouse moves; the flag is set for the window alone.
-    setMouseTracking(true);
+    // The start sets one Boolean of the window: that it takes answers.
+    setEnabled(true);
     showFirstQuestion();
 }
 
@@ -81,27 +83,27 @@ void frmTest::closeLevels() {
 
 void frmTest::cmdHelp_Click() {
     for (int index = 0; index < kOptionCount; ++index)
-        option(index)->setEnabled(false);
-    label("lblStatCorrect")->hide();
-    label("lblStatIncorrect")->hide();
-    label("lblRefCap")->show();
-    button("cmdSubmit")->setEnabled(false);
-    button("cmdHelp")->setEnabled(false);
-    button("cmdDone")->show();
-    button("cmdDone")->setEnabled(true);
+        ui.optSel[index]->setEnabled(false);
+    ui.lblStatCorrect->hide();
+    ui.lblStatIncorrect->hide();
+    ui.lblRefCap->show();
+    ui.cmdSubmit->setEnabled(false);
+    ui.cmdHelp->setEnabled(false);
+    ui.cmdDone->show();
+    ui.cmdDone->setEnabled(true);
     q.answerSlot = 0;
-    label("lblCans")->setText(QString::fromStdString(questionAns_));
+    ui.lblCans->setText(QString::fromStdString(questionAns_));
     showReference(QStringLiteral("No reference found"));
 }
 
 void frmTest::cmdDone_Click() {
-    button("cmdDone")->hide();
-    button("cmdDone")->setEnabled(false);
+    ui.cmdDone->hide();
+    ui.cmdDone->setEnabled(false);
     for (int index = 0; index < kOptionCount; ++index)
-        option(index)->setEnabled(true);
-    button("cmdHelp")->setEnabled(true);
-    button("cmdSubmit")->setEnabled(true);
-    label("lblRef")->setText(QString());
+        ui.optSel[index]->setEnabled(true);
+    ui.cmdHelp->setEnabled(true);
+    ui.cmdSubmit->setEnabled(true);
+    ui.lblRef->setText(QString());
     optSel_Click(0);
 }
 
@@ -116,7 +118,7 @@ void frmTest::cmdSubmit_Click() {
 
 // The reference of the question row, where it has one worth showing.
 void frmTest::showReference(const QString& whenMissing) {
-    label("lblRef")->setText(hasReference(questionRef_) ? QString::fromStdString(*questionRef_)
+    ui.lblRef->setText(hasReference(questionRef_) ? QString::fromStdString(*questionRef_)
                                                         : whenMissing);
 }
 

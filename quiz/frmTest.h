@@ -3,6 +3,7 @@
 
 #include "quiz/QuizState.h"
 #include "screens/Screen.h"
+#include "screens/tables/frmTestTable.h"
 #include "store/Recordset.h"
 
 #include <array>
@@ -12,7 +13,7 @@
 
 namespace lexitor::quiz {
 
-class frmTest : public screens::Screen {
+class frmTest : public screens::ScreenWith<screens::frmTestControls> {
     Q_OBJECT
 public:
     frmTest();

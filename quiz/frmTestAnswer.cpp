@@ -10,22 +10,22 @@ using namespace screens;
 
 void frmTest::optSel_Click(int Index) {
     ++q.blockPos;
-    label("lblinfo")->setText(QString::number(q.currentLevel));
-    label("lblRefCap")->setText(QStringLiteral("ref: "));
+    ui.lblinfo->setText(QString::number(q.currentLevel));
+    ui.lblRefCap->setText(QStringLiteral("ref: "));
     if (isRightAnswer(Index)) {
         q.score = AddLevelPoints(q.currentLevel, q.score);
         q.blockMarks[q.blockPos] = 1;
-        label("lblStatIncorrect")->hide();
-        label("lblStatCorrect")->announce();
-        option(Index)->setChecked(false);
+        ui.lblStatIncorrect->hide();
+        ui.lblStatCorrect->announce();
+        ui.optSel[Index]->setChecked(false);
     } else {
         q.blockMarks[q.blockPos] = 0;
-        label("lblStatIncorrect")->announce();
-        label("lblStatCorrect")->hide();
-        label("lblCans")->setText(QString::fromStdString(questionAns_));
+        ui.lblStatIncorrect->announce();
+        ui.lblStatCorrect->hide();
+        ui.lblCans->setText(QString::fromStdString(questionAns_));
         // Never leave an earlier question's reference beside this answer.
         showReference(QString());
-        option(Index)->setChecked(false);
+        ui.optSel[Index]->setChecked(false);
     }
     q.maxScore = AddLevelPoints(q.currentLevel, q.maxScore);
     if (q.blockPos == 3) {
@@ -42,7 +42,7 @@ bool frmTest::isRightAnswer(int Index) const {
     if (q.answerSlot == 0)
         return false;
     return q.answerSlot == Index + 1 ||
-           option(Index)->caption() == option(q.answerSlot - 1)->caption();
+           ui.optSel[Index]->caption() == ui.optSel[q.answerSlot - 1]->caption();
 }
 
 void frmTest::showFirstQuestion() {
@@ -118,7 +118,7 @@ bool frmTest::rowUsable(qint16 level, qint16 offset) {
 
 void frmTest::showQuestion() {
     store::Recordset& rs = currentRs();
-    QLineEdit* word = textBox("txtWord");
+    QLineEdit* word = ui.txtWord;
     word->setReadOnly(false);
     word->setText(QString::fromStdString(rs.Field("word").value_or("")));
     word->setReadOnly(true);
@@ -139,7 +139,7 @@ void frmTest::showQuestion() {
         }
         for (int index = 0; index < kOptionCount; ++index) {
             if (onOption[index] == choice)
-                option(index)->setCaption(QString::fromStdString(caption));
+                ui.optSel[index]->setCaption(QString::fromStdString(caption));
         }
     }
 }

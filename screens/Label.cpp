@@ -3,13 +3,32 @@
 #include "screens/ScreenTable.h"
 
 #include <QAccessible>
+#include <QFontInfo>
 #include <QPainter>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace lexitor::screens {
+
+namespace {
+
+// The narrow variant of the face `font` is shown in ("Liberation Sans Narrow"
+// beside "Liberation Sans"), at the same size; none where the system has none.
+std::optional<QFont> narrowVariant(const QFont& font) {
+    const QString family = QFontInfo(font).family();
+    for (const QLatin1String width : {QLatin1String(" Narrow"), QLatin1String(" Condensed")}) {
+        QFont narrow = font;
+        narrow.setFamily(family + width);
+        if (QFontInfo(narrow).family() == narrow.family())
+            return narrow;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 Label::Label(unsigned roles, QWidget* parent)
     : QLabel(parent), autoSize_(roles & AutoSize),
@@ -71,7 +90,8 @@ void Label::paintEvent(QPaintEvent* event) {
 // Keeps its width and grows downwards; only a single word wider than the
 // label widens it. A text that would then run into another control or off
 // the screen takes the room up to the next control on its right; then, if
-// the label has a room of its own, that room; and is cut where the room ends.
+// the label has a room of its own, that room; then the same in the narrow
+// face; and is cut where the room ends.
 void Label::fit() {
     if (!autoSize_)
         return;
@@ -79,10 +99,11 @@ void Label::fit() {
         resize(sizeHint());
         return;
     }
-    const QPoint place = room_.isValid() ? home_ : pos();
-    QRect box = fitFrom(place, roomToGrow(place), width());
-    if (shown_.cut && room_.isValid())
-        box = fitFrom(room_.topLeft(), roomToGrow(room_.topLeft()) & room_, room_.width());
+    QRect box = fitIn(font());
+    if (shown_.cut) {
+        if (const auto narrow = narrowVariant(font()))
+            box = fitIn(*narrow);
+    }
     setGeometry(box);
     const QString whole = shown_.cut ? text() : QString();
     setToolTip(whole);
@@ -95,18 +116,26 @@ void Label::setRoom(const QRect& room) {
     room_ = room;
 }
 
-QRect Label::fitFrom(QPoint place, const QRect& room, int width) {
-    width = std::clamp(std::max(width, widestWord() + 2), 1, std::max(1, room.width()));
-    shown_ = wrapText(text(), font(), width, room.height());
+QRect Label::fitIn(const QFont& face) {
+    const QPoint place = room_.isValid() ? home_ : pos();
+    const QRect box = fitFrom(place, roomToGrow(place), width(), face);
+    if (!shown_.cut || !room_.isValid())
+        return box;
+    return fitFrom(room_.topLeft(), roomToGrow(room_.topLeft()) & room_, room_.width(), face);
+}
+
+QRect Label::fitFrom(QPoint place, const QRect& room, int width, const QFont& face) {
+    width = std::clamp(std::max(width, widestWord(face) + 2), 1, std::max(1, room.width()));
+    shown_ = wrapText(text(), face, width, room.height());
     if (shown_.cut && width < room.width()) {
         width = room.width();
-        shown_ = wrapText(text(), font(), width, room.height());
+        shown_ = wrapText(text(), face, width, room.height());
     }
     return QRect(place, QSize(width, shown_.height()));
 }
 
-int Label::widestWord() const {
-    const QFontMetrics metrics(font());
+int Label::widestWord(const QFont& face) const {
+    const QFontMetrics metrics(face);
     int widest = 0;
     const auto words = text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     for (const QString& word : words)

@@ -1,9 +1,11 @@
 #pragma once
 // A label that can size itself to its text, as the catalogue's AutoSize and
 // WordWrap roles ask. Texts are always plain: data never turns into markup.
-// A wrapping label grows only into room no other shown control takes; what
-// does not fit there is cut with an ellipsis, its whole text in the tooltip
-// and the accessible description.
+// A wrapping label grows only into room no other shown control takes; a
+// text that does not fit there in the label's face is shown in the face's
+// narrow variant, at the same size, and only what does not fit even so is
+// cut with an ellipsis, its whole text in the tooltip and the accessible
+// description.
 
 #include "screens/WrappedText.h"
 
@@ -51,8 +53,9 @@ private:
     static constexpr int kGap = 2;
 
     void fit();
-    QRect fitFrom(QPoint place, const QRect& room, int width);
-    int widestWord() const;
+    QRect fitIn(const QFont& face);
+    QRect fitFrom(QPoint place, const QRect& room, int width, const QFont& face);
+    int widestWord(const QFont& face) const;
     QRect roomToGrow(QPoint place) const;
 
     WrappedText shown_;

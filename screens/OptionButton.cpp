@@ -9,7 +9,7 @@ namespace lexitor::screens {
 // Each option is a tab stop of its own and is cleared after every answer,
 // so none is exclusive; assistive technology still knows them as radio
 // buttons (screens/Accessibility.cpp).
-OptionButton::OptionButton(int index, QWidget* parent) : QRadioButton(parent), index_(index) {
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     setAutoExclusive(false);
 }
 

@@ -14,9 +14,8 @@ namespace lexitor::screens {
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
-    OptionButton(int index, QWidget* parent);
+    explicit OptionButton(QWidget* parent);
 
-    int index() const { return index_; }
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
     // The designed box, and the room a long caption may take (none: only the box).
@@ -36,7 +35,6 @@ private:
     QRect textBox(const QSize& box) const;
     WrappedText wrapIn(const QSize& box) const;
 
-    int index_;
     QString caption_;
     QRect designed_;
     QRect room_;

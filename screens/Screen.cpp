@@ -1,7 +1,5 @@
 #include "screens/Screen.h"
 
-#include "screens/ScreenBuilder.h"
-#include "screens/Twips.h"
 #include "store/Engine.h"
 
 #include <QApplication>
@@ -13,40 +11,17 @@
 
 namespace lexitor::screens {
 
-QChar accessKeyOf(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != QLatin1Char('&'))
-            continue;
-        if (caption[i + 1] != QLatin1Char('&'))
-            return caption[i + 1].toUpper();
-        ++i;
-    }
-    return {};
-}
-
-Screen::Screen(const ScreenLayout& design) : design_(design) {
-    ScreenBuilder::build(*this);
+Screen::Screen(const ScreenLayout& layout)
+    : window_(buildWindow(*this, layout.window)), built_(buildControls(*this, layout.controls)) {
+    installEventFilter(this);
 }
 
 // The QWidget part still moves the focus while it tears the controls down,
 // after this part is gone: stop watching them first.
 Screen::~Screen() {
-    for (QWidget* widget : std::as_const(controls_))
+    for (QWidget* widget : built_.rows)
         widget->removeEventFilter(this);
     removeEventFilter(this);
-}
-
-QLineEdit* Screen::textBox(const QString& name) const {
-    return qobject_cast<QLineEdit*>(control(name));
-}
-QPushButton* Screen::button(const QString& name) const {
-    return qobject_cast<QPushButton*>(control(name));
-}
-Label* Screen::label(const QString& name) const {
-    return qobject_cast<Label*>(control(name));
-}
-OptionButton* Screen::option(int index) const {
-    return index >= 0 && static_cast<size_t>(index) < options_.size() ? options_[index] : nullptr;
 }
 
 void Screen::showScreen() {
@@ -69,7 +44,7 @@ void Screen::showScreen() {
     if (!shownBefore_) {
         shownBefore_ = true;
         // The visible, enabled control with the lowest tab position.
-        for (QWidget* widget : tabOrder_) {
+        for (QWidget* widget : built_.tabOrder) {
             if (widget->focusPolicy() != Qt::NoFocus && widget->isVisibleTo(this) &&
                 widget->isEnabled()) {
                 widget->setFocus(Qt::OtherFocusReason);
@@ -83,10 +58,8 @@ void Screen::placeOnFirstShow() {
     const QScreen* display = QGuiApplication::primaryScreen();
     if (!display)
         return;
-    if (design_.fixedPlace) {
-        setGeometry(QRect(
-            QPoint(twipsToPixels(design_.fixedPlace->left), twipsToPixels(design_.fixedPlace->top)),
-            size()));
+    if (window_.fixedPlace) {
+        setGeometry(QRect(*window_.fixedPlace, size()));
         return;
     }
     QRect frame = frameGeometry();
@@ -98,11 +71,15 @@ void Screen::setValidation(QWidget* control, std::function<bool()> validate) {
     validators_.insert(control, std::move(validate));
 }
 
+// Whether moving the focus from `from` to `target` runs from's validation.
+bool Screen::validates(const QWidget* from, const QWidget* target) const {
+    return from && target && from != target && validators_.contains(from) &&
+           !built_.noValidation.contains(target);
+}
+
 bool Screen::mayFocusMoveTo(QWidget* target) {
     QWidget* from = focusWidget();
-    if (!from || from == target || !target || !validators_.contains(from))
-        return true;
-    if (!target->property("causesValidation").toBool())
+    if (!validates(from, target))
         return true;
     bool allowed = true;
     guarded([&] { allowed = validators_.value(from)(); });
@@ -114,8 +91,7 @@ void Screen::focusArrived(QWidget* target, Qt::FocusReason reason) {
     leaving_ = nullptr;
     // Keys have validated before moving the focus, and code that moves it
     // is not checked: only a click is validated here.
-    if (reason != Qt::MouseFocusReason || !from || from == target || !validators_.contains(from) ||
-        !target->property("causesValidation").toBool())
+    if (reason != Qt::MouseFocusReason || !validates(from, target))
         return;
     bool allowed = true;
     guarded([&] { allowed = validators_.value(from)(); });
@@ -135,18 +111,7 @@ bool Screen::pressButton(QAbstractButton* button) {
 }
 
 QWidget* Screen::nextFocusable(QWidget* from, bool forward) const {
-    const auto count = static_cast<qsizetype>(tabOrder_.size());
-    const auto start = std::find(tabOrder_.begin(), tabOrder_.end(), from) - tabOrder_.begin();
-    if (start >= count)
-        return nullptr;
-    for (qsizetype step = 1; step <= count; ++step) {
-        const qsizetype i = ((start + (forward ? step : -step)) % count + count) % count;
-        QWidget* candidate = tabOrder_[i];
-        if (candidate != from && candidate->focusPolicy() & Qt::TabFocus &&
-            candidate->isEnabled() && candidate->isVisibleTo(this))
-            return candidate;
-    }
-    return nullptr;
+    return screens::nextFocusable(built_.tabOrder, from, forward, this);
 }
 
 QWidget* Screen::accessKeyTarget(const QKeyEvent* key) const {
@@ -156,8 +121,8 @@ QWidget* Screen::accessKeyTarget(const QKeyEvent* key) const {
     if (keyName.size() != 1)
         return nullptr;
     const QChar pressed = keyName[0].toUpper();
-    for (QWidget* widget : tabOrder_) {
-        if (accessKeys_.value(widget) != pressed || !widget->isVisibleTo(this))
+    for (QWidget* widget : built_.tabOrder) {
+        if (built_.accessKeys.value(widget) != pressed || !widget->isVisibleTo(this))
             continue;
         if (qobject_cast<QLabel*>(widget))
             return nextFocusable(widget, true);
@@ -184,8 +149,8 @@ bool Screen::handleKey(QKeyEvent* key) {
             return false;
         // The default button takes Enter anywhere on its screen; a screen
         // without one lets Enter press the button that has the focus.
-        if (defaultButton_) {
-            pressButton(defaultButton_);
+        if (built_.defaultButton) {
+            pressButton(built_.defaultButton);
             return true;
         }
         if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
@@ -196,9 +161,9 @@ bool Screen::handleKey(QKeyEvent* key) {
     case Qt::Key_Escape:
         // Esc moves no focus, so the box it is pressed in is not validated:
         // it leaves the screen whatever that box holds.
-        if (cancelButton_ && modifiers == Qt::NoModifier) {
-            if (cancelButton_->isEnabled() && cancelButton_->isVisibleTo(this))
-                cancelButton_->click();
+        if (built_.cancelButton && modifiers == Qt::NoModifier) {
+            if (built_.cancelButton->isEnabled() && built_.cancelButton->isVisibleTo(this))
+                built_.cancelButton->click();
             return true;
         }
         return false;
@@ -262,9 +227,9 @@ void Screen::closeEvent(QCloseEvent* event) {
 
 void Screen::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!backgroundPicture_.isNull()) {
+    if (!window_.backgroundPicture.isNull()) {
         QPainter painter(this);
-        painter.drawPixmap(0, 0, backgroundPicture_);
+        painter.drawPixmap(0, 0, window_.backgroundPicture);
     }
 }
 

@@ -2,16 +2,18 @@
 // The base of every screen: builds the window and its controls from the
 // screen's table and gives them the roles a layout cannot say: default and
 // cancel buttons, access keys, focus validation, autosized labels, and what
-// closing the window does.
+// closing the window does. ScreenWith<C> adds the screen's controls as the
+// typed members of C.
 
 #include "screens/Fatal.h"
 #include "screens/Label.h"
+#include "screens/Line.h"
 #include "screens/OptionButton.h"
+#include "screens/ScreenBuilder.h"
 #include "screens/ScreenTable.h"
 
 #include <QHash>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
@@ -24,10 +26,7 @@ namespace lexitor::screens {
 class Screen : public QWidget {
     Q_OBJECT
 public:
-    explicit Screen(const ScreenLayout& design);
     ~Screen() override;
-
-    const ScreenLayout& design() const { return design_; }
 
     // Shows the screen modeless. The first show runs the load handler
     // before the screen becomes visible; a load that unloads the screen
@@ -37,22 +36,21 @@ public:
     bool isUnloaded() const { return unloaded_; }
     void markUnloaded() { unloaded_ = true; }
 
-    QWidget* control(const QString& name) const { return controls_.value(name); }
-    QLineEdit* textBox(const QString& name) const;
-    QPushButton* button(const QString& name) const;
-    Label* label(const QString& name) const;
-    OptionButton* option(int index) const;
-
-    QPushButton* defaultButton() const { return defaultButton_; }
-    QPushButton* cancelButton() const { return cancelButton_; }
+    QPushButton* defaultButton() const { return built_.defaultButton; }
+    QPushButton* cancelButton() const { return built_.cancelButton; }
     // Every control with a tab position, in tab order (labels included).
-    const std::vector<QWidget*>& tabOrder() const { return tabOrder_; }
+    const std::vector<QWidget*>& tabOrder() const { return built_.tabOrder; }
 
     // Presses a button as Enter or a click would: the focus validation of
     // the control being left runs first and may refuse.
     bool pressButton(QAbstractButton* button);
 
 protected:
+    explicit Screen(const ScreenLayout& layout);
+
+    // The controls in the order of the table's rows.
+    const std::vector<QWidget*>& controlsInRowOrder() const { return built_.rows; }
+
     virtual void Form_Load() {}
     // The window is being closed from its title bar or the window manager:
     // each screen does what its own way out does.
@@ -63,9 +61,9 @@ protected:
 
     // Connects a button's click to a handler of the derived screen. The
     // handler runs guarded: an error it raises is fatal.
-    template <typename S> void onClick(const QString& buttonName, void (S::*handler)()) {
+    template <typename S> void onClick(QAbstractButton* button, void (S::*handler)()) {
         S* self = static_cast<S*>(this);
-        connect(button(buttonName), &QAbstractButton::clicked, this,
+        connect(button, &QAbstractButton::clicked, this,
                 [self, handler] { guarded([&] { (self->*handler)(); }); });
     }
 
@@ -74,34 +72,35 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend class ScreenBuilder;
-
     bool handleKey(QKeyEvent* key);
+    bool validates(const QWidget* from, const QWidget* target) const;
     bool mayFocusMoveTo(QWidget* target);
     void focusArrived(QWidget* target, Qt::FocusReason reason);
     QWidget* accessKeyTarget(const QKeyEvent* key) const;
     QWidget* nextFocusable(QWidget* from, bool forward) const;
     void placeOnFirstShow();
 
-    const ScreenLayout& design_;
-    QHash<QString, QWidget*> controls_;
-    std::vector<QWidget*> tabOrder_;
-    std::vector<OptionButton*> options_;
-    QHash<QWidget*, QChar> accessKeys_;
-    QHash<QWidget*, std::function<bool()>> validators_;
+    const BuiltWindow window_;
+    const BuiltControls built_;
+    QHash<const QWidget*, std::function<bool()>> validators_;
     // Keys validate before they move the focus; a click moves it first, so
     // it is validated on arrival, and swallowed if refused.
     QPointer<QWidget> leaving_;
     QPointer<QWidget> refusedTarget_;
-    QPushButton* defaultButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
-    QPixmap backgroundPicture_;
     bool loaded_ = false;
     bool shownBefore_ = false;
     bool unloaded_ = false;
 };
 
-// The access key of a caption: the character after a single "&".
-QChar accessKeyOf(const QString& caption);
+// A screen whose controls are the typed members of C, filled once when the
+// screen is built from its table, as uic's Ui classes are.
+template <typename C> class ScreenWith : public Screen {
+public:
+    const C ui;
+
+protected:
+    explicit ScreenWith(const ScreenTable<C>& table)
+        : Screen(table.layout()), ui(table.controls(controlsInRowOrder())) {}
+};
 
 } // namespace lexitor::screens

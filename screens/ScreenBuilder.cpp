@@ -2,11 +2,13 @@
 
 #include "screens/Accessibility.h"
 #include "screens/Artwork.h"
+#include "screens/Label.h"
 #include "screens/Line.h"
-#include "screens/Screen.h"
+#include "screens/OptionButton.h"
 #include "screens/Twips.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -54,19 +56,26 @@ void applyFont(QWidget* widget, const ControlLayout& design) {
     widget->setFont(font);
 }
 
-// Pictures are drawn for the screen's device pixel ratio.
-QWidget* makeControl(Screen& screen, const ControlLayout& design, qreal ratio) {
-    switch (design.kind) {
+QRect toPixels(const Rect& r) {
+    return twipsRect(r.left, r.top, r.width, r.height);
+}
+
+// Pictures are drawn for the window's device pixel ratio.
+QWidget* makeControl(QWidget& window, Kind kind, const ControlLayout& design, qreal ratio) {
+    switch (kind) {
     case Kind::Label: {
-        auto* label = new Label(design.roles, &screen);
+        auto* label = new Label(design.roles, &window);
         label->setPurpose(design.accessibleName);
         label->setDesignCaption(design.text);
         if (design.picture == Picture::HelpCursor)
             label->setCursor(cursorFor(design.picture, ratio));
+        label->setGeometry(toPixels(design.place));
+        if (design.room)
+            label->setRoom(toPixels(*design.room));
         return label;
     }
     case Kind::TextBox: {
-        auto* box = new QLineEdit(&screen);
+        auto* box = new QLineEdit(&window);
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setText(design.text);
         box->setReadOnly(design.roles & ReadOnly);
@@ -80,123 +89,41 @@ QWidget* makeControl(Screen& screen, const ControlLayout& design, qreal ratio) {
             box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
             box->setAttribute(Qt::WA_InputMethodEnabled, false);
         }
+        box->setGeometry(toPixels(design.place));
         return box;
     }
-    case Kind::Button:
-    case Kind::PictureButton: {
-        auto* button = new QPushButton(&screen);
+    case Kind::Button: {
+        auto* button = new QPushButton(&window);
         button->setAutoDefault(false);
-        if (design.kind == Kind::PictureButton) {
+        if (design.picture != Picture::None) {
             const QPixmap picture = pictureFor(design.picture, ratio);
             button->setIcon(picture);
             button->setIconSize(picture.deviceIndependentSize().toSize());
         } else {
             button->setText(design.text);
         }
+        button->setGeometry(toPixels(design.place));
         return button;
     }
     case Kind::Option: {
-        const int index = design.name.section('(', 1).section(')', 0, 0).toInt();
-        auto* option = new OptionButton(index, &screen);
-        const Rect& place = design.place;
-        const Rect room = design.room.value_or(Rect{});
-        option->setBoxes(twipsRect(place.left, place.top, place.width, place.height),
-                         design.room ? twipsRect(room.left, room.top, room.width, room.height)
-                                     : QRect());
+        auto* option = new OptionButton(&window);
+        option->setBoxes(toPixels(design.place), design.room ? toPixels(*design.room) : QRect());
         option->setCaption(design.text);
         return option;
     }
     case Kind::Line:
         return new Line(twipsPoint(design.place.left, design.place.top),
                         twipsPoint(design.place.width, design.place.height),
-                        QColor(design.foreground.value_or(0)), design.lineWidth, &screen);
+                        QColor(design.foreground.value_or(0)), design.lineWidth, &window);
     }
     return nullptr;
 }
 
-} // namespace
-
-void ScreenBuilder::build(Screen& screen) {
-    installFontSubstitutes();
-    installAccessibility();
-    const ScreenLayout& design = screen.design_;
-    const qreal ratio = screen.devicePixelRatioF();
-    screen.setObjectName(design.name);
-    screen.setWindowTitle(design.title);
-    if (!design.accessibleName.isEmpty())
-        screen.setAccessibleName(design.accessibleName);
-    screen.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    if (design.icon != WindowIcon::None)
-        screen.setWindowIcon(windowIconFor(design.icon, ratio));
-    if (design.background) {
-        QPalette palette = screen.palette();
-        palette.setColor(QPalette::Window, QColor(*design.background));
-        screen.setPalette(palette);
-        screen.setAutoFillBackground(true);
-    }
-    screen.backgroundPicture_ = pictureFor(design.backgroundPicture, ratio);
-
-    const QSize client = twipsSize(design.clientWidth, design.clientHeight);
-    switch (design.border) {
-    case Border::Sizable:
-        screen.setWindowFlags(Qt::Window);
-        screen.resize(client);
-        break;
-    case Border::FixedSingle:
-        screen.setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint);
-        screen.setFixedSize(client);
-        break;
-    case Border::None:
-        screen.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        screen.setFixedSize(client);
-        break;
-    }
-
-    std::vector<std::pair<int, QWidget*>> tabbed;
-    for (const ControlLayout& control : design.controls) {
-        QWidget* widget = makeControl(screen, control, ratio);
-        widget->setObjectName(control.name);
-        applyFont(widget, control);
-        applyColours(widget, control);
-        if (control.kind != Kind::Line && control.kind != Kind::Option)
-            widget->setGeometry(twipsRect(control.place.left, control.place.top,
-                                          control.place.width, control.place.height));
-        if (auto* label = qobject_cast<Label*>(widget); label && control.room)
-            label->setRoom(twipsRect(control.room->left, control.room->top, control.room->width,
-                                     control.room->height));
-        if (!control.toolTip.isEmpty())
-            widget->setToolTip(control.toolTip);
-        if (!control.accessibleName.isEmpty() && control.kind != Kind::Label)
-            widget->setAccessibleName(control.accessibleName);
-        widget->setProperty("causesValidation", !(control.roles & NoValidation));
-        if (control.roles & Hidden)
-            widget->setVisible(false);
-        if (control.roles & Default)
-            screen.defaultButton_ = qobject_cast<QPushButton*>(widget);
-        if (control.roles & Cancel)
-            screen.cancelButton_ = qobject_cast<QPushButton*>(widget);
-        if (auto* option = qobject_cast<OptionButton*>(widget)) {
-            if (screen.options_.size() <= static_cast<size_t>(option->index()))
-                screen.options_.resize(option->index() + 1);
-            screen.options_[option->index()] = option;
-        }
-        const QChar key = accessKeyOf(control.text);
-        if (!key.isNull() && control.kind != Kind::Option)
-            screen.accessKeys_.insert(widget, key);
-        if (control.tab >= 0)
-            tabbed.emplace_back(control.tab, widget);
-        screen.controls_.insert(control.name, widget);
-        widget->installEventFilter(&screen);
-    }
-    std::sort(tabbed.begin(), tabbed.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [tab, widget] : tabbed)
-        screen.tabOrder_.push_back(widget);
-
+// The focus chain follows the tab positions through the controls that take
+// the focus; a label's access key moves the focus to the next of them.
+void orderTabs(BuiltControls& built, const QWidget& window) {
     QWidget* previous = nullptr;
-    for (QWidget* widget : screen.tabOrder_) {
+    for (QWidget* widget : built.tabOrder) {
         if (qobject_cast<QLabel*>(widget)) {
             widget->setFocusPolicy(Qt::NoFocus);
             continue;
@@ -206,13 +133,115 @@ void ScreenBuilder::build(Screen& screen) {
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
-    // A label's access key moves the focus to the next control after it.
-    for (QWidget* widget : screen.tabOrder_) {
-        if (auto* label = qobject_cast<QLabel*>(widget);
-            label && screen.accessKeys_.contains(label))
-            label->setBuddy(screen.nextFocusable(label, true));
+    for (QWidget* widget : built.tabOrder) {
+        if (auto* label = qobject_cast<QLabel*>(widget); label && built.accessKeys.contains(label))
+            label->setBuddy(nextFocusable(built.tabOrder, label, true, &window));
     }
-    screen.installEventFilter(&screen);
+}
+
+} // namespace
+
+BuiltWindow buildWindow(QWidget& window, const WindowLayout& layout) {
+    installFontSubstitutes();
+    installAccessibility();
+    const qreal ratio = window.devicePixelRatioF();
+    window.setObjectName(layout.name);
+    window.setWindowTitle(layout.title);
+    if (!layout.accessibleName.isEmpty())
+        window.setAccessibleName(layout.accessibleName);
+    window.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    if (layout.icon != WindowIcon::None)
+        window.setWindowIcon(windowIconFor(layout.icon, ratio));
+    if (layout.background) {
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, QColor(*layout.background));
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+    }
+    const QSize client = twipsSize(layout.clientWidth, layout.clientHeight);
+    switch (layout.border) {
+    case Border::Sizable:
+        window.setWindowFlags(Qt::Window);
+        window.resize(client);
+        break;
+    case Border::FixedSingle:
+        window.setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint);
+        window.setFixedSize(client);
+        break;
+    case Border::None:
+        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        window.setFixedSize(client);
+        break;
+    }
+    BuiltWindow built{pictureFor(layout.backgroundPicture, ratio), std::nullopt};
+    if (layout.fixedPlace)
+        built.fixedPlace = twipsPoint(layout.fixedPlace->left, layout.fixedPlace->top);
+    return built;
+}
+
+BuiltControls buildControls(QWidget& window, const std::vector<BuildRow>& rows) {
+    BuiltControls built;
+    const qreal ratio = window.devicePixelRatioF();
+    std::vector<std::pair<int, QWidget*>> tabbed;
+    for (const auto& [kind, design] : rows) {
+        QWidget* widget = makeControl(window, kind, design, ratio);
+        widget->setObjectName(design.name);
+        applyFont(widget, design);
+        applyColours(widget, design);
+        if (!design.toolTip.isEmpty())
+            widget->setToolTip(design.toolTip);
+        if (!design.accessibleName.isEmpty() && kind != Kind::Label)
+            widget->setAccessibleName(design.accessibleName);
+        if (design.roles & Hidden)
+            widget->setVisible(false);
+        if (design.roles & NoValidation)
+            built.noValidation.insert(widget);
+        if (design.roles & Default)
+            built.defaultButton = qobject_cast<QPushButton*>(widget);
+        if (design.roles & Cancel)
+            built.cancelButton = qobject_cast<QPushButton*>(widget);
+        if (const QChar key = accessKeyOf(design.text); !key.isNull() && kind != Kind::Option)
+            built.accessKeys.insert(widget, key);
+        if (design.tab >= 0)
+            tabbed.emplace_back(design.tab, widget);
+        widget->installEventFilter(&window);
+        built.rows.push_back(widget);
+    }
+    std::sort(tabbed.begin(), tabbed.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [tab, widget] : tabbed)
+        built.tabOrder.push_back(widget);
+    orderTabs(built, window);
+    return built;
+}
+
+QWidget* nextFocusable(const std::vector<QWidget*>& tabOrder, const QWidget* from, bool forward,
+                       const QWidget* window) {
+    const auto count = static_cast<qsizetype>(tabOrder.size());
+    const auto start = std::find(tabOrder.begin(), tabOrder.end(), from) - tabOrder.begin();
+    if (start >= count)
+        return nullptr;
+    for (qsizetype step = 1; step <= count; ++step) {
+        const qsizetype i = ((start + (forward ? step : -step)) % count + count) % count;
+        QWidget* candidate = tabOrder[i];
+        if (candidate != from && candidate->focusPolicy() & Qt::TabFocus &&
+            candidate->isEnabled() && candidate->isVisibleTo(window))
+            return candidate;
+    }
+    return nullptr;
+}
+
+QChar accessKeyOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toUpper();
+        ++i;
+    }
+    return {};
 }
 
 } // namespace lexitor::screens

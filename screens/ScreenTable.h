@@ -1,16 +1,30 @@
 #pragma once
-// The screen catalogue as data: one table per screen, read by one builder
-// (ScreenBuilder). Places and sizes are in twips; colours are RGB.
+// The screen catalogue as data: one table per screen (screens/tables/), read
+// by one builder (ScreenBuilder). Places and sizes are in twips; colours are
+// RGB. Each row of a table names the member of the screen's controls struct
+// that the control it makes fills; the member's type is the control's kind.
 
 #include <QRgb>
 #include <QString>
 
+#include <array>
+#include <initializer_list>
 #include <optional>
+#include <type_traits>
+#include <variant>
 #include <vector>
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
 
 namespace lexitor::screens {
 
-enum class Kind { Label, TextBox, Button, PictureButton, Option, Line };
+class Label;
+class Line;
+class OptionButton;
+
+enum class Kind { Label, TextBox, Button, Option, Line };
 
 // Keyboard and behaviour roles that a control can carry.
 enum Role : unsigned {
@@ -50,7 +64,6 @@ struct FontChoice {
 };
 
 struct ControlLayout {
-    Kind kind = Kind::Label;
     QString name; // object name; an array element is "optSel(2)"
     QString text; // caption or initial text; "&" marks the access key
     Rect place;   // for a line: x1, y1, x2, y2
@@ -60,7 +73,7 @@ struct ControlLayout {
     std::optional<QRgb> foreground;
     std::optional<QRgb> background;
     QString toolTip;
-    Picture picture = Picture::None;
+    Picture picture = Picture::None; // a button's picture (then it has no caption), a label's cursor
     int lineWidth = 1; // pixels, lines only
     // What the control is to assistive technology, where its caption does
     // not say it; a label that shows data is named by this and the data.
@@ -70,7 +83,7 @@ struct ControlLayout {
     std::optional<Rect> room;
 };
 
-struct ScreenLayout {
+struct WindowLayout {
     QString name;  // Form2, frmLogin, ...
     QString title; // window title
     Border border = Border::FixedSingle;
@@ -80,14 +93,89 @@ struct ScreenLayout {
     Picture backgroundPicture = Picture::None;
     WindowIcon icon = WindowIcon::None;
     QString accessibleName; // where the title does not say what the window is
-    std::vector<ControlLayout> controls;
 };
 
-const ScreenLayout& form2Table();
-const ScreenLayout& frmLoginTable();
-const ScreenLayout& frmChoiceTable();
-const ScreenLayout& form1Table();
-const ScreenLayout& frmEditTable();
-const ScreenLayout& frmTestTable();
+// A control as the builder reads it: its kind, from the member it fills,
+// and its layout.
+struct BuildRow {
+    Kind kind = Kind::Label;
+    ControlLayout design;
+};
+
+struct ScreenLayout {
+    WindowLayout window;
+    std::vector<BuildRow> controls;
+};
+
+// The catalogue's one control array: the quiz's four answer options.
+using OptionButtons = std::array<OptionButton*, 4>;
+
+// The member of the controls struct C that a row's control is put into.
+// Taken only at compile time: a row cannot name a member of another
+// screen's struct, nor an option index outside the array.
+template <typename C> class Fills {
+public:
+    consteval Fills(Label* C::*member) : member_(member), kind_(Kind::Label) {}
+    consteval Fills(QLineEdit* C::*member) : member_(member), kind_(Kind::TextBox) {}
+    consteval Fills(QPushButton* C::*member) : member_(member), kind_(Kind::Button) {}
+    consteval Fills(OptionButtons C::*array, int index)
+        : member_(array), kind_(Kind::Option), index_(index) {
+        if (index < 0 || index >= int(std::tuple_size_v<OptionButtons>))
+            throw "option index outside the array";
+    }
+    consteval Fills(Line* C::*member) : member_(member), kind_(Kind::Line) {}
+
+    Kind kind() const { return kind_; }
+
+    // `widget` was made for this row's kind, so it is of the member's type.
+    // (Instantiated where the widget classes are complete: ScreenWith.)
+    void fill(C& controls, QWidget* widget) const {
+        std::visit(
+            [&](auto member) {
+                auto& slot = controls.*member;
+                if constexpr (std::is_same_v<decltype(member), OptionButtons C::*>)
+                    slot[index_] = static_cast<std::remove_reference_t<decltype(slot[0])>>(widget);
+                else
+                    slot = static_cast<std::remove_reference_t<decltype(slot)>>(widget);
+            },
+            member_);
+    }
+
+private:
+    std::variant<Label* C::*, QLineEdit* C::*, QPushButton* C::*, OptionButtons C::*, Line* C::*>
+        member_;
+    Kind kind_;
+    int index_ = -1;
+};
+
+template <typename C> struct ControlRow {
+    Fills<C> fills;
+    ControlLayout design;
+};
+
+// One screen's table: its window, and its controls filling the struct C.
+template <typename C> class ScreenTable {
+public:
+    ScreenTable(WindowLayout window, std::initializer_list<ControlRow<C>> rows)
+        : layout_{std::move(window), {}} {
+        for (const ControlRow<C>& row : rows) {
+            layout_.controls.push_back({row.fills.kind(), row.design});
+            fills_.push_back(row.fills);
+        }
+    }
+
+    const ScreenLayout& layout() const { return layout_; }
+    // The struct filled with the controls made for the rows, in row order.
+    C controls(const std::vector<QWidget*>& made) const {
+        C controls;
+        for (std::size_t row = 0; row < fills_.size(); ++row)
+            fills_[row].fill(controls, made[row]);
+        return controls;
+    }
+
+private:
+    ScreenLayout layout_;
+    std::vector<Fills<C>> fills_;
+};
 
 } // namespace lexitor::screens

@@ -11,6 +11,7 @@ namespace lexitor::screens {
 WrappedText wrapText(const QString& text, const QFont& font, int width, int height) {
     const QFontMetrics metrics(font);
     WrappedText wrapped;
+    wrapped.font = font;
     wrapped.lineHeight = metrics.lineSpacing();
     const qsizetype maxLines = std::max(1, height / wrapped.lineHeight);
     // A line break in the data starts a new line, as it would in a text box.
@@ -51,7 +52,8 @@ WrappedText wrapText(const QString& text, const QFont& font, int width, int heig
 }
 
 void drawWrapped(QPainter& painter, const WrappedText& text, const QRect& box, bool centred) {
-    const QFontMetrics metrics(painter.font());
+    painter.setFont(text.font);
+    const QFontMetrics metrics(text.font);
     int top = box.top();
     if (centred)
         top += (box.height() - text.height()) / 2;

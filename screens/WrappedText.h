@@ -12,6 +12,7 @@ class QPainter;
 namespace lexitor::screens {
 
 struct WrappedText {
+    QFont font; // the face the lines are broken for, and drawn in
     QStringList lines;
     bool cut = false; // the last line ends in an ellipsis
     int lineHeight = 0;
@@ -22,7 +23,7 @@ struct WrappedText {
 // At most as many lines as `height` pixels hold, and always one.
 WrappedText wrapText(const QString& text, const QFont& font, int width, int height);
 
-// Draws the lines from the top of `box`, or centred in its height.
+// Draws the lines, in their face, from the top of `box` or centred in its height.
 void drawWrapped(QPainter& painter, const WrappedText& text, const QRect& box,
                  bool centred = false);
 

@@ -1,10 +1,11 @@
-#include "screens/ScreenTable.h"
+#include "screens/tables/Form2Table.h"
 
 namespace lexitor::screens {
 
-const ScreenLayout& form2Table() {
+const ScreenTable<Form2Controls>& form2Table() {
+    using C = Form2Controls;
     // clang-format off
-    static const ScreenLayout table{
+    static const ScreenTable<C> table{{
         .name = "Form2",
         .title = "Make your Chioce",
         .border = Border::Sizable,
@@ -13,26 +14,25 @@ const ScreenLayout& form2Table() {
         .background = 0x000000,
         .backgroundPicture = Picture::MenuBackground,
         .icon = WindowIcon::Menu,
-        .controls = {
-            {.kind = Kind::PictureButton, .name = "cmdEdit", .place = {2400, 240, 2175, 495},
+        }, {
+            {&C::cmdEdit, {.name = "cmdEdit", .place = {2400, 240, 2175, 495},
              .tab = 0, .background = 0xFFFFFF, .picture = Picture::MenuAddWords,
-             .accessibleName = "Add words"},
-            {.kind = Kind::PictureButton, .name = "cmdEdit2", .place = {120, 840, 2175, 495},
+             .accessibleName = "Add words"}},
+            {&C::cmdEdit2, {.name = "cmdEdit2", .place = {120, 840, 2175, 495},
              .tab = 1, .background = 0xFFFFFF, .picture = Picture::MenuEditWords,
-             .accessibleName = "Edit words"},
-            {.kind = Kind::PictureButton, .name = "cmdtest", .place = {2400, 2280, 2175, 495},
+             .accessibleName = "Edit words"}},
+            {&C::cmdtest, {.name = "cmdtest", .place = {2400, 2280, 2175, 495},
              .tab = 2, .roles = Default, .background = 0xFFFFFF, .picture = Picture::MenuTakeTest,
-             .accessibleName = "Take the test"},
-            {.kind = Kind::PictureButton, .name = "cmdExit", .place = {240, 2880, 2295, 495},
+             .accessibleName = "Take the test"}},
+            {&C::cmdExit, {.name = "cmdExit", .place = {240, 2880, 2295, 495},
              .tab = 3, .roles = Cancel, .background = 0xFFFFFF,
              .toolTip = "You can hit \"Esc\" to activate this button", .picture = Picture::MenuExit,
-             .accessibleName = "Exit"},
-            {.kind = Kind::Label, .name = "Label1", .text = "?", .place = {4680, 3000, 180, 435},
+             .accessibleName = "Exit"}},
+            {&C::Label1, {.name = "Label1", .text = "?", .place = {4680, 3000, 180, 435},
              .tab = 4, .roles = AutoSize | Underline, .font = {"MS Sans Serif", 18},
              .foreground = 0xFF0000, .background = 0x000000, .picture = Picture::HelpCursor,
-             .accessibleName = "Help"},
-        },
-    };
+             .accessibleName = "Help"}},
+    }};
     // clang-format on
     return table;
 }

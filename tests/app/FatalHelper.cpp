@@ -28,10 +28,10 @@ int main(int argc, char* argv[]) {
     });
     Form1& add = refs::get<Form1>();
     add.showScreen();
-    add.textBox("txtWord")->setText("kept");
-    add.textBox("txtAns")->setText("stored before the end");
-    add.textBox("txtlevel")->setText("0");
-    QTest::mouseClick(add.button("cmdAdd"), Qt::LeftButton);
+    add.ui.txtWord->setText("kept");
+    add.ui.txtAns->setText("stored before the end");
+    add.ui.txtlevel->setText("0");
+    QTest::mouseClick(add.ui.cmdAdd, Qt::LeftButton);
     QFile damaged("word2.mdb");
     if (!damaged.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 2;

@@ -92,14 +92,14 @@ class OtherWritersTest : public QObject {
                                                             : files_->path(first.toInt()),
                                           QFile::ReadOwner | QFile::ExeOwner));
         } else if (verb == "type") {
-            typeInto(screen_->textBox(first), more);
+            typeInto(screen_->findChild<QLineEdit*>(first), more);
         } else if (verb == "click") {
-            QTest::mouseClick(screen_->button(first), Qt::LeftButton);
+            QTest::mouseClick(screen_->findChild<QPushButton*>(first), Qt::LeftButton);
         } else if (verb == "answer") {
             for (int i = 0; i < rest.toInt(); ++i)
                 click(static_cast<frmTest*>(screen_), rightOption(static_cast<frmTest*>(screen_)));
         } else if (verb == "shows") {
-            QCOMPARE(screen_->textBox(first)->text(), more);
+            QCOMPARE(screen_->findChild<QLineEdit*>(first)->text(), more);
         } else if (verb == "stored") {
             QVERIFY(byWord(files_->rows(first.toInt()), more.toStdString()));
         } else {

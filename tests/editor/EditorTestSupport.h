@@ -22,17 +22,18 @@ using namespace editor;
 // The six boxes: word, answer, three wrong meanings, reference.
 inline QStringList boxes(const frmEdit& editor) {
     QStringList texts;
-    for (const char* name : {"txtWord", "txtAns", "txtC1", "txtC2", "txtC3", "txtRef"})
-        texts.append(editor.textBox(name)->text());
+    const auto& ui = editor.ui;
+    for (const QLineEdit* box : {ui.txtWord, ui.txtAns, ui.txtC1, ui.txtC2, ui.txtC3, ui.txtRef})
+        texts.append(box->text());
     return texts;
 }
 
 inline QString shownWord(const frmEdit& editor) {
-    return editor.textBox("txtWord")->text();
+    return editor.ui.txtWord->text();
 }
 
-inline void click(const screens::Screen& screen, const char* buttonName) {
-    QTest::mouseClick(screen.button(buttonName), Qt::LeftButton);
+inline void click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 inline std::string wordOf(const store::WordRecord& row) {

@@ -25,7 +25,9 @@ using store::WordRecord;
 
 namespace {
 
-const QStringList kBoxes = {"txtWord", "txtAns", "txtlevel", "txtC1", "txtC2", "txtC3", "txtRef"};
+using Box = QLineEdit* Form1Controls::*;
+using C = Form1Controls;
+const Box kBoxes[] = {&C::txtWord, &C::txtAns, &C::txtlevel, &C::txtC1, &C::txtC2, &C::txtC3, &C::txtRef};
 
 struct Typed {
     QString word, ans, level, c1 = "one wrong", c2 = "two wrong", c3 = "three wrong", ref;
@@ -46,14 +48,14 @@ private:
         QApplication::setActiveWindow(&form);
         return form;
     }
-    QLineEdit* box(const QString& name) { return refs::get<Form1>().textBox(name); }
+    static const Form1Controls& ui() { return refs::get<Form1>().ui; }
     void type(const Typed& typed) {
         const QStringList texts = {typed.word, typed.ans, typed.level, typed.c1,
                                    typed.c2,   typed.c3,  typed.ref};
-        for (int i = 0; i < kBoxes.size(); ++i)
-            box(kBoxes[i])->setText(texts[i]);
+        for (int i = 0; i < texts.size(); ++i)
+            (ui().*kBoxes[i])->setText(texts[i]);
     }
-    void clickAdd() { QTest::mouseClick(refs::get<Form1>().button("cmdAdd"), Qt::LeftButton); }
+    void clickAdd() { QTest::mouseClick(refs::get<Form1>().ui.cmdAdd, Qt::LeftButton); }
     size_t rowCount() {
         return files_->rows(0).size() + files_->rows(1).size() + files_->rows(2).size();
     }
@@ -74,19 +76,17 @@ private slots:
 
     void emptyAddLeavesPlaceholdersAndDefaultLevel() {
         Form1& form = openForm();
-        for (const QString& name : kBoxes)
-            QCOMPARE(box(name)->text(), QString());
-        QCOMPARE(form.focusWidget(), box("txtWord"));
+        QCOMPARE(form.focusWidget(), ui().txtWord);
         clickAdd();
         QCOMPARE(messages_->texts(), QStringList{"Invalid Word"});
         QCOMPARE(messages_->shown[0].code, screens::vbExclamation);
         QCOMPARE(messages_->shown[0].title, QString("Error"));
-        for (const char* name : {"txtC1", "txtC2", "txtC3", "txtRef"})
-            QCOMPARE(box(name)->text(), QString(" "));
-        QCOMPARE(box("txtlevel")->text(), QString("1"));
-        QCOMPARE(box("txtWord")->text(), QString());
-        QCOMPARE(box("txtAns")->text(), QString());
-        QCOMPARE(form.focusWidget(), box("txtWord"));
+        for (QLineEdit* box : {ui().txtC1, ui().txtC2, ui().txtC3, ui().txtRef})
+            QCOMPARE(box->text(), QString(" "));
+        QCOMPARE(ui().txtlevel->text(), QString("1"));
+        QCOMPARE(ui().txtWord->text(), QString());
+        QCOMPARE(ui().txtAns->text(), QString());
+        QCOMPARE(form.focusWidget(), ui().txtWord);
 
         // Boxes holding only blanks count as blank; typed texts stay.
         type({.word = "x",
@@ -97,11 +97,11 @@ private slots:
               .c3 = "   ",
               .ref = " see "});
         clickAdd();
-        QCOMPARE(box("txtC1")->text(), QString(" "));
-        QCOMPARE(box("txtC2")->text(), QString("keep"));
-        QCOMPARE(box("txtC3")->text(), QString(" "));
-        QCOMPARE(box("txtRef")->text(), QString(" see "));
-        QCOMPARE(box("txtlevel")->text(), QString("1"));
+        QCOMPARE(ui().txtC1->text(), QString(" "));
+        QCOMPARE(ui().txtC2->text(), QString("keep"));
+        QCOMPARE(ui().txtC3->text(), QString(" "));
+        QCOMPARE(ui().txtRef->text(), QString(" see "));
+        QCOMPARE(ui().txtlevel->text(), QString("1"));
         QCOMPARE(rowCount(), size_t(5));
         QVERIFY(messages_->fatal.isEmpty());
     }
@@ -115,16 +115,16 @@ private slots:
             QString text;
             int code;
             QString title;
-            const char* focus;
+            Box focus;
             bool selected;
         };
         const int excl = screens::vbExclamation;
         const Refusal refusals[] = {
-            {"Invalid Word", excl, "Error", "txtWord", true},
-            {"Please check the value of level", 0, "Error", "txtlevel", false},
-            {"Level is madatory", 0, "Error", "txtlevel", false},
+            {"Invalid Word", excl, "Error", &C::txtWord, true},
+            {"Please check the value of level", 0, "Error", &C::txtlevel, false},
+            {"Level is madatory", 0, "Error", &C::txtlevel, false},
             {"The word already exists", 0, "Lexitor", nullptr, false},
-            {"Invalid answer for word. Please correct", excl, "Error", "txtAns", true}};
+            {"Invalid answer for word. Please correct", excl, "Error", &C::txtAns, true}};
         // clang-format off
         const std::tuple<QString, QString, QString, Check> cases[] = {
             // The word is checked first, whatever else is wrong.
@@ -155,17 +155,16 @@ private slots:
             const QByteArray what = (word + "|" + ans + "|" + level).toUtf8();
             const Refusal& r = refusals[check];
             type({.word = word, .ans = ans, .level = level});
-            box("txtC3")->setFocus();
+            ui().txtC3->setFocus();
             messages_->clear();
             clickAdd();
             QVERIFY2(messages_->texts() == QStringList{r.text}, what);
             QVERIFY2(messages_->shown[0].code == r.code, what);
             QVERIFY2(messages_->shown[0].title == r.title, what);
-            QWidget* focus = r.focus ? static_cast<QWidget*>(box(r.focus)) : form.button("cmdAdd");
-            QVERIFY2(form.focusWidget() == focus, what);
-            if (r.focus)
-                QVERIFY2(box(r.focus)->selectedText() == (r.selected ? box(r.focus)->text() : ""),
-                         what);
+            QLineEdit* box = r.focus ? form.ui.*r.focus : nullptr;
+            QVERIFY2(form.focusWidget() == (box ? static_cast<QWidget*>(box) : form.ui.cmdAdd), what);
+            if (box)
+                QVERIFY2(box->selectedText() == (r.selected ? box->text() : ""), what);
             QVERIFY2(messages_->fatal.isEmpty(), what);
         }
         QCOMPARE(rowCount(), size_t(5));
@@ -180,19 +179,19 @@ private slots:
               .c2 = "",
               .c3 = "  ",
               .ref = ""});
-        box("txtAns")->setFocus();
+        ui().txtAns->setFocus();
         clickAdd();
         QVERIFY(messages_->shown.isEmpty());
         QCOMPARE(files_->rows(2).back(),
                  (WordRecord{" Kestrel ", "  a small falcon", "a fish", " ", " ", " "}));
         QCOMPARE(files_->rows(2).size(), size_t(3));
         // Nothing changes on screen after a store; the mouse put the focus on Add.
-        QCOMPARE(box("txtWord")->text(), QString(" Kestrel "));
-        QCOMPARE(box("txtlevel")->text(), QString(" 2 "));
-        QCOMPARE(form.focusWidget(), form.button("cmdAdd"));
+        QCOMPARE(ui().txtWord->text(), QString(" Kestrel "));
+        QCOMPARE(ui().txtlevel->text(), QString(" 2 "));
+        QCOMPARE(form.focusWidget(), form.ui.cmdAdd);
 
         // The same word again, now typed bare, is a duplicate of the stored one.
-        box("txtWord")->setText("kestrel");
+        ui().txtWord->setText("kestrel");
         clickAdd();
         QCOMPARE(messages_->texts(), QStringList{"The word already exists"});
         QCOMPARE(files_->rows(2).size(), size_t(3));
@@ -218,31 +217,31 @@ private slots:
     void enterAddsAndEscapeExits() {
         Form1& form = openForm();
         type({.word = "lantern", .ans = "a lamp", .level = "0"});
-        box("txtAns")->setFocus();
-        QTest::keyClick(box("txtAns"), Qt::Key_Return);
+        ui().txtAns->setFocus();
+        QTest::keyClick(ui().txtAns, Qt::Key_Return);
         QVERIFY(messages_->shown.isEmpty());
         QCOMPARE(files_->rows(0).back().word, store::FieldValue("lantern"));
-        QCOMPARE(form.focusWidget(), box("txtAns"));
+        QCOMPARE(form.focusWidget(), ui().txtAns);
 
         // Enter from a level box holding letters still runs Add, which reports it.
         type({.word = "lantern2", .ans = "a lamp", .level = "zz"});
-        box("txtlevel")->setFocus();
-        QTest::keyClick(box("txtlevel"), Qt::Key_Enter);
+        ui().txtlevel->setFocus();
+        QTest::keyClick(ui().txtlevel, Qt::Key_Enter);
         QCOMPARE(messages_->texts(), QStringList{"Please check the value of level"});
 
         // Esc moves no focus, so the level box's validation does not hold it.
-        QCOMPARE(form.focusWidget(), box("txtlevel"));
+        QCOMPARE(form.focusWidget(), ui().txtlevel);
         QFETCH(QString, levelAtEsc);
-        box("txtlevel")->setText(levelAtEsc);
-        QTest::keyClick(box("txtlevel"), Qt::Key_Escape);
+        ui().txtlevel->setText(levelAtEsc);
+        QTest::keyClick(ui().txtlevel, Qt::Key_Escape);
         QVERIFY(!refs::exists<Form1>());
         QVERIFY(refs::get<Form2>().isVisible());
         QVERIFY(!form.isVisible());
         testing::deleteUnloaded();
         // A new visit starts afresh and sees what was stored.
         openForm();
-        for (const QString& name : kBoxes)
-            QCOMPARE(box(name)->text(), QString());
+        for (Box box : kBoxes)
+            QCOMPARE((ui().*box)->text(), QString());
         type({.word = "LANTERN", .ans = "a lamp", .level = "1"});
         messages_->clear();
         clickAdd();
@@ -272,66 +271,47 @@ private slots:
     }
     void wordRulesAsTheToolHasThem_data() { testing::addWordRuleRows(); }
 
+    // The level box keeps the focus, from keys and clicks alike, until it
+    // holds a number of any size or sign; a click on Add is never held back.
     void levelBoxKeepsTheFocusUnlessNumeric() {
+        QFETCH(QString, text);
+        QFETCH(bool, numeric);
         Form1& form = openForm();
-        QLineEdit* level = box("txtlevel");
-        for (const QString& text : {QString(), QString("abc"), QString(" "), QString("1,5")}) {
-            level->setText(text);
-            level->setFocus();
-            QTest::keyClick(level, Qt::Key_Tab);
-            QVERIFY2(form.focusWidget() == level, qPrintable(text));
-            QTest::keyClick(level, Qt::Key_Backtab, Qt::ShiftModifier);
-            QVERIFY2(form.focusWidget() == level, qPrintable(text));
-            QTest::mouseClick(box("txtC1"), Qt::LeftButton);
-            QVERIFY2(form.focusWidget() == level, qPrintable(text));
-            QTest::mouseClick(box("txtWord"), Qt::LeftButton);
-            QVERIFY2(form.focusWidget() == level, qPrintable(text));
-            QTest::keyClick(level, Qt::Key_W, Qt::AltModifier); // to the word box
-            QVERIFY2(form.focusWidget() == level, qPrintable(text));
-            QTest::mouseClick(form.button("cmdExit2"), Qt::LeftButton);
-            QVERIFY(refs::exists<Form1>());
-        }
-        QVERIFY(messages_->shown.isEmpty());
-
-        // Any number passes, whatever its size or sign.
-        for (const char* text : {"5", "-3", "99999999", "1e9", " 0.5 "}) {
-            level->setText(text);
-            level->setFocus();
-            QTest::keyClick(level, Qt::Key_Tab);
-            QVERIFY2(form.focusWidget() == box("txtC1"), text);
-        }
-        level->setText("7");
+        QLineEdit* level = ui().txtlevel;
+        level->setText(text);
         level->setFocus();
-        QTest::keyClick(level, Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(form.focusWidget(), box("txtAns"));
+        QTest::keyClick(level, Qt::Key_Tab);
+        QCOMPARE(form.focusWidget(), numeric ? ui().txtC1 : level);
         level->setFocus();
-        QTest::mouseClick(box("txtRef"), Qt::LeftButton);
-        QCOMPARE(form.focusWidget(), box("txtRef"));
-
-        // A click on Add is never held back: Add fills in the default level.
+        QTest::mouseClick(ui().txtWord, Qt::LeftButton);
+        QCOMPARE(form.focusWidget(), numeric ? ui().txtWord : level);
+        level->setFocus();
+        QTest::mouseClick(form.ui.cmdExit2, Qt::LeftButton);
+        QCOMPARE(refs::exists<Form1>(), !numeric);
+        if (numeric)
+            return;
         type({.word = "meadow", .ans = "a field", .level = ""});
         level->setFocus();
-        QTest::mouseClick(form.button("cmdAdd"), Qt::LeftButton);
+        QTest::mouseClick(form.ui.cmdAdd, Qt::LeftButton);
         QVERIFY(messages_->shown.isEmpty());
         QCOMPARE(level->text(), QString("1"));
         QCOMPARE(files_->rows(1).back().word, store::FieldValue("meadow"));
     }
+    void levelBoxKeepsTheFocusUnlessNumeric_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("numeric");
+        for (const char* text : {"", "abc", " ", "1,5"})
+            QTest::addRow("'%s'", text) << QString(text) << false;
+        for (const char* text : {"5", "-3", "99999999", "1e9", " 0.5 "})
+            QTest::addRow("'%s'", text) << QString(text) << true;
+    }
 
-    void exitClosesAndReturnsToTheMenu() {
-        Form1& form = openForm();
-        QTest::mouseClick(form.button("cmdExit2"), Qt::LeftButton);
+    // Closing the window does what Exit does.
+    void closingTheWindowExits() {
+        openForm().close();
         QVERIFY(!refs::exists<Form1>());
         QVERIFY(refs::get<Form2>().isVisible());
-        testing::deleteUnloaded();
-
-        // Closing the window does what Exit does.
-        Form1& again = openForm();
-        again.close();
-        QVERIFY(!refs::exists<Form1>());
-        QVERIFY(refs::get<Form2>().isVisible());
-        testing::deleteUnloaded();
         QVERIFY(messages_->shown.isEmpty());
-        QVERIFY(messages_->fatal.isEmpty());
     }
 
     void missingFileIsFatalOnLoad() {

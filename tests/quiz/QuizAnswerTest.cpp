@@ -9,7 +9,7 @@ namespace {
 
 bool anyOptionSelected(const frmTest* quiz) {
     for (int index = 0; index < 4; ++index) {
-        if (quiz->option(index)->isChecked())
+        if (quiz->ui.optSel[index]->isChecked())
             return true;
     }
     return false;
@@ -37,12 +37,12 @@ private slots:
         frmTest* quiz = startQuiz();
         const auto& s = quiz->state();
         const auto answer = [&](bool right) {
-            const QString rightText = quiz->option(rightOption(quiz))->caption();
+            const QString rightText = quiz->ui.optSel[rightOption(quiz)]->caption();
             const QString shownBefore = labelText(quiz, "lblCans");
             click(quiz, right ? rightOption(quiz) : wrongOption(quiz));
             QVERIFY(!anyOptionSelected(quiz));
-            QCOMPARE(quiz->label("lblStatCorrect")->isVisible(), right);
-            QCOMPARE(quiz->label("lblStatIncorrect")->isVisible(), !right);
+            QCOMPARE(quiz->ui.lblStatCorrect->isVisible(), right);
+            QCOMPARE(quiz->ui.lblStatIncorrect->isVisible(), !right);
             QCOMPARE(labelText(quiz, "lblCans"), right ? shownBefore : rightText);
             QCOMPARE(labelText(quiz, "lblRefCap"), QString("ref: "));
         };
@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(s.usedOffsets.usedSlot(), qint16(1));
         QCOMPARE(word(again), QString("w1_1"));
         QCOMPARE(labelText(again, "lblinfo"), QString());
-        QVERIFY(!again->label("lblStatCorrect")->isVisible());
+        QVERIFY(!again->ui.lblStatCorrect->isVisible());
         QVERIFY(messages.fatal.isEmpty());
     }
 
@@ -170,16 +170,16 @@ private slots:
         QCOMPARE(labelText(quiz, "lblRef"), QString());
 
         QCOMPARE(word(quiz), QString("w1_3"));
-        QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton);
+        QTest::mouseClick(quiz->ui.cmdHelp, Qt::LeftButton);
         QCOMPARE(labelText(quiz, "lblRef"), QString("No reference found"));
-        QTest::mouseClick(quiz->button("cmdDone"), Qt::LeftButton);
+        QTest::mouseClick(quiz->ui.cmdDone, Qt::LeftButton);
         QCOMPARE(labelText(quiz, "lblRef"), QString());
         QCOMPARE(labelText(quiz, "lblCans"), QString("a1_3"));
 
         QCOMPARE(word(quiz), QString("w0_4")); // three wrong: down to level 0
-        QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton);
+        QTest::mouseClick(quiz->ui.cmdHelp, Qt::LeftButton);
         QCOMPARE(labelText(quiz, "lblRef"), QString("x"));
-        QTest::mouseClick(quiz->button("cmdDone"), Qt::LeftButton);
+        QTest::mouseClick(quiz->ui.cmdDone, Qt::LeftButton);
         QCOMPARE(labelText(quiz, "lblRef"), QString("x"));
         QCOMPARE(labelText(quiz, "lblCans"), QString("a0_4"));
         // A right answer leaves the last shown answer and its reference.
@@ -198,33 +198,33 @@ private slots:
             click(quiz, rightOption(quiz));
         click(quiz, wrongOption(quiz));
         QCOMPARE(quiz->state().currentLevel, qint16(2));
-        QVERIFY(quiz->label("lblStatIncorrect")->isVisible());
+        QVERIFY(quiz->ui.lblStatIncorrect->isVisible());
         const QString helped = word(quiz);
-        const QString helpedAnswer = quiz->option(rightOption(quiz))->caption();
+        const QString helpedAnswer = quiz->ui.optSel[rightOption(quiz)]->caption();
 
-        const QList<QWidget*> answering = {quiz->option(0),         quiz->option(1),
-                                           quiz->option(2),         quiz->option(3),
-                                           quiz->button("cmdHelp"), quiz->button("cmdSubmit")};
-        QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton);
+        const QList<QWidget*> answering = {quiz->ui.optSel[0],         quiz->ui.optSel[1],
+                                           quiz->ui.optSel[2],         quiz->ui.optSel[3],
+                                           quiz->ui.cmdHelp, quiz->ui.cmdSubmit};
+        QTest::mouseClick(quiz->ui.cmdHelp, Qt::LeftButton);
         for (QWidget* widget : answering)
             QVERIFY2(!widget->isEnabled(), qPrintable(widget->objectName()));
-        QVERIFY(quiz->button("cmdDone")->isVisible() && quiz->button("cmdDone")->isEnabled());
-        QVERIFY(!quiz->label("lblStatIncorrect")->isVisible());
-        QVERIFY(!quiz->label("lblStatCorrect")->isVisible());
+        QVERIFY(quiz->ui.cmdDone->isVisible() && quiz->ui.cmdDone->isEnabled());
+        QVERIFY(!quiz->ui.lblStatIncorrect->isVisible());
+        QVERIFY(!quiz->ui.lblStatCorrect->isVisible());
         QCOMPARE(labelText(quiz, "lblCans"), helpedAnswer);
         QCOMPARE(word(quiz), helped);
         // Only Done reacts now.
         click(quiz, 0);
-        QTest::mouseClick(quiz->button("cmdSubmit"), Qt::LeftButton);
+        QTest::mouseClick(quiz->ui.cmdSubmit, Qt::LeftButton);
         QCOMPARE(quiz->state().maxScore, 9);
         QVERIFY(messages.shown.isEmpty());
 
-        QTest::mouseClick(quiz->button("cmdDone"), Qt::LeftButton);
-        QVERIFY(!quiz->button("cmdDone")->isVisible());
-        QVERIFY(!quiz->button("cmdDone")->isEnabled());
+        QTest::mouseClick(quiz->ui.cmdDone, Qt::LeftButton);
+        QVERIFY(!quiz->ui.cmdDone->isVisible());
+        QVERIFY(!quiz->ui.cmdDone->isEnabled());
         for (QWidget* widget : answering)
             QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
-        QVERIFY(quiz->label("lblStatIncorrect")->isVisible());
+        QVERIFY(quiz->ui.lblStatIncorrect->isVisible());
         QCOMPARE(labelText(quiz, "lblCans"), helpedAnswer);
         QCOMPARE(quiz->state().score, 6);
         QCOMPARE(quiz->state().maxScore, 12);
@@ -242,8 +242,8 @@ private slots:
         draws.answerSlots = {2};
         frmTest* quiz = startQuiz();
         QVERIFY(QTest::qWaitForWindowExposed(quiz));
-        quiz->option(1)->setFocus();
-        QTest::keyClick(quiz->option(1), Qt::Key_Space);
+        quiz->ui.optSel[1]->setFocus();
+        QTest::keyClick(quiz->ui.optSel[1], Qt::Key_Space);
         QCOMPARE(quiz->state().score, 2);
         QVERIFY(!anyOptionSelected(quiz));
     }
@@ -254,7 +254,7 @@ private slots:
         ScriptedMessages messages;
         ScriptedDraws draws;
         frmTest* quiz = startQuiz();
-        QTest::mouseClick(quiz->button("cmdSubmit"), Qt::LeftButton);
+        QTest::mouseClick(quiz->ui.cmdSubmit, Qt::LeftButton);
         QCOMPARE(messages.texts(), QStringList{"Your score is0/0"});
         QVERIFY(refs::get<Form2>().isVisible());
         QVERIFY(!refs::exists<frmTest>());
@@ -281,7 +281,7 @@ private slots:
             click(quiz, rightOption(quiz));
         QCOMPARE(quiz->state().score, 6 + 10997 * 3);
         QVERIFY(messages.fatal.isEmpty());
-        QTest::mouseClick(quiz->button("cmdSubmit"), Qt::LeftButton);
+        QTest::mouseClick(quiz->ui.cmdSubmit, Qt::LeftButton);
         QCOMPARE(messages.texts(), QStringList{"Your score is32997/32997"});
     }
 };

@@ -78,7 +78,7 @@ inline void fillAll(WordFiles& files, int rowsPerLevel) {
 inline frmTest* startQuiz() {
     Form2& menu = refs::get<Form2>();
     menu.showScreen();
-    QTest::mouseClick(menu.button("cmdtest"), Qt::LeftButton);
+    QTest::mouseClick(menu.ui.cmdtest, Qt::LeftButton);
     deleteUnloaded();
     frmTest* quiz = refs::peek<frmTest>();
     if (quiz && quiz->isVisible())
@@ -87,7 +87,7 @@ inline frmTest* startQuiz() {
 }
 
 inline void click(frmTest* quiz, int index) {
-    QTest::mouseClick(quiz->option(index), Qt::LeftButton);
+    QTest::mouseClick(quiz->ui.optSel[index], Qt::LeftButton);
 }
 inline int rightOption(const frmTest* quiz) {
     return quiz->state().answerSlot - 1;
@@ -96,10 +96,10 @@ inline int wrongOption(const frmTest* quiz) {
     return quiz->state().answerSlot % 4;
 }
 inline QString word(const frmTest* quiz) {
-    return quiz->textBox("txtWord")->text();
+    return quiz->ui.txtWord->text();
 }
 inline QString labelText(const frmTest* quiz, const char* name) {
-    return quiz->label(name)->text();
+    return quiz->findChild<screens::Label*>(name)->text();
 }
 
 } // namespace lexitor::testing

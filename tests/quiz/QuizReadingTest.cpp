@@ -55,9 +55,9 @@ QString unreadable(const Control* control, const QString& whole, bool mustBeWhol
 QStringList unreadable(const frmTest* quiz, bool optionsWhole, bool answerWhole) {
     QStringList found;
     for (int index = 0; index < 4; ++index)
-        found.append(unreadable(quiz->option(index), quiz->option(index)->caption(), optionsWhole));
-    found.append(unreadable(quiz->label("lblCans"), labelText(quiz, "lblCans"), answerWhole));
-    found.append(unreadable(quiz->label("lblRef"), labelText(quiz, "lblRef"), false));
+        found.append(unreadable(quiz->ui.optSel[index], quiz->ui.optSel[index]->caption(), optionsWhole));
+    found.append(unreadable(quiz->ui.lblCans, labelText(quiz, "lblCans"), answerWhole));
+    found.append(unreadable(quiz->ui.lblRef, labelText(quiz, "lblRef"), false));
     found.removeAll(QString());
     return found;
 }
@@ -97,18 +97,18 @@ private slots:
         check(true);
         click(quiz, wrongOption(quiz));
         check(whole);
-        QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton);
+        QTest::mouseClick(quiz->ui.cmdHelp, Qt::LeftButton);
         check(length <= 10);
         if (length >= 80)
-            QCOMPARE(quiz->label("lblCans")->shownText().lines.size(), 3);
+            QCOMPARE(quiz->ui.lblCans->shownText().lines.size(), 3);
 
-        QPushButton* done = quiz->button("cmdDone");
+        QPushButton* done = quiz->ui.cmdDone;
         QCOMPARE(hitAt(quiz, done), done);
         QTest::mouseClick(hitAt(quiz, done), Qt::LeftButton);
         QVERIFY(!done->isVisible());
-        QVERIFY(quiz->label("lblStatIncorrect")->isVisible());
+        QVERIFY(quiz->ui.lblStatIncorrect->isVisible());
         check(whole);
-        QPushButton* submit = quiz->button("cmdSubmit");
+        QPushButton* submit = quiz->ui.cmdSubmit;
         QCOMPARE(hitAt(quiz, submit), submit);
         QTest::mouseClick(hitAt(quiz, submit), Qt::LeftButton);
         QCOMPARE(messages.texts(), QStringList{"Your score is0/4"});
@@ -130,9 +130,9 @@ private slots:
         // Roles are the catalogue test's; names follow the captions, and a
         // screen reader's press answers as a click does.
         for (int index = 0; index < 4; ++index)
-            QCOMPARE(accessible(quiz->option(index))->text(QAccessible::Name),
-                     quiz->option(index)->caption());
-        accessible(quiz->option(rightOption(quiz)))
+            QCOMPARE(accessible(quiz->ui.optSel[index])->text(QAccessible::Name),
+                     quiz->ui.optSel[index]->caption());
+        accessible(quiz->ui.optSel[rightOption(quiz)])
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(quiz->state().score, 2);
@@ -140,7 +140,7 @@ private slots:
         // Qt passes the announcements on only to a real accessibility bridge.
         QStringList shown;
         for (const char* name : {"lblStatCorrect", "lblStatIncorrect", "lblCans"})
-            connect(quiz->label(name), &screens::Label::announced, this,
+            connect(quiz->findChild<screens::Label*>(name), &screens::Label::announced, this,
                     [&shown, name] { shown.append(name); });
         const auto heard = [&](auto act) {
             shown.clear();
@@ -152,11 +152,11 @@ private slots:
         };
         QCOMPARE(answer(true), QStringList{"lblStatCorrect"});
         QCOMPARE(answer(true), QStringList{"lblStatCorrect"});
-        const QString rightAnswer = quiz->option(rightOption(quiz))->caption();
+        const QString rightAnswer = quiz->ui.optSel[rightOption(quiz)]->caption();
         QCOMPARE(answer(false), (QStringList{"lblStatIncorrect", "lblCans"}));
-        QCOMPARE(accessible(quiz->label("lblCans"))->text(QAccessible::Name),
+        QCOMPARE(accessible(quiz->ui.lblCans)->text(QAccessible::Name),
                  "Correct answer: " + rightAnswer);
-        QCOMPARE(heard([&] { QTest::mouseClick(quiz->button("cmdHelp"), Qt::LeftButton); }),
+        QCOMPARE(heard([&] { QTest::mouseClick(quiz->ui.cmdHelp, Qt::LeftButton); }),
                  QStringList{"lblCans"});
     }
 };

@@ -10,7 +10,7 @@ namespace {
 QStringList captions(const frmTest* quiz) {
     QStringList all;
     for (int index = 0; index < 4; ++index)
-        all.append(quiz->option(index)->caption());
+        all.append(quiz->ui.optSel[index]->caption());
     return all;
 }
 
@@ -47,7 +47,7 @@ private slots:
         QVERIFY(quiz && quiz->isVisible());
         QVERIFY(!refs::get<Form2>().isVisible());
         QCOMPARE(word(quiz), QString("w1_4"));
-        QVERIFY(quiz->textBox("txtWord")->isReadOnly());
+        QVERIFY(quiz->ui.txtWord->isReadOnly());
         QCOMPARE(captions(quiz), (QStringList{"c2 1_4", "c1 1_4", "a1_4", "c3 1_4"}));
         const auto& s = quiz->state();
         QCOMPARE(s.currentLevel, qint16(1));
@@ -57,11 +57,10 @@ private slots:
         QCOMPARE(s.recCount, (std::array<qint16, store::kLevelCount>{10, 10, 10}));
         QCOMPARE(s.score, 0);
         QCOMPARE(s.maxScore, 0);
-        QVERIFY(quiz->hasMouseTracking());
-        QCOMPARE(quiz->focusWidget(), quiz->button("cmdHelp"));
-        QVERIFY(!quiz->button("cmdDone")->isVisible());
-        QVERIFY(!quiz->label("lblStatCorrect")->isVisible());
-        QVERIFY(!quiz->label("lblStatIncorrect")->isVisible());
+        QCOMPARE(quiz->focusWidget(), quiz->ui.cmdHelp);
+        QVERIFY(!quiz->ui.cmdDone->isVisible());
+        QVERIFY(!quiz->ui.lblStatCorrect->isVisible());
+        QVERIFY(!quiz->ui.lblStatIncorrect->isVisible());
         QVERIFY(messages.shown.isEmpty());
     }
 
@@ -121,7 +120,7 @@ private slots:
         click(quiz, 1);
         QCOMPARE(quiz->state().score, 2);
         QCOMPARE(quiz->state().maxScore, 2);
-        QVERIFY(quiz->label("lblStatCorrect")->isVisible());
+        QVERIFY(quiz->ui.lblStatCorrect->isVisible());
     }
 
     // Rows without a word or an answer count as asked.
@@ -137,11 +136,11 @@ private slots:
         draws.offsets = {2, 3, 4};
         frmTest* quiz = startQuiz();
         QCOMPARE(word(quiz), QString("good"));
-        QCOMPARE(quiz->option(0)->caption(), QString("fine"));
+        QCOMPARE(quiz->ui.optSel[0]->caption(), QString("fine"));
         QCOMPARE(quiz->state().usedOffsets.cell(1, 0), qint16(2));
         QCOMPARE(quiz->state().usedOffsets.cell(1, 1), qint16(4));
         for (int index = 0; index < 4; ++index)
-            QVERIFY(!quiz->option(index)->caption().contains("null"));
+            QVERIFY(!quiz->ui.optSel[index]->caption().contains("null"));
         QVERIFY(messages.shown.isEmpty());
     }
 

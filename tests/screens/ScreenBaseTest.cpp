@@ -3,7 +3,6 @@
 // labels and the close box.
 
 #include "screens/Screen.h"
-#include "support/ScriptedMessages.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -13,48 +12,49 @@ using namespace lexitor::screens;
 
 namespace {
 
-const ScreenLayout& probeTable() {
+struct ProbeControls {
+    QPushButton *cmdHidden = nullptr, *cmdGo = nullptr, *cmdQuit = nullptr, *cmdOther = nullptr;
+    QLineEdit *txtFirst = nullptr, *txtGuarded = nullptr, *txtNext = nullptr;
+    Label *lblFirst = nullptr, *lblGo = nullptr, *lblDuplicate = nullptr, *lblFit = nullptr,
+          *lblWrap = nullptr;
+};
+
+const ScreenTable<ProbeControls>& probeTable() {
+    using C = ProbeControls;
     // clang-format off
-    static const ScreenLayout table{
-        .name = "probe",
-        .title = "Probe",
-        .clientWidth = 6000,
-        .clientHeight = 4000,
-        .controls = {
-            {.kind = Kind::Button, .name = "cmdHidden", .text = "&Hidden",
-             .place = {0, 0, 900, 300}, .tab = 0, .roles = Hidden},
-            {.kind = Kind::TextBox, .name = "txtFirst", .place = {1200, 0, 1500, 300}, .tab = 1},
-            {.kind = Kind::TextBox, .name = "txtGuarded", .place = {1200, 600, 1500, 300},
-             .tab = 2, .roles = NoValidation},
-            {.kind = Kind::TextBox, .name = "txtNext", .place = {1200, 1200, 1500, 300}, .tab = 3},
-            {.kind = Kind::Button, .name = "cmdGo", .text = "&Go", .place = {0, 1800, 900, 300},
-             .tab = 4, .roles = Default | NoValidation},
-            {.kind = Kind::Button, .name = "cmdQuit", .text = "&Quit",
-             .place = {1200, 1800, 900, 300}, .tab = 5, .roles = Cancel},
-            {.kind = Kind::Button, .name = "cmdOther", .text = "&Other",
-             .place = {2400, 1800, 900, 300}, .tab = 6},
-            {.kind = Kind::Label, .name = "lblFirst", .text = "&First", .place = {0, 0, 900, 300},
-             .tab = 7},
-            {.kind = Kind::Label, .name = "lblGo", .text = "&Grab", .place = {0, 600, 900, 300},
-             .tab = 8},
-            {.kind = Kind::Label, .name = "lblDuplicate", .text = "&Quiet",
-             .place = {0, 1200, 900, 300}, .tab = 9},
-            {.kind = Kind::Label, .name = "lblFit", .text = "x", .place = {3600, 0, 300, 200},
-             .tab = 10, .roles = AutoSize},
-            {.kind = Kind::Label, .name = "lblWrap", .place = {3600, 600, 900, 200}, .tab = 11,
-             .roles = AutoSize | WordWrap},
-        },
-    };
+    static const ScreenTable<C> table{{.name = "probe", .title = "Probe", .clientWidth = 6000,
+                                       .clientHeight = 4000}, {
+        {&C::cmdHidden, {.name = "cmdHidden", .text = "&Hidden", .place = {0, 0, 900, 300}, .tab = 0,
+                         .roles = Hidden}},
+        {&C::txtFirst, {.name = "txtFirst", .place = {1200, 0, 1500, 300}, .tab = 1}},
+        {&C::txtGuarded, {.name = "txtGuarded", .place = {1200, 600, 1500, 300}, .tab = 2,
+                          .roles = NoValidation}},
+        {&C::txtNext, {.name = "txtNext", .place = {1200, 1200, 1500, 300}, .tab = 3}},
+        {&C::cmdGo, {.name = "cmdGo", .text = "&Go", .place = {0, 1800, 900, 300}, .tab = 4,
+                     .roles = Default | NoValidation}},
+        {&C::cmdQuit, {.name = "cmdQuit", .text = "&Quit", .place = {1200, 1800, 900, 300}, .tab = 5,
+                       .roles = Cancel}},
+        {&C::cmdOther, {.name = "cmdOther", .text = "&Other", .place = {2400, 1800, 900, 300},
+                        .tab = 6}},
+        {&C::lblFirst, {.name = "lblFirst", .text = "&First", .place = {0, 0, 900, 300}, .tab = 7}},
+        {&C::lblGo, {.name = "lblGo", .text = "&Grab", .place = {0, 600, 900, 300}, .tab = 8}},
+        {&C::lblDuplicate, {.name = "lblDuplicate", .text = "&Quiet", .place = {0, 1200, 900, 300},
+                            .tab = 9}},
+        {&C::lblFit, {.name = "lblFit", .text = "x", .place = {3600, 0, 300, 200}, .tab = 10,
+                      .roles = AutoSize}},
+        {&C::lblWrap, {.name = "lblWrap", .place = {3600, 600, 900, 200}, .tab = 11,
+                       .roles = AutoSize | WordWrap}},
+    }};
     // clang-format on
     return table;
 }
 
-class Probe : public Screen {
+class Probe : public ScreenWith<ProbeControls> {
 public:
-    Probe() : Screen(probeTable()) {
-        setValidation(textBox("txtGuarded"), [this] {
+    Probe() : ScreenWith(probeTable()) {
+        setValidation(ui.txtGuarded, [this] {
             ++validations;
-            return !textBox("txtGuarded")->text().isEmpty();
+            return !ui.txtGuarded->text().isEmpty();
         });
     }
     int validations = 0;
@@ -86,36 +86,36 @@ private slots:
     void cleanup() { probe.reset(); }
 
     void firstFocusGoesToLowestVisibleTabPosition() {
-        QCOMPARE(focused(), probe->textBox("txtFirst"));
+        QCOMPARE(focused(), probe->ui.txtFirst);
     }
 
     void enterPressesDefaultEscPressesCancel() {
-        QSignalSpy go(probe->button("cmdGo"), &QAbstractButton::clicked);
-        QSignalSpy quit(probe->button("cmdQuit"), &QAbstractButton::clicked);
-        QSignalSpy other(probe->button("cmdOther"), &QAbstractButton::clicked);
+        QSignalSpy go(probe->ui.cmdGo, &QAbstractButton::clicked);
+        QSignalSpy quit(probe->ui.cmdQuit, &QAbstractButton::clicked);
+        QSignalSpy other(probe->ui.cmdOther, &QAbstractButton::clicked);
         press(Qt::Key_Return);
         press(Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(go.count(), 2);
         press(Qt::Key_Escape);
         QCOMPARE(quit.count(), 1);
         // The default button takes Enter even when another button has the focus.
-        probe->button("cmdOther")->setFocus();
+        probe->ui.cmdOther->setFocus();
         press(Qt::Key_Return);
         QCOMPARE(other.count(), 0);
         QCOMPARE(go.count(), 3);
         // A disabled default button is not pressed.
-        probe->textBox("txtFirst")->setFocus();
-        probe->button("cmdGo")->setEnabled(false);
+        probe->ui.txtFirst->setFocus();
+        probe->ui.cmdGo->setEnabled(false);
         press(Qt::Key_Return);
         QCOMPARE(go.count(), 3);
     }
 
     void accessKeysPressButtonsAndFocusAfterLabels() {
-        QSignalSpy other(probe->button("cmdOther"), &QAbstractButton::clicked);
-        QSignalSpy hidden(probe->button("cmdHidden"), &QAbstractButton::clicked);
+        QSignalSpy other(probe->ui.cmdOther, &QAbstractButton::clicked);
+        QSignalSpy hidden(probe->ui.cmdHidden, &QAbstractButton::clicked);
         press(Qt::Key_O, Qt::AltModifier);
         QCOMPARE(other.count(), 1);
-        QCOMPARE(focused(), probe->button("cmdOther"));
+        QCOMPARE(focused(), probe->ui.cmdOther);
         // A hidden button's key does nothing.
         press(Qt::Key_H, Qt::AltModifier);
         QCOMPARE(hidden.count(), 0);
@@ -123,27 +123,27 @@ private slots:
         // that can take the focus: after the last labels that wraps round
         // to the first visible control.
         press(Qt::Key_F, Qt::AltModifier);
-        QCOMPARE(focused(), probe->textBox("txtFirst"));
+        QCOMPARE(focused(), probe->ui.txtFirst);
         // Two controls share a key: the first in tab order wins.
-        QSignalSpy quit(probe->button("cmdQuit"), &QAbstractButton::clicked);
+        QSignalSpy quit(probe->ui.cmdQuit, &QAbstractButton::clicked);
         press(Qt::Key_Q, Qt::AltModifier);
         QCOMPARE(quit.count(), 1);
         // The key's character is underlined, not shown.
-        QCOMPARE(probe->label("lblFirst")->buddy(), probe->textBox("txtFirst"));
+        QCOMPARE(probe->ui.lblFirst->buddy(), probe->ui.txtFirst);
     }
 
     void validationKeepsFocusUntilTheBoxIsValid() {
-        QLineEdit* guarded = probe->textBox("txtGuarded");
+        QLineEdit* guarded = probe->ui.txtGuarded;
         guarded->setFocus();
         // Tab, Shift+Tab and a click on a validating control are refused.
         press(Qt::Key_Tab);
         QCOMPARE(focused(), guarded);
         press(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(focused(), guarded);
-        QTest::mouseClick(probe->textBox("txtNext"), Qt::LeftButton);
+        QTest::mouseClick(probe->ui.txtNext, Qt::LeftButton);
         QCOMPARE(focused(), guarded);
-        QSignalSpy quit(probe->button("cmdQuit"), &QAbstractButton::clicked);
-        QTest::mouseClick(probe->button("cmdQuit"), Qt::LeftButton);
+        QSignalSpy quit(probe->ui.cmdQuit, &QAbstractButton::clicked);
+        QTest::mouseClick(probe->ui.cmdQuit, Qt::LeftButton);
         press(Qt::Key_Q, Qt::AltModifier);
         QCOMPARE(quit.count(), 0);
         QCOMPARE(focused(), guarded);
@@ -155,8 +155,8 @@ private slots:
         QCOMPARE(probe->validations, asked);
 
         // A control marked not to validate takes the click, and the focus.
-        QSignalSpy go(probe->button("cmdGo"), &QAbstractButton::clicked);
-        QTest::mouseClick(probe->button("cmdGo"), Qt::LeftButton);
+        QSignalSpy go(probe->ui.cmdGo, &QAbstractButton::clicked);
+        QTest::mouseClick(probe->ui.cmdGo, Qt::LeftButton);
         QCOMPARE(go.count(), 1);
         guarded->setFocus();
         press(Qt::Key_Return);
@@ -164,29 +164,29 @@ private slots:
 
         // A handler that moves the focus (after a message, say) is obeyed.
         guarded->setFocus();
-        probe->textBox("txtNext")->setFocus();
-        QCOMPARE(focused(), probe->textBox("txtNext"));
+        probe->ui.txtNext->setFocus();
+        QCOMPARE(focused(), probe->ui.txtNext);
 
         // Once valid, the focus leaves.
         guarded->setFocus();
         QTest::keyClicks(guarded, "1");
         press(Qt::Key_Tab);
-        QCOMPARE(focused(), probe->textBox("txtNext"));
+        QCOMPARE(focused(), probe->ui.txtNext);
     }
 
     void focusArrivingAtANonValidatingControlSkipsValidation() {
-        probe->textBox("txtGuarded")->setFocus();
+        probe->ui.txtGuarded->setFocus();
         const int before = probe->validations;
         press(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(probe->validations, before + 1); // txtFirst causes validation
         // Moving into the guarded box from elsewhere never validates.
-        probe->textBox("txtFirst")->setFocus();
+        probe->ui.txtFirst->setFocus();
         press(Qt::Key_Tab);
-        QCOMPARE(focused(), probe->textBox("txtGuarded"));
+        QCOMPARE(focused(), probe->ui.txtGuarded);
     }
 
     void autosizedLabelsFollowTheirText() {
-        Label* fit = probe->label("lblFit");
+        Label* fit = probe->ui.lblFit;
         fit->setText("a much longer caption");
         QCOMPARE(fit->size(), fit->sizeHint());
         const QPoint place = fit->pos();
@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(fit->pos(), place);
         QVERIFY(fit->width() < QFontMetrics(fit->font()).horizontalAdvance("a much longer"));
 
-        Label* wrap = probe->label("lblWrap");
+        Label* wrap = probe->ui.lblWrap;
         const int width = wrap->width();
         const int oneLine = wrap->height();
         wrap->setText("several short words that will not fit on one line of this label");
@@ -202,6 +202,15 @@ private slots:
         QVERIFY(wrap->height() > oneLine);
         wrap->setText("Incomprehensibilities");
         QVERIFY(wrap->width() > width);
+        // Before it is cut, a text shows in the narrow variant of the face,
+        // at the same size.
+        bool narrowed = false;
+        for (int words = 1; !narrowed && !wrap->shownText().cut; ++words) {
+            wrap->setText(QString("meaning ").repeated(words));
+            narrowed = wrap->shownText().font.family() != wrap->font().family();
+        }
+        QVERIFY(narrowed && !wrap->shownText().cut);
+        QCOMPARE(wrap->shownText().font.pointSizeF(), wrap->font().pointSizeF());
         // A text too long for the room below takes the room to its right;
         // past that it is cut with an ellipsis, never by the screen's edge,
         // and its whole text is in the tooltip and the accessible description.
@@ -217,7 +226,7 @@ private slots:
     }
 
     void aTextPutInByTheProgramShowsFromItsStart() {
-        QLineEdit* next = probe->textBox("txtNext");
+        QLineEdit* next = probe->ui.txtNext;
         next->setText(QString("a long meaning that does not fit its box at all ").repeated(3));
         QCOMPARE(next->cursorPosition(), 0);
         // Typing is left alone.
@@ -231,15 +240,6 @@ private slots:
         QVERIFY(!probe->close());
         QCOMPARE(probe->closes, 1);
         QVERIFY(probe->isVisible());
-    }
-
-    void anErrorInAHandlerIsFatalAndReportedOnce() {
-        lexitor::testing::ScriptedMessages messages;
-        guarded([] { throw std::runtime_error("Disk I/O error in word0.mdb"); });
-        QCOMPARE(messages.fatal, QStringList{"Disk I/O error in word0.mdb"});
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].code, vbCritical);
-        QCOMPARE(messages.shown[0].title, QString("Lexitor"));
     }
 };
 

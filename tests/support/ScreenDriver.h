@@ -36,11 +36,11 @@ inline void typeInto(QLineEdit* box, const QString& text) {
 }
 
 // Shows the main menu, clicks one of its buttons and returns the screen it opens.
-template <typename T> T& fromMenu(const char* buttonName) {
+template <typename T> T& fromMenu(QPushButton* Form2Controls::*button) {
     Form2& menu = refs::get<Form2>();
     menu.showScreen();
     QApplication::setActiveWindow(&menu);
-    QTest::mouseClick(menu.button(buttonName), Qt::LeftButton);
+    QTest::mouseClick(menu.ui.*button, Qt::LeftButton);
     T& screen = refs::get<T>();
     QApplication::setActiveWindow(&screen);
     return screen;
