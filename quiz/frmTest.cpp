@@ -56,7 +56,7 @@ void frmTest::Form_Load() {
     }
     // Nothing listens to mouse moves; the flag is set for the window alone.
     setMouseTracking(true);
-    showFirstQuestion();
+    ask(drawer().firstQuestion());
 }
 
 // The quiz cannot run: back to the main menu, and this screen goes away so
