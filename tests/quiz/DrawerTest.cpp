@@ -56,6 +56,7 @@ private slots:
         QFETCH(QList<qint16>, offsets);
         QFETCH(QString, questions);
         QFETCH(QString, usedUpAfter);
+        QFETCH(int, usedSlot);
         Levels rows(levels, level);
         QuizState& state = rows.state;
         for (int l = 0; l < store::kLevelCount; ++l)
@@ -79,6 +80,7 @@ private slots:
         QCOMPARE(drawn.join(' '), questions);
         for (int l = 0; l < store::kLevelCount; ++l)
             QCOMPARE(state.levelUsedUp[l], usedUpAfter[l] == 'T');
+        QCOMPARE(state.usedOffsets.usedSlot(), usedSlot);
         QVERIFY(draws.offsets.empty());
     }
     void questions_data() {
@@ -89,40 +91,41 @@ private slots:
         QTest::addColumn<QList<qint16>>("offsets");
         QTest::addColumn<QString>("questions");
         QTest::addColumn<QString>("usedUpAfter");
+        QTest::addColumn<int>("usedSlot");
         const QStringList six = {"wwwwww", "wwwwww", "wwwwww"};
         const QStringList two = {"ww", "ww", "ww"};
         // clang-format off
         QTest::newRow("first question")
-            << six << 1 << "FFF" << "" << QList<qint16>{5} << "1:5" << "FFF";
+            << six << 1 << "FFF" << "" << QList<qint16>{5} << "1:5" << "FFF" << 1;
         QTest::newRow("first row cannot be asked: counts as asked, the next drawn")
             << QStringList{"ww", "wxwwww", "ww"} << 1 << "FFF" << ""
-            << QList<qint16>{1, 1, 3} << "1:3" << "FFF";
+            << QList<qint16>{1, 1, 3} << "1:3" << "FFF" << 2;
         QTest::newRow("first question, nothing to ask anywhere")
             << QStringList{"wx", "wx", "wx"} << 1 << "FFF" << ""
-            << QList<qint16>{1, 1, 1, 1} << "end" << "TTT";
+            << QList<qint16>{1, 1, 1, 1} << "end" << "TTT" << 1;
         QTest::newRow("a repeat is drawn again")
-            << six << 1 << "FFF" << "1:3 1:4" << QList<qint16>{3, 4, 5} << "1:5" << "FFF";
+            << six << 1 << "FFF" << "1:3 1:4" << QList<qint16>{3, 4, 5} << "1:5" << "FFF" << 3;
         QTest::newRow("repeats count per level")
-            << six << 1 << "FFF" << "0:3 2:3" << QList<qint16>{3} << "1:3" << "FFF";
+            << six << 1 << "FFF" << "0:3 2:3" << QList<qint16>{3} << "1:3" << "FFF" << 3;
         QTest::newRow("rows without word or answer are drawn again")
             << QStringList{"ww", "wwxwnw", "ww"} << 1 << "FFF" << "1:1"
-            << QList<qint16>{2, 4, 5} << "1:5" << "FFF";
+            << QList<qint16>{2, 4, 5} << "1:5" << "FFF" << 2;
         QTest::newRow("skip off a used-up level before drawing")
-            << six << 2 << "FFT" << "1:1" << QList<qint16>{4} << "1:4" << "FFT";
+            << six << 2 << "FFT" << "1:1" << QList<qint16>{4} << "1:4" << "FFT" << 2;
         QTest::newRow("two rows a level: used up at the first draw, the offset still asked")
-            << two << 1 << "FFF" << "1:1" << QList<qint16>{1, 1, 1} << "0:1 end" << "TTT";
+            << two << 1 << "FFF" << "1:1" << QList<qint16>{1, 1, 1} << "0:1 end" << "TTT" << 2;
         QTest::newRow("the fresh offset of the limit stands at the new level, uncompared")
             << QStringList{"wwwwww", "www", "wwwwww"} << 1 << "FFF" << "2:2 1:1"
-            << QList<qint16>{1, 2} << "2:2" << "FTF";
+            << QList<qint16>{1, 2} << "2:2" << "FTF" << 3;
         QTest::newRow("the fresh offset of the limit cannot be asked at the new level")
             << QStringList{"wwwwww", "www", "wwxwww"} << 1 << "FFF" << "1:1"
-            << QList<qint16>{1, 2, 3} << "2:3" << "FTF";
+            << QList<qint16>{1, 2, 3} << "2:3" << "FTF" << 2;
         QTest::newRow("the fresh offset of the limit names no row at the new level")
             << QStringList{"wwww", "www", "ww"} << 1 << "FFF" << "1:1"
-            << QList<qint16>{1, 2, 1} << "0:1" << "FTT";
+            << QList<qint16>{1, 2, 1} << "0:1" << "FTT" << 2;
         QTest::newRow("attempts count on across levels")
             << QStringList{"www", "www", "wwww"} << 1 << "FFF" << "1:1 1:2"
-            << QList<qint16>{1, 2, 3, 1} << "end" << "TTT";
+            << QList<qint16>{1, 2, 3, 1} << "end" << "TTT" << 2;
         // clang-format on
     }
 
@@ -159,25 +162,18 @@ private slots:
         QTest::addColumn<qint16>("slot");
         QTest::addColumn<QList<qint16>>("substitutes");
         QTest::addColumn<QStringList>("captions");
-        const QStringList whole = {"ans", "one", "two", "six"};
         // clang-format off
-        QTest::newRow("slot 2") << "wwww" << whole << qint16(2) << QList<qint16>{}
-                                << QStringList{"one", "ans", "two", "six"};
-        QTest::newRow("slot 3") << "wwww" << whole << qint16(3) << QList<qint16>{}
-                                << QStringList{"two", "one", "ans", "six"};
-        QTest::newRow("slot 4") << "wwww" << whole << qint16(4) << QList<qint16>{}
-                                << QStringList{"six", "one", "two", "ans"};
-        QTest::newRow("short, blank and missing choices replaced, three letters kept")
-            << "wwww" << QStringList{"ans", "  ab ", " abc ", "null"} << qint16(1)
-            << QList<qint16>{2, 3} << QStringList{"ans", "a1_2", " abc ", "a1_3"};
+        QTest::newRow("short and missing choices replaced, three letters kept as stored")
+            << "wwww" << QStringList{"ans", "  ab ", " abc ", "null"} << qint16(2)
+            << QList<qint16>{2, 3} << QStringList{"a1_2", "ans", " abc ", "a1_3"};
         // c1: itself, the same answer, then row 5. c2: no answer, itself,
         // the same answer, then the walk from row 3 passes row 4 to row 5.
         QTest::newRow("never the answer again") << "wwssnw" << QStringList{"same", "x", "y", "z"}
             << qint16(1) << QList<qint16>{2, 3, 5, 4, 2, 3, 1}
             << QStringList{"same", "a1_5", "a1_5", "a1_1"};
         QTest::newRow("the walk wraps past the last row to row 1")
-            << "wwsss" << QStringList{"same", "ab", "long", "long"} << qint16(1)
-            << QList<qint16>{3, 4, 4} << QStringList{"same", "a1_1", "long", "long"};
+            << "wwsss" << QStringList{"same", "ab", "long two", "long six"} << qint16(3)
+            << QList<qint16>{3, 4, 4} << QStringList{"long two", "a1_1", "same", "long six"};
         QTest::newRow("no other row serves: the answer twice")
             << "ws" << QStringList{"same", "no", "two", "six"} << qint16(4) << QList<qint16>{1}
             << QStringList{"six", "same", "two", "same"};

@@ -1,5 +1,5 @@
-// The quiz rules that need no screen: chance, weights, short choices, level
-// moves and the record of asked offsets.
+// The quiz rules that need no screen: chance, weights, short choices, the
+// level skip and the record of asked offsets.
 #include "quiz/QuizRules.h"
 #include "quiz/RnGen.h"
 #include "quiz/UsedOffsets.h"
@@ -83,22 +83,6 @@ private slots:
         for (const char* text :
              {"abc", " abc ", "\xC3\xA9t\xC3\xA9", "\U0001F600\U0001F600\U0001F600"})
             QVERIFY2(!needsSubstitute(std::string(text)), text);
-    }
-
-    void blockEvaluationAtEveryLevel() {
-        using M = std::array<qint16, 4>;
-        const M allRight{0, 1, 1, 1}, twoRight{0, 1, 0, 1}, oneRight{0, 0, 0, 1}, none{0, 0, 0, 0};
-        QCOMPARE(levelAfterBlock(0, allRight), qint16(1));
-        QCOMPARE(levelAfterBlock(1, allRight), qint16(2));
-        QCOMPARE(levelAfterBlock(2, allRight), qint16(2));
-        for (qint16 level = 0; level < store::kLevelCount; ++level)
-            QCOMPARE(levelAfterBlock(level, twoRight), level);
-        QCOMPARE(levelAfterBlock(2, oneRight), qint16(1));
-        QCOMPARE(levelAfterBlock(1, none), qint16(0));
-        QCOMPARE(levelAfterBlock(0, none), qint16(0));
-        QCOMPARE(levelAfterBlock(0, oneRight), qint16(0));
-        // Cell 0 takes no part in a block.
-        QCOMPARE(levelAfterBlock(1, M{1, 0, 1, 1}), qint16(1));
     }
 
     void levelSkipEveryPath() {
