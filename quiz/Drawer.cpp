@@ -67,8 +67,8 @@ std::optional<qint16> Drawer::drawOffset() {
     int attempts = 0;
     for (;;) {
         const qint16 offset = random_.offset(last());
-        bool found =
-            q_.usedOffsets.contains(q_.currentLevel, offset) || !rows_.usable(q_.currentLevel, offset);
+        bool found = q_.usedOffsets.contains(q_.currentLevel, offset) ||
+                     !rows_.usable(q_.currentLevel, offset);
         ++attempts;
         if (attempts >= q_.recCount[q_.currentLevel] - 1) {
             q_.levelUsedUp[q_.currentLevel] = true;
@@ -93,9 +93,9 @@ std::array<std::string, kOptionCount> Drawer::options(const StoredChoices& row) 
     std::array<std::string, kOptionCount> captions;
     for (const Choice choice : {Choice::Ans, Choice::C1, Choice::C2, Choice::C3}) {
         const auto& field = row[static_cast<std::size_t>(choice)];
-        const std::string caption = choice == Choice::Ans ? answer
-                                    : needsSubstitute(field) ? substitute(answer)
-                                                             : *field;
+        std::string caption = answer;
+        if (choice != Choice::Ans)
+            caption = needsSubstitute(field) ? substitute(answer) : *field;
         const auto index = std::find(onOption.begin(), onOption.end(), choice) - onOption.begin();
         captions[static_cast<std::size_t>(index)] = caption;
     }

@@ -70,12 +70,13 @@ private slots:
 
         QStringList drawn;
         for (int question = 0; question < questions.count(' ') + 1; ++question) {
-            const auto offset = question == 0 && asked.isEmpty() ? drawer.firstQuestion()
-                                                                 : drawer.nextQuestion();
+            const auto offset =
+                question == 0 && asked.isEmpty() ? drawer.firstQuestion() : drawer.nextQuestion();
             drawn.append(offset ? QString("%1:%2").arg(state.currentLevel).arg(*offset) : "end");
             if (offset) // recorded in the cell the slot counter names
-                QCOMPARE(state.usedOffsets.cell(state.currentLevel, state.usedOffsets.usedSlot() - 1),
-                         *offset);
+                QCOMPARE(
+                    state.usedOffsets.cell(state.currentLevel, state.usedOffsets.usedSlot() - 1),
+                    *offset);
         }
         QCOMPARE(drawn.join(' '), questions);
         for (int l = 0; l < store::kLevelCount; ++l)
@@ -184,7 +185,7 @@ private slots:
     void rndIntDrawsFromOne() {
         RndIntSource source;
         for (const double u : {0.0, std::nextafter(1.0, 0.0)}) {
-            setUniformSource([u](qint16, qint16) { return u; });
+            setUniformSource([u] { return u; });
             const bool top = u > 0.5;
             QCOMPARE(source.offset(9), qint16(top ? 9 : 1));
             QCOMPARE(source.substitute(9), qint16(top ? 9 : 1));

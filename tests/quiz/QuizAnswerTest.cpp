@@ -62,8 +62,8 @@ private slots:
             qint16 level;
         };
         const Block blocks[] = {
-            {{true, true, true}, 6, 6, 2},     {{true, true, true}, 15, 15, 2},
-            {{true, false, false}, 18, 24, 1}, {{false, true, true}, 22, 30, 1},
+            {{true, true, true}, 6, 6, 2},      {{true, true, true}, 15, 15, 2},
+            {{true, false, false}, 18, 24, 1},  {{false, true, true}, 22, 30, 1},
             {{false, false, false}, 22, 36, 0}, {{false, false, false}, 22, 39, 0},
             {{true, true, true}, 25, 42, 1}};
         qint16 level = 1;
@@ -224,7 +224,6 @@ private slots:
         QVERIFY(!refs::exists<frmTest>());
         QVERIFY(messages.fatal.isEmpty());
     }
-
 };
 
 QTEST_MAIN(QuizAnswerTest)
