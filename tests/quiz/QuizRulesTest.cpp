@@ -1,5 +1,5 @@
-// The quiz rules that need no screen: chance, weights, short choices, the
-// level skip and the record of asked offsets.
+// The quiz rules that need no screen: chance, weights, the level skip and
+// the record of asked offsets.
 #include "quiz/QuizRules.h"
 #include "quiz/RnGen.h"
 #include "quiz/UsedOffsets.h"
@@ -65,18 +65,6 @@ private slots:
         QCOMPARE(AddLevelPoints(2, 32766), 32769);
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
                                  AddLevelPoints(2, std::numeric_limits<int>::max() - 1));
-    }
-
-    void shortOrMissingChoicesAreReplaced() {
-        QVERIFY(needsSubstitute(std::nullopt));
-        // Counted as a reader sees them: "été" is three letters in five
-        // bytes, e + accent is one letter, so is an emoji.
-        for (const char* text :
-             {"", "    ", "ab", "  ab  ", "\xC3\xA9\xC3\xA9", "e\u0301e\u0301", "\u00a0ab\u00a0"})
-            QVERIFY2(needsSubstitute(std::string(text)), text);
-        for (const char* text :
-             {"abc", " abc ", "\xC3\xA9t\xC3\xA9", "\U0001F600\U0001F600\U0001F600"})
-            QVERIFY2(!needsSubstitute(std::string(text)), text);
     }
 
     void levelSkipEveryPath() {
