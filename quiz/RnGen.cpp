@@ -60,7 +60,7 @@ qint16 RndInt(qint16 lower, qint16 upper) {
     if (upper < lower)
         throw std::logic_error("RndInt: empty range");
     const qint16 span = toInt16(static_cast<long long>(upper) - lower + 1);
-    double u = testSource() ? testSource()(lower, upper) : nextUniform();
+    double u = testSource() ? testSource()() : nextUniform();
     if (!(u >= 0.0 && u < 1.0))
         throw std::logic_error("random value outside [0, 1)");
     const double drawn = std::floor(static_cast<double>(span) * u + static_cast<double>(lower));

@@ -15,10 +15,9 @@ qint16 RndInt(qint16 lower, qint16 upper);
 // The generator's next value u, 0 <= u < 1.
 double nextUniform();
 
-// Replaces the generator (tests): the source is told the range of the draw
-// it serves and returns u, 0 <= u < 1. An empty function restores the
-// generator.
-using UniformSource = std::function<double(qint16 lower, qint16 upper)>;
+// Replaces the generator (tests): the source returns u, 0 <= u < 1. An
+// empty function restores the generator.
+using UniformSource = std::function<double()>;
 void setUniformSource(UniformSource source);
 
 // `total` plus the weight of a question at `level` (0, 1 or 2): level + 1.

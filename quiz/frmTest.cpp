@@ -58,7 +58,7 @@ void frmTest::Form_Load() {
     }
     // The start sets one Boolean of the window: that it takes answers.
     setEnabled(true);
-    showFirstQuestion();
+    ask(drawer().firstQuestion());
 }
 
 // The quiz cannot run: back to the main menu, and this screen goes away so

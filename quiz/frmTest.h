@@ -1,6 +1,7 @@
 #pragma once
 // The adaptive quiz screen.
 
+#include "quiz/Drawer.h"
 #include "quiz/QuizState.h"
 #include "screens/Screen.h"
 #include "screens/tables/frmTestTable.h"
@@ -13,7 +14,7 @@
 
 namespace lexitor::quiz {
 
-class frmTest : public screens::ScreenWith<screens::frmTestControls> {
+class frmTest : public screens::ScreenWith<screens::frmTestControls>, private RowSource {
     Q_OBJECT
 public:
     frmTest();
@@ -34,17 +35,16 @@ protected:
 private:
     void failStart(const QString& text);
     void closeLevels();
-    void showFirstQuestion();
-    // Level skip, drawing, recording and showing the next question; false
-    // when every level is used up and the quiz has ended.
-    bool nextQuestion();
-    std::optional<qint16> drawOffset();
+    Drawer drawer() { return Drawer(q, *this, quizDraws()); }
+    // Shows the question drawn, or ends the quiz where there is none.
+    void ask(std::optional<qint16> question);
+    void showQuestion();
     // False when the level holds no row at the offset any more (another
     // program deleted rows while the quiz runs).
     bool positionOn(qint16 level, qint16 offset);
-    bool rowUsable(qint16 level, qint16 offset);
-    void showQuestion();
-    std::string substituteChoice(const std::string& rightAnswer);
+    // The rows to draw from: the level's table, left on the row looked at.
+    bool usable(qint16 level, qint16 offset) override;
+    std::optional<std::string> answer(qint16 level, qint16 offset) override;
     bool isRightAnswer(int Index) const;
     void showReference(const QString& whenMissing);
     store::Recordset& currentRs() { return *levelRs[q.currentLevel]; }

@@ -47,9 +47,9 @@ sources() {
 }
 
 mapfile -t store < <(sources store)
-logic=(quiz/Int16.h quiz/QuizRules.h quiz/QuizRules.cpp quiz/QuizState.h quiz/RnGen.h
-       quiz/RnGen.cpp quiz/UsedOffsets.h quiz/UsedOffsets.cpp entry/NumberText.h
-       entry/NumberText.cpp)
+logic=(quiz/Drawer.h quiz/Drawer.cpp quiz/Int16.h quiz/QuizRules.h quiz/QuizRules.cpp
+       quiz/QuizState.h quiz/RnGen.h quiz/RnGen.cpp quiz/UsedOffsets.h quiz/UsedOffsets.cpp
+       entry/NumberText.h entry/NumberText.cpp)
 mapfile -t screens < <(sources screens screens/pictures)
 mapfile -t pictures < <(sources screens/pictures)
 mapfile -t wordlist < <(sources wordlist)
@@ -58,7 +58,7 @@ mapfile -t outsideStore < <(for dir in app quiz entry editor screens wordlist be
 done)
 
 only 'store/' "${store[@]}"
-only 'store/|quiz/(Int16|QuizRules|QuizState|RnGen|UsedOffsets)\.h|entry/NumberText\.h' "${logic[@]}"
+only 'store/|quiz/(Drawer|Int16|QuizRules|QuizState|RnGen|UsedOffsets)\.h|entry/NumberText\.h' "${logic[@]}"
 noWidgets "${store[@]}" "${logic[@]}"
 only 'screens/|store/' "${screens[@]}"
 only 'screens/pictures/' "${pictures[@]}"

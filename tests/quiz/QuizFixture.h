@@ -2,8 +2,8 @@
 // What the quiz screen tests share: scripted draws, word rows named after
 // their level and offset, and starting a quiz from the main menu.
 
+#include "ScriptedDraws.h"
 #include "app/Form2.h"
-#include "quiz/RnGen.h"
 #include "quiz/frmTest.h"
 #include "screens/ScreenRefs.h"
 #include "support/ScreenDriver.h"
@@ -13,43 +13,9 @@
 #include <QApplication>
 #include <QTest>
 
-#include <deque>
-
 namespace lexitor::testing {
 
 using namespace quiz;
-
-// Answers every draw from queues: `answerSlots` for the answer's option (the
-// range 1..4), `offsets` for every other draw, in the order they happen.
-// A dry queue gives option 1, and offsets running through the range, so
-// that a repeat is followed by a fresh one. Tables of five rows would
-// share the range 1..4 with the option draw; the tests avoid them.
-class ScriptedDraws {
-public:
-    ScriptedDraws() {
-        quiz::setUniformSource([this](qint16 lower, qint16 upper) {
-            const bool slot = lower == 1 && upper == 4;
-            int value = 0;
-            auto& queue = slot ? answerSlots : offsets;
-            if (!queue.empty()) {
-                value = queue.front();
-                queue.pop_front();
-            } else {
-                value = slot ? 1 : lower + (next_++ % (upper - lower + 1));
-            }
-            return (value - lower + 0.5) / (upper - lower + 1);
-        });
-    }
-    ~ScriptedDraws() { quiz::setUniformSource({}); }
-    ScriptedDraws(const ScriptedDraws&) = delete;
-    ScriptedDraws& operator=(const ScriptedDraws&) = delete;
-
-    std::deque<int> answerSlots;
-    std::deque<int> offsets;
-
-private:
-    int next_ = 0;
-};
 
 inline std::string text(const char* what, int level, int offset) {
     return std::string(what) + std::to_string(level) + "_" + std::to_string(offset);
