@@ -2,7 +2,6 @@
 #include "quiz/frmTest.h"
 
 #include "app/Form2.h"
-#include "quiz/RnGen.h"
 #include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
 #include "store/WordRecord.h"
