@@ -1,9 +1,7 @@
 // Meanings of any length through the real quiz screen: every text whole or
 // cut with its whole text at hand, no shown control covering another, and a
-// mouse click on Done landing on Done; and what assistive technology hears.
+// mouse click on Done landing on Done.
 #include "QuizFixture.h"
-
-#include <QAccessible>
 
 using namespace lexitor;
 using namespace lexitor::testing;
@@ -67,10 +65,6 @@ QWidget* hitAt(const frmTest* quiz, const QWidget* control) {
     return quiz->childAt(control->geometry().center());
 }
 
-QAccessibleInterface* accessible(QObject* object) {
-    return QAccessible::queryAccessibleInterface(object);
-}
-
 } // namespace
 
 class QuizReadingTest : public QObject {
@@ -117,47 +111,6 @@ private slots:
         QTest::addColumn<int>("length");
         for (const int length : {10, 80, 200, 10000})
             QTest::addRow("%d characters", length) << length;
-    }
-
-    // Options named by their captions, pressed as clicked; every result
-    // and every answer shown announced, the same result twice too.
-    void assistiveTechnologyHearsTheResults() {
-        WordFiles files;
-        fillAll(files, 20);
-        ScriptedMessages messages;
-        ScriptedDraws draws;
-        frmTest* quiz = startQuiz();
-        // Roles are the catalogue test's; names follow the captions, and a
-        // screen reader's press answers as a click does.
-        for (int index = 0; index < 4; ++index)
-            QCOMPARE(accessible(quiz->ui.optSel[index])->text(QAccessible::Name),
-                     quiz->ui.optSel[index]->caption());
-        accessible(quiz->ui.optSel[rightOption(quiz)])
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(quiz->state().score, 2);
-
-        // Qt passes the announcements on only to a real accessibility bridge.
-        QStringList shown;
-        for (const char* name : {"lblStatCorrect", "lblStatIncorrect", "lblCans"})
-            connect(quiz->findChild<screens::Label*>(name), &screens::Label::announced, this,
-                    [&shown, name] { shown.append(name); });
-        const auto heard = [&](auto act) {
-            shown.clear();
-            act();
-            return shown;
-        };
-        const auto answer = [&](bool right) {
-            return heard([&] { click(quiz, right ? rightOption(quiz) : wrongOption(quiz)); });
-        };
-        QCOMPARE(answer(true), QStringList{"lblStatCorrect"});
-        QCOMPARE(answer(true), QStringList{"lblStatCorrect"});
-        const QString rightAnswer = quiz->ui.optSel[rightOption(quiz)]->caption();
-        QCOMPARE(answer(false), (QStringList{"lblStatIncorrect", "lblCans"}));
-        QCOMPARE(accessible(quiz->ui.lblCans)->text(QAccessible::Name),
-                 "Correct answer: " + rightAnswer);
-        QCOMPARE(heard([&] { QTest::mouseClick(quiz->ui.cmdHelp, Qt::LeftButton); }),
-                 QStringList{"lblCans"});
     }
 };
 
