@@ -4,14 +4,12 @@
 // two ways back) and the level chooser (each level by click and by access
 // key, a level too small to edit).
 
-#include "app/Form2.h"
 #include "app/Program.h"
 #include "app/frmChoice.h"
 #include "app/frmLogin.h"
 #include "editor/frmEdit.h"
 #include "entry/Form1.h"
 #include "quiz/frmTest.h"
-#include "screens/ScreenRefs.h"
 #include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
 #include "support/WordFiles.h"
@@ -38,12 +36,6 @@ class MenuTest : public QObject {
     QList<QUrl> opened;
     bool viewerStarts = true;
 
-    Form2& showMenu() {
-        Form2& menu = refs::get<Form2>();
-        menu.showScreen();
-        QApplication::setActiveWindow(&menu);
-        return menu;
-    }
     static frmLogin& loginFromMenu() { return fromMenu<frmLogin>(&Form2Controls::cmdEdit); }
     static frmChoice& chooserFromMenu() { return fromMenu<frmChoice>(&Form2Controls::cmdEdit2); }
     static QStringList visibleScreens() {
@@ -52,17 +44,6 @@ class MenuTest : public QObject {
             if (widget->isVisible())
                 titles.append(widget->windowTitle());
         return titles;
-    }
-    static void leaveEditor() {
-        QTest::mouseClick(refs::get<frmEdit>().ui.cmdExit, Qt::LeftButton);
-        deleteUnloaded();
-    }
-    void addTwoWordsPerLevel() {
-        for (int level = 0; level < store::kLevelCount; ++level) {
-            const std::string name = "level" + std::to_string(level);
-            files_->add(level, {wordRow((name + "a").c_str(), "first"),
-                                wordRow((name + "b").c_str(), "second")});
-        }
     }
 
 private slots:
@@ -87,46 +68,42 @@ private slots:
         QVERIFY2(fatal.isEmpty(), qPrintable(fatal.join("; ")));
     }
 
-    // Exit, Esc and the close box all ask first; No changes nothing.
-    void everyWayOutAsksAndNoChangesNothing() {
+    // Exit, Esc and the close box all ask first; No changes nothing, Yes
+    // releases the screens the program holds and ends it.
+    void everyWayOutAsksFirst() {
         QFETCH(int, way);
-        ScriptedMessages& messages = *messages_;
+        QFETCH(int, answer);
         Form2& menu = showMenu();
+        refs::get<frmLogin>(); // created earlier in the run
         menu.n = 3;
-        messages.answers = {vbNo};
+        messages_->answers = {answer};
         if (way == 0)
             QTest::keyClick(&menu, Qt::Key_Escape);
         else if (way == 1)
             QTest::mouseClick(menu.ui.cmdExit, Qt::LeftButton);
         else
             QVERIFY(!menu.close());
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].text, QString("Are you sure you want to quit?"));
-        QCOMPARE(messages.shown[0].title, QString("Confirm"));
-        QCOMPARE(messages.shown[0].code, vbYesNo + vbInformation);
-        QCOMPARE(ends, 0);
-        QCOMPARE(refs::get<Form2>().n, 3);
-        QVERIFY(menu.isVisible());
-    }
-    void everyWayOutAsksAndNoChangesNothing_data() {
-        QTest::addColumn<int>("way");
-        QTest::newRow("Esc") << 0;
-        QTest::newRow("Exit") << 1;
-        QTest::newRow("close box") << 2;
-    }
-
-    void yesReleasesTheScreensItHoldsAndEnds() {
-        ScriptedMessages& messages = *messages_;
-        Form2& menu = showMenu();
-        refs::get<frmLogin>(); // created earlier in the run
-        messages.answers = {vbYes};
-        QTest::mouseClick(menu.ui.cmdExit, Qt::LeftButton);
-        QCOMPARE(ends, 1);
-        QVERIFY(!refs::exists<Form2>());
-        QVERIFY(!refs::exists<frmLogin>());
+        QCOMPARE(messages_->shown.size(), 1);
+        QCOMPARE(messages_->shown[0].text, QString("Are you sure you want to quit?"));
+        QCOMPARE(messages_->shown[0].title, QString("Confirm"));
+        QCOMPARE(messages_->shown[0].code, vbYesNo + vbInformation);
+        QCOMPARE(ends, answer == vbYes ? 1 : 0);
+        if (answer == vbNo) {
+            QCOMPARE(refs::get<Form2>().n, 3);
+            QVERIFY(menu.isVisible() && refs::exists<frmLogin>());
+            return;
+        }
+        QVERIFY(!refs::exists<Form2>() && !refs::exists<frmLogin>());
         // Screens never created are not created by the quit.
-        QVERIFY(!refs::exists<frmChoice>());
-        QVERIFY(!refs::exists<frmTest>());
+        QVERIFY(!refs::exists<frmChoice>() && !refs::exists<frmTest>());
+    }
+    void everyWayOutAsksFirst_data() {
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Esc, No") << 0 << int(vbNo);
+        QTest::newRow("Exit, No") << 1 << int(vbNo);
+        QTest::newRow("close box, No") << 2 << int(vbNo);
+        QTest::newRow("Exit, Yes") << 1 << int(vbYes);
     }
 
     // The page of the working folder; when it cannot be shown, a message
@@ -143,7 +120,6 @@ private slots:
         else if (page == "folder")
             QDir().mkdir("readme.html");
         viewerStarts = starts;
-        ScriptedMessages& messages = *messages_;
         Form2& menu = showMenu();
         QTest::mouseClick(menu.ui.Label1, Qt::LeftButton);
         const QString where = QDir::currentPath();
@@ -157,8 +133,8 @@ private slots:
             expected.append("The help page readme.html could not be opened from " +
                             QDir::toNativeSeparators(where) + "." +
                             (reason.isEmpty() ? "" : "\n" + reason));
-        QCOMPARE(messages.texts(), expected);
-        for (const auto& message : std::as_const(messages.shown))
+        QCOMPARE(messages_->texts(), expected);
+        for (const auto& message : std::as_const(messages_->shown))
             QCOMPARE(message.code, vbExclamation);
     }
     void theQuestionMarkOpensTheHelpPage_data() {
@@ -230,50 +206,39 @@ private slots:
         QVERIFY(login.LoginSucceeded);
         QVERIFY(refs::get<Form1>().isVisible());
         QVERIFY(!login.isVisible() && !refs::get<Form2>().isVisible());
+        // Exit from Add Records: the same login comes back, user name kept,
+        // password empty, and it lets the user in again.
+        QTest::keyClick(refs::get<Form1>().ui.txtWord, Qt::Key_Escape);
+        QVERIFY(!refs::exists<Form1>());
+        deleteUnloaded();
+        QCOMPARE(&loginFromMenu(), &login);
+        QVERIFY(login.isVisible() && login.LoginSucceeded);
+        QCOMPARE(user->text(), QString("kavel"));
         QCOMPARE(pass->text(), QString());
+        QTest::keyClicks(pass, "mupretdoxa");
+        QTest::keyClick(pass, Qt::Key_Return);
+        QVERIFY(refs::get<Form1>().isVisible());
+        QTest::keyClick(refs::get<Form1>().ui.txtWord, Qt::Key_Escape);
+        deleteUnloaded();
 
         // Esc is Cancel: back to the menu, the login screen discarded.
-        QTest::keyClick(refs::get<Form1>().ui.txtWord, Qt::Key_Escape);
-        frmLogin& again = loginFromMenu();
-        QCOMPARE(&again, &login);
-        QPointer<frmLogin> cancelled = &again;
-        QTest::keyClick(again.ui.txtPass, Qt::Key_Escape);
+        QPointer<frmLogin> cancelled = &loginFromMenu();
+        QTest::keyClick(cancelled->ui.txtPass, Qt::Key_Escape);
         QVERIFY(!cancelled->LoginSucceeded);
         QVERIFY(!refs::exists<frmLogin>());
         QVERIFY(!cancelled->isVisible());
         QVERIFY(refs::get<Form2>().isVisible());
         deleteUnloaded();
         QVERIFY(cancelled.isNull());
-    }
-
-    // Cancel is in keys(); here success, then Exit from Add Records: the
-    // same screen comes back, user name kept, password empty.
-    void backFromAddRecords() {
-        frmLogin& fresh = loginFromMenu();
-        QTest::keyClicks(fresh.ui.txtUser, "kavel");
-        QTest::keyClicks(fresh.ui.txtPass, "mupretdoxa");
-        QTest::mouseClick(fresh.ui.cmdOK, Qt::LeftButton);
-        Form1& entry = refs::get<Form1>();
-        QTest::mouseClick(entry.ui.cmdExit2, Qt::LeftButton);
-        QVERIFY(!refs::exists<Form1>());
-        QVERIFY(refs::get<Form2>().isVisible());
-        deleteUnloaded();
-        frmLogin& back = loginFromMenu();
-        QCOMPARE(&back, &fresh);
-        QVERIFY(back.isVisible());
-        QVERIFY(back.LoginSucceeded);
-        QCOMPARE(back.ui.txtUser->text(), QString("kavel"));
-        QCOMPARE(back.ui.txtPass->text(), QString());
-        // And it lets the user in again, to a freshly loaded Add Records.
-        QTest::keyClicks(back.ui.txtPass, "mupretdoxa");
-        QTest::mouseClick(back.ui.cmdOK, Qt::LeftButton);
-        QVERIFY(refs::get<Form1>().isVisible());
-        QCOMPARE(refs::get<Form1>().ui.txtWord->text(), QString());
-        QVERIFY(messages_->shown.isEmpty());
+        QCOMPARE(messages_->shown.size(), 1);
     }
 
     void eachLevelByClickAndByAccessKey() {
-        addTwoWordsPerLevel();
+        for (int level = 0; level < store::kLevelCount; ++level) {
+            const std::string name = "level" + std::to_string(level);
+            files_->add(level, {wordRow((name + "a").c_str(), "first"),
+                                wordRow((name + "b").c_str(), "second")});
+        }
         const struct {
             QPushButton* frmChoiceControls::*button;
             Qt::Key key;
@@ -301,17 +266,23 @@ private slots:
                 QCOMPARE(refs::get<frmEdit>().ui.txtWord->text(), word);
                 QCOMPARE(visibleScreens(), QStringList{"Edit Database"});
                 QVERIFY(refs::exists<frmChoice>());
-                leaveEditor();
+                QTest::mouseClick(refs::get<frmEdit>().ui.cmdExit, Qt::LeftButton);
+                deleteUnloaded();
             }
         }
         QVERIFY(messages_->shown.isEmpty());
     }
 
-    void levelTooSmallLeavesOnlyTheMenu() {
-        files_.reset(); // back to the first directory before the next one is entered
-        files_ = std::make_unique<WordFiles>();
+    // Closing the window is not a choice: back to the menu, chooser kept.
+    // A level too small to edit leaves the menu alone.
+    void closingOrALevelTooSmallLeavesOnlyTheMenu() {
         files_->add(0, {wordRow("zero", "0"), wordRow("nought", "0")});
         files_->add(1, {wordRow("only", "1")});
+        frmChoice& kept = chooserFromMenu();
+        kept.close();
+        QCOMPARE(visibleScreens(), QStringList{"Make your Chioce"});
+        QVERIFY(!refs::exists<frmEdit>());
+        QCOMPARE(&chooserFromMenu(), &kept);
         for (Qt::Key key : {Qt::Key_1, Qt::Key_2}) { // one row, then none
             frmChoice& chooser = chooserFromMenu();
             QVERIFY(chooser.isVisible());
@@ -328,17 +299,6 @@ private slots:
         QTest::mouseClick(chooserFromMenu().ui.Command1, Qt::LeftButton);
         QCOMPARE(refs::get<frmEdit>().ui.txtWord->text(), QString("zero"));
         QCOMPARE(messages_->shown.size(), 2);
-    }
-
-    // Closing the window is not a choice: back to the menu, chooser kept.
-    void closingTheWindowReturnsToTheMenu() {
-        addTwoWordsPerLevel();
-        frmChoice& chooser = chooserFromMenu();
-        chooser.close();
-        QCOMPARE(visibleScreens(), QStringList{"Make your Chioce"});
-        QCOMPARE(refs::peek<frmChoice>(), &chooser);
-        QVERIFY(!refs::exists<frmEdit>());
-        QCOMPARE(&chooserFromMenu(), &chooser);
     }
 };
 

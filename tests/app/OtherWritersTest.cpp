@@ -4,7 +4,7 @@
 // program's words stay byte for byte as it left them, the acting screen
 // shows a message or does the right thing, and nothing ends the program.
 #include "app/Program.h"
-#include "editor/EditorTestSupport.h"
+#include "editor/frmEdit.h"
 #include "entry/Form1.h"
 #include "quiz/QuizFixture.h"
 #include "support/OtherProgram.h"
@@ -13,31 +13,33 @@
 #include <QProcess>
 
 using namespace lexitor;
+using namespace lexitor::editor;
 using namespace lexitor::entry;
 using namespace lexitor::testing;
 using store::WordRecord;
 
 namespace {
 
-std::vector<WordRecord> numberedRows(int level) {
-    std::vector<WordRecord> rows;
-    for (int i = 0; i < 8; ++i)
-        rows.push_back(levelRow(level, i));
-    return rows;
-}
-
 const WordRecord* byWord(const std::vector<WordRecord>& rows, const std::string& word) {
-    for (const auto& row : rows) {
-        if (row.word == word)
-            return &row;
-    }
-    return nullptr;
+    const auto it =
+        std::find_if(rows.begin(), rows.end(), [&](auto& row) { return row.word == word; });
+    return it == rows.end() ? nullptr : &*it;
 }
 
 int runWords(const QStringList& args) {
     QProcess words;
     words.start(QStringLiteral(LEXITOR_WORDS_EXE), args);
     return words.waitForFinished(60000) ? words.exitCode() : -1;
+}
+
+// lexitor-words importing one word to `level`; its exit code.
+int importWord(const QString& dir, const QString& level, const QByteArray& word) {
+    QFile file(dir + "/list.tsv");
+    if (!file.open(QIODevice::WriteOnly))
+        return -2;
+    file.write("word\tans\tc1\tc2\tc3\tref\n" + word + "\ttheir answer\tone\ttwo\tthree\t \n");
+    file.close();
+    return runWords({"import", file.fileName(), "--level", level, "--dir", dir});
 }
 
 } // namespace
@@ -79,13 +81,7 @@ class OtherWritersTest : public QObject {
         } else if (verb == "hold") {
             holders_.push_back(std::make_unique<OtherProgram>(files_->path(first.toInt()), more));
         } else if (verb == "words") {
-            const QString list = files_->dir() + "/list.tsv";
-            QFile file(list);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("word\tans\tc1\tc2\tc3\tref\n" + more.toUtf8() +
-                       "\ttheir answer\tone\ttwo\tthree\t \n");
-            file.close();
-            QCOMPARE(runWords({"import", list, "--level", first, "--dir", files_->dir()}), 0);
+            QCOMPARE(importWord(files_->dir(), first, more.toUtf8()), 0);
             otherProgramDone();
         } else if (verb == "readonly") {
             QVERIFY(QFile::setPermissions(first == "folder" ? files_->dir()
@@ -115,8 +111,7 @@ private slots:
 
     void init() {
         files_ = std::make_unique<WordFiles>();
-        for (int level = 0; level < store::kLevelCount; ++level)
-            files_->add(level, numberedRows(level));
+        fillAll(*files_, 8);
         otherProgramDone();
         messages_ = std::make_unique<ScriptedMessages>();
         draws_ = std::make_unique<ScriptedDraws>();
@@ -141,73 +136,48 @@ private slots:
         QTest::addColumn<QString>("message"); // in the last message; "" for none but questions
         QTest::addColumn<QStringList>("untouched"); // words as the other program left them; "*" all
 
-        QTest::newRow("update, the row shown deleted and a word added elsewhere")
-            << QStringList{"editor 1",
-                           "click cmdPrev",
-                           "sql 1 DELETE FROM word1 WHERE rowid=8",
-                           "words 1 brandnew",
-                           "type txtAns mine",
-                           "click cmdUpdate",
-                           "shows txtWord brandnew"}
-            << "deleted elsewhere" << QStringList{"*"};
-        QTest::newRow("delete, the row shown deleted and a word added elsewhere")
-            << QStringList{"editor 1", "click cmdPrev", "sql 1 DELETE FROM word1 WHERE rowid=8",
-                           "words 1 brandnew", "click cmdDel"}
-            << "deleted elsewhere" << QStringList{"*"};
-        QTest::newRow("update, the answer changed elsewhere")
-            << QStringList{"editor 1", "sql 1 UPDATE word1 SET ans='theirs' WHERE rowid=1",
-                           "type txtRef mine", "click cmdUpdate", "shows txtAns theirs"}
-            << "changed elsewhere" << QStringList{"*"};
-        QTest::newRow("next, find and delete, the row shown deleted elsewhere")
-            << QStringList{"editor 1",           "sql 1 DELETE FROM word1 WHERE rowid=1",
-                           "click cmdNext",      "shows txtWord w1_1",
-                           "type txtWord w1_3",  "click cmdFind",
-                           "shows txtWord w1_3", "click cmdDel",
-                           "shows txtWord w1_4"}
-            << "" << QStringList{"w1_1", "w1_2", "w1_4", "w1_7"};
-        QTest::newRow("find and delete a word added elsewhere")
-            << QStringList{"editor 1",      "words 1 brandnew", "type txtWord brandnew",
-                           "click cmdFind", "click cmdDel",     "shows txtWord w1_0"}
-            << "" << QStringList{"w1_0", "w1_7"};
-        QTest::newRow("update while another program holds the write lock")
-            << QStringList{"editor 1", "hold 1 BEGIN IMMEDIATE;", "type txtAns mine",
-                           "click cmdUpdate", "shows txtAns mine"}
-            << "is locked by another program" << QStringList{"*"};
-        QTest::newRow("update of a read-only file")
-            << QStringList{"readonly 1", "editor 1", "type txtAns mine", "click cmdUpdate",
-                           "shows txtAns mine"}
-            << "the file is read-only" << QStringList{"*"};
-        QTest::newRow("two adds, one each") << QStringList{"add",
-                                                           "words 1 theirs",
-                                                           "type txtWord mine",
-                                                           "type txtAns my answer",
-                                                           "type txtlevel 1",
-                                                           "click cmdAdd",
-                                                           "stored 1 mine"}
-                                            << "" << QStringList{"theirs"};
-        QTest::newRow("a word just added elsewhere is a duplicate")
-            << QStringList{"add",
-                           "words 2 DupWord",
-                           "type txtWord dupword",
-                           "type txtAns my answer",
-                           "type txtlevel 0",
-                           "click cmdAdd"}
-            << "The word already exists" << QStringList{"*"};
-        QTest::newRow("add while another program holds the write lock")
-            << QStringList{"add",
-                           "hold 0 BEGIN IMMEDIATE;",
-                           "type txtWord mine",
-                           "type txtAns my answer",
-                           "type txtlevel 0",
-                           "click cmdAdd",
-                           "shows txtWord mine"}
-            << "is locked by another program" << QStringList{"*"};
-        QTest::newRow("quiz in a read-only folder")
-            << QStringList{"readonly folder", "quiz", "answer 4"} << "" << QStringList{"*"};
-        QTest::newRow("quiz, rows deleted elsewhere")
-            << QStringList{"quiz", "sql 1 DELETE FROM word1 WHERE rowid>2",
-                           "sql 0 DELETE FROM word0 WHERE rowid>2", "answer 9"}
-            << "" << QStringList{"*"};
+        // clang-format off
+        const QString deleted8 = "sql 1 DELETE FROM word1 WHERE rowid=8";
+        const struct { const char* name; QStringList steps; QString message; QStringList untouched; } rows[] = {
+            {"update, the row shown deleted and a word added elsewhere",
+             {"editor 1", "click cmdPrev", deleted8, "words 1 brandnew", "type txtAns mine",
+              "click cmdUpdate", "shows txtWord brandnew"}, "deleted elsewhere", {"*"}},
+            {"delete, the row shown deleted and a word added elsewhere",
+             {"editor 1", "click cmdPrev", deleted8, "words 1 brandnew", "click cmdDel"},
+             "deleted elsewhere", {"*"}},
+            {"update, the answer changed elsewhere",
+             {"editor 1", "sql 1 UPDATE word1 SET ans='theirs' WHERE rowid=1", "type txtRef mine",
+              "click cmdUpdate", "shows txtAns theirs"}, "changed elsewhere", {"*"}},
+            {"next, find and delete, the row shown deleted elsewhere",
+             {"editor 1", "sql 1 DELETE FROM word1 WHERE rowid=1", "click cmdNext", "shows txtWord w1_1",
+              "type txtWord w1_3", "click cmdFind", "shows txtWord w1_3", "click cmdDel",
+              "shows txtWord w1_4"}, "", {"w1_1", "w1_2", "w1_4", "w1_7"}},
+            {"find and delete a word added elsewhere",
+             {"editor 1", "words 1 brandnew", "type txtWord brandnew", "click cmdFind", "click cmdDel",
+              "shows txtWord w1_0"}, "", {"w1_0", "w1_7"}},
+            {"update while another program holds the write lock",
+             {"editor 1", "hold 1 BEGIN IMMEDIATE;", "type txtAns mine", "click cmdUpdate",
+              "shows txtAns mine"}, "is locked by another program", {"*"}},
+            {"update of a read-only file",
+             {"readonly 1", "editor 1", "type txtAns mine", "click cmdUpdate", "shows txtAns mine"},
+             "the file is read-only", {"*"}},
+            {"two adds, one each",
+             {"add", "words 1 theirs", "type txtWord mine", "type txtAns my answer", "type txtlevel 1",
+              "click cmdAdd", "stored 1 mine"}, "", {"theirs"}},
+            {"a word just added elsewhere is a duplicate",
+             {"add", "words 2 DupWord", "type txtWord dupword", "type txtAns my answer",
+              "type txtlevel 0", "click cmdAdd"}, "The word already exists", {"*"}},
+            {"add while another program holds the write lock",
+             {"add", "hold 0 BEGIN IMMEDIATE;", "type txtWord mine", "type txtAns my answer",
+              "type txtlevel 0", "click cmdAdd", "shows txtWord mine"},
+             "is locked by another program", {"*"}},
+            {"quiz in a read-only folder", {"readonly folder", "quiz", "answer 4"}, "", {"*"}},
+            {"quiz, rows deleted elsewhere",
+             {"quiz", "sql 1 DELETE FROM word1 WHERE rowid>2", "sql 0 DELETE FROM word0 WHERE rowid>2",
+              "answer 9"}, "", {"*"}}};
+        // clang-format on
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << row.steps << row.message << row.untouched;
     }
 
     void scenarios() {
@@ -245,12 +215,7 @@ private slots:
     // but not import while Lexitor has the folder.
     void oneLexitorPerFolder() {
         QVERIFY(app::claimWordFolder());
-        const QString list = files_->dir() + "/list.tsv";
-        QFile file(list);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("word\tans\tc1\tc2\tc3\tref\nnew\tans\ta\tb\tc\t \n");
-        file.close();
-        QCOMPARE(runWords({"import", list, "--level", "0", "--dir", files_->dir()}), 1);
+        QCOMPARE(importWord(files_->dir(), "0", "new"), 1);
         QCOMPARE(runWords({"export", "--level", "0", "--dir", files_->dir()}), 0);
         QVERIFY(!app::claimWordFolder());
         app::reportWordFolderTaken();

@@ -1,17 +1,88 @@
 // The database editor driven through its real buttons and keys on temporary
 // level files: opening, Find, Next and Previous, Update, Delete and Exit,
 // down to an empty table.
-#include "EditorTestSupport.h"
+#include "app/frmChoice.h"
+#include "editor/frmEdit.h"
+#include "support/ScreenDriver.h"
+#include "support/ScriptedMessages.h"
+#include "support/WordFiles.h"
 #include "support/WordRuleCases.h"
 
+#include <QtTest>
+
+#include <memory>
+
 using namespace lexitor;
+using namespace lexitor::editor;
 using namespace lexitor::testing;
-using screens::vbInformation;
-using screens::vbNo;
-using screens::vbYesNo;
 using store::FieldValue;
 using store::WordRecord;
 using Words = std::vector<std::string>;
+
+namespace {
+
+// The six boxes: word, answer, three wrong meanings, reference.
+QStringList boxes(const frmEdit& editor) {
+    QStringList texts;
+    const auto& ui = editor.ui;
+    for (const QLineEdit* box : {ui.txtWord, ui.txtAns, ui.txtC1, ui.txtC2, ui.txtC3, ui.txtRef})
+        texts.append(box->text());
+    return texts;
+}
+
+QString shownWord(const frmEdit& editor) {
+    return editor.ui.txtWord->text();
+}
+
+void click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Types `key` into the word box and clicks Find.
+void find(frmEdit* editor, const QString& key) {
+    typeInto(editor->ui.txtWord, key);
+    click(editor->ui.cmdFind);
+}
+
+std::vector<std::string> wordsOf(const std::vector<store::WordRecord>& rows) {
+    std::vector<std::string> words;
+    for (const auto& row : rows)
+        words.push_back(row.word.value_or("<null>"));
+    return words;
+}
+
+// Four rows whose table order differs from their index order on purpose.
+std::vector<store::WordRecord> fourWords() {
+    return {wordRow("delta", "d meaning", "d1", "d2", "d3", "see D"),
+            wordRow("alpha", "a meaning", "a1", "a2", "a3"),
+            wordRow("charlie", "c meaning", "c1", "c2", "c3", "see C"),
+            wordRow("bravo", "b meaning", "b1", "b2", "b3")};
+}
+
+// Fresh word files and message script per test; the editor opened as the
+// level chooser opens it.
+class EditorFixture {
+public:
+    std::unique_ptr<WordFiles> files = std::make_unique<WordFiles>();
+    std::unique_ptr<ScriptedMessages> messages = std::make_unique<ScriptedMessages>();
+
+    // Shows the editor for `level`; nullptr when it refused to open.
+    frmEdit* open(int level) {
+        refs::get<Form2>().n = static_cast<qint16>(level + 1);
+        refs::get<frmEdit>().showScreen();
+        frmEdit* editor = refs::peek<frmEdit>();
+        if (editor && !editor->isUnloaded())
+            QApplication::setActiveWindow(editor);
+        return editor && !editor->isUnloaded() ? editor : nullptr;
+    }
+    // The editor on level 0 holding fourWords().
+    frmEdit* openFour() {
+        files->add(0, fourWords());
+        return open(0);
+    }
+};
+
+} // namespace
 
 class EditorTest : public QObject {
     Q_OBJECT
@@ -45,31 +116,19 @@ private slots:
         QVERIFY2(fatal.isEmpty(), qPrintable(fatal.join("; ")));
     }
 
-    void opensOnTheFirstRowWithItsWordEditable() {
-        fx->files->add(1, {wordRow("one", "1", "x", "y", "z", "ref one"), wordRow("two", "2")});
-        frmEdit* editor = fx->open(1);
-        QVERIFY(editor);
-        QVERIFY(editor->isVisible());
-        QCOMPARE(boxes(*editor), (QStringList{"one", "1", "x", "y", "z", "ref one"}));
-        QVERIFY(!editor->ui.txtWord->isReadOnly());
-        QVERIFY(fx->messages->shown.isEmpty());
-    }
-
-    void walksTableOrderWithWrapAround() {
+    void walksTableOrderWithWrapAroundThenIndexOrderAfterFind() {
         frmEdit* editor = fx->openFour();
         QCOMPARE(shownWord(*editor), QString("delta"));
         QCOMPARE(steps(editor, editor->ui.cmdNext, 5),
                  (QStringList{"alpha", "charlie (see C)", "bravo", "delta (see D)", "alpha"}));
-        QCOMPARE(steps(editor, editor->ui.cmdPrev, 5),
-                 (QStringList{"delta (see D)", "bravo", "charlie (see C)", "alpha", "delta (see D)"}));
+        QCOMPARE(
+            steps(editor, editor->ui.cmdPrev, 5),
+            (QStringList{"delta (see D)", "bravo", "charlie (see C)", "alpha", "delta (see D)"}));
         QCOMPARE(boxes(*editor), (QStringList{"delta", "d meaning", "d1", "d2", "d3", "see D"}));
-    }
 
-    void walksIndexOrderAfterFind() {
-        frmEdit* editor = fx->openFour();
+        // After a Find, the walk is in index order.
         click(editor->ui.cmdNext); // alpha, in table order
-        typeInto(editor->ui.txtWord, "charlie");
-        click(editor->ui.cmdFind);
+        find(editor, "charlie");
         QCOMPARE(steps(editor, editor->ui.cmdNext, 3),
                  (QStringList{"delta (see D)", "alpha", "bravo"}));
         QCOMPARE(steps(editor, editor->ui.cmdPrev, 5),
@@ -84,28 +143,25 @@ private slots:
     void findSeeksFirstWordAtOrAfterTrimmedKey() {
         frmEdit* editor = fx->openFour();
         QLineEdit* word = editor->ui.txtWord;
-        const auto find = [&](const QString& key) {
-            typeInto(word, key);
-            click(editor->ui.cmdFind);
+        const auto findShown = [&](const QString& key) {
+            find(editor, key);
             return shownWord(*editor);
         };
-        QCOMPARE(find("charlie"), QString("charlie"));
+        QCOMPARE(findShown("charlie"), QString("charlie"));
         QCOMPARE(boxes(*editor), (QStringList{"charlie", "c meaning", "c1", "c2", "c3", "see C"}));
-        QCOMPARE(find("b"), QString("bravo"));
-        QCOMPARE(find("cz"), QString("delta")); // between words: need not start with the key
-        QCOMPARE(find("ab"), QString("alpha"));
-        QCOMPARE(find(""), QString("alpha"));
-        QCOMPARE(find("   "), QString("alpha"));
-        QCOMPARE(find("  CHARLIE  "), QString("charlie"));
-        QCOMPARE(find("Bravo"), QString("bravo"));
+        QCOMPARE(findShown("b"), QString("bravo"));
+        QCOMPARE(findShown("cz"), QString("delta")); // between words: need not start with the key
+        QCOMPARE(findShown("ab"), QString("alpha"));
+        QCOMPARE(findShown(""), QString("alpha"));
+        QCOMPARE(findShown("  CHARLIE  "), QString("charlie"));
         QVERIFY(fx->messages->shown.isEmpty());
 
         // After the last word: the message, and every box as it was.
-        QCOMPARE(find("echo"), QString("echo"));
+        QCOMPARE(findShown("echo"), QString("echo"));
         QCOMPARE(fx->messages->texts(), QStringList{"Record Not Found"});
         QCOMPARE(fx->messages->shown[0].title, QString("Error"));
         QCOMPARE(fx->messages->shown[0].code, vbInformation);
-        QCOMPARE(boxes(*editor), (QStringList{"echo", "b meaning", "b1", "b2", "b3", ""}));
+        QCOMPARE(boxes(*editor), (QStringList{"echo", "c meaning", "c1", "c2", "c3", "see C"}));
 
         // Alt+F finds from the keyboard.
         typeInto(word, "delta");
@@ -126,34 +182,35 @@ private slots:
     }
     void findTakesEveryFormOfAWordAlike_data() { addWordRuleRows(true); }
 
-    void failedFindLeavesShownRowCurrent() {
+    void failedFindLeavesShownRowCurrentAndDeleteFollowsIndexOrder() {
         frmEdit* editor = fx->openFour();
         click(editor->ui.cmdNext);
         click(editor->ui.cmdNext); // charlie
-        typeInto(editor->ui.txtWord, "zulu");
-        click(editor->ui.cmdFind);
+        find(editor, "zulu");
         QCOMPARE(fx->messages->texts(), QStringList{"Record Not Found"});
         // The walk goes on from charlie, now in index order.
         click(editor->ui.cmdNext);
         QCOMPARE(shownWord(*editor), QString("delta"));
-        typeInto(editor->ui.txtWord, "zulu");
-        click(editor->ui.cmdFind);
+        find(editor, "zulu");
         click(editor->ui.cmdPrev);
         QCOMPARE(shownWord(*editor), QString("charlie"));
 
         // Update and Delete after a failed Find act on the row shown.
-        typeInto(editor->ui.txtWord, "zz");
-        click(editor->ui.cmdFind);
+        find(editor, "zz");
         typeInto(editor->ui.txtAns, "changed");
         click(editor->ui.cmdUpdate);
         QCOMPARE(fx->files->rows(0)[2].ans, store::FieldValue("changed"));
         QCOMPARE(fx->files->rows(0)[2].word, store::FieldValue("charlie"));
-        typeInto(editor->ui.txtWord, "zz");
-        click(editor->ui.cmdFind);
+        find(editor, "zz");
         click(editor->ui.cmdDel);
-        QCOMPARE(wordsOf(fx->files->rows(0)),
-                 (std::vector<std::string>{"delta", "alpha", "bravo"}));
-        QCOMPARE(shownWord(*editor), QString("delta"));
+        QCOMPARE(wordsOf(fx->files->rows(0)), (Words{"delta", "alpha", "bravo"}));
+        QCOMPARE(shownWord(*editor), QString("delta")); // the next in index order
+        // The last in index order: the first is shown.
+        click(editor->ui.cmdDel);
+        QCOMPARE(shownWord(*editor), QString("alpha"));
+        click(editor->ui.cmdPrev);
+        QCOMPARE(shownWord(*editor), QString("bravo"));
+        QCOMPARE(wordsOf(fx->files->rows(0)), (Words{"alpha", "bravo"}));
     }
 
     void nullFieldsShowAsEmptyText() {
@@ -170,8 +227,7 @@ private slots:
         click(editor->ui.cmdPrev);
         QCOMPARE(shownWord(*editor), QString("plain"));
         // A row without a word is never found, but is walked over.
-        typeInto(editor->ui.txtWord, "");
-        click(editor->ui.cmdFind);
+        find(editor, "");
         QCOMPARE(shownWord(*editor), QString("holes"));
         click(editor->ui.cmdPrev);
         QCOMPARE(boxes(*editor), (QStringList{"", "", "", "", "", ""}));
@@ -258,24 +314,13 @@ private slots:
         QCOMPARE(fx->files->rows(0)[0].ans, FieldValue("kept"));
     }
 
-    void deleteFollowsIndexOrderAfterFind() {
-        frmEdit* editor = fx->openFour();
-        typeInto(editor->ui.txtWord, "delta");
-        click(editor->ui.cmdFind);
-        click(editor->ui.cmdDel); // last in index order
-        QCOMPARE(shownWord(*editor), QString("alpha"));
-        click(editor->ui.cmdNext);
-        click(editor->ui.cmdDel); // bravo, a middle row
-        QCOMPARE(shownWord(*editor), QString("charlie"));
-        click(editor->ui.cmdPrev);
-        QCOMPARE(shownWord(*editor), QString("alpha"));
-        QCOMPARE(wordsOf(fx->files->rows(0)), (Words{"alpha", "charlie"}));
-    }
-
-    void twoRowsDownToNone() {
+    // Opens on the first row, its word editable; deletes down to no row.
+    void opensOnTheFirstRowAndDeletesDownToNone() {
         fx->files->add(1, {wordRow("one", "1", "a", "b", "c", "r1"), wordRow("two", "2")});
         frmEdit* editor = fx->open(1);
-        QVERIFY(editor);
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(boxes(*editor), (QStringList{"one", "1", "a", "b", "c", "r1"}));
+        QVERIFY(!editor->ui.txtWord->isReadOnly());
         click(editor->ui.cmdDel);
         QCOMPARE(boxes(*editor),
                  (QStringList{"two", "2", "first wrong", "second wrong", "third wrong", ""}));
@@ -297,11 +342,9 @@ private slots:
         QVERIFY(fx->files->rows(1).empty());
 
         // Find and Exit still work.
-        typeInto(editor->ui.txtWord, "one");
-        click(editor->ui.cmdFind);
+        find(editor, "one");
         QCOMPARE(fx->messages->texts(), QStringList{"Record Not Found"});
         click(editor->ui.cmdExit);
-        QVERIFY(refs::get<Form2>().isVisible());
         QVERIFY(!refs::exists<frmEdit>());
 
         // The emptied level no longer opens.

@@ -17,16 +17,14 @@ class NumberTextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void numericTexts() {
+    void whichTextsAreNumbers() {
         for (const char* text :
              {"0", "1", "+2", "-1", "007", "1.5", "-0.5", ".5", "5.", "+.5", " 1 ", "\t2\t", "1e3",
               "1E+3", "2.5e-1", "-.5E2", "0e0", "1e99999999999999999999"})
             QVERIFY2(isNumeric(QString::fromLatin1(text)), text);
         QVERIFY(isNumeric(QString(400, QLatin1Char('9'))));
         QVERIFY(isNumeric(QStringLiteral("0.") + QString(400, QLatin1Char('0')) + "1"));
-    }
 
-    void textsThatAreNotNumbers() {
         for (const char* text :
              {"",    " ",        "\t",  "a",     "1a",  "a1",   "one",   "1 2", "- 1",
               "+-1", "--1",      ".",   "-",     "+.",  "1..2", "1.2.3", "1,5", "1,000",
@@ -58,7 +56,7 @@ private slots:
         QVERIFY(std::signbit(*numberValue(QStringLiteral("-1e-99999"))));
     }
 
-    void roundingToInt16HalvesToEven() {
+    void roundingToInt16HalvesToEvenWithinRange() {
         // clang-format off
         const std::pair<const char*, qint16> cases[] = {
             {"0", 0}, {"1", 1}, {"-1", -1}, {"+2", 2}, {"0.4", 0}, {"0.5", 0}, {"0.6", 1},
@@ -75,9 +73,7 @@ private slots:
             QVERIFY2(reading.ok(), text);
             QVERIFY2(reading.value == expected, text);
         }
-    }
-
-    void tooLargeForInt16IsReportedNotThrown() {
+        // Too large for 16 bits is reported, not thrown.
         for (const char* text : {"32768", "-32769", "32767.5", "-32768.6", "100000", "1e5", "3.3e4",
                                  "1e99999999999999999999", "-1e400"})
             QVERIFY2(readInt16(QString::fromLatin1(text)).status == Status::OutOfRange, text);

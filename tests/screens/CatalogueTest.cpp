@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 using namespace lexitor;
@@ -131,7 +132,8 @@ private slots:
                     QVERIFY(!box->testAttribute(Qt::WA_InputMethodEnabled));
             }
             // Pictures are drawn for the screen's device pixel ratio, not scaled to it.
-            if (auto* button = qobject_cast<QPushButton*>(widget); button && !button->icon().isNull())
+            if (auto* button = qobject_cast<QPushButton*>(widget);
+                button && !button->icon().isNull())
                 QCOMPARE(QSizeF(button->icon().availableSizes().value(0)),
                          QSizeF(button->iconSize()) * screen->devicePixelRatioF());
 
@@ -151,15 +153,13 @@ private slots:
     // focus chain follows it through every control that takes the focus.
     void tabOrderAndFocusChain() {
         build();
-        std::vector<const BuildRow*> tabbed;
+        std::multimap<int, const BuildRow*> tabbed; // equal positions in row order
         for (const BuildRow& row : layout->controls) {
             if (row.design.tab >= 0)
-                tabbed.push_back(&row);
+                tabbed.emplace(row.design.tab, &row);
         }
-        std::stable_sort(tabbed.begin(), tabbed.end(),
-                         [](auto a, auto b) { return a->design.tab < b->design.tab; });
         QStringList designed, focusOrder;
-        for (const BuildRow* row : tabbed) {
+        for (const auto& [tab, row] : tabbed) {
             designed.append(row->design.name);
             if (row->kind != Kind::Label)
                 focusOrder.append(row->design.name);

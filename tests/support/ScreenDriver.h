@@ -35,12 +35,17 @@ inline void typeInto(QLineEdit* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
-// Shows the main menu, clicks one of its buttons and returns the screen it opens.
-template <typename T> T& fromMenu(QPushButton* Form2Controls::*button) {
+// Shows the main menu, active.
+inline Form2& showMenu() {
     Form2& menu = refs::get<Form2>();
     menu.showScreen();
     QApplication::setActiveWindow(&menu);
-    QTest::mouseClick(menu.ui.*button, Qt::LeftButton);
+    return menu;
+}
+
+// Shows the main menu, clicks one of its buttons and returns the screen it opens.
+template <typename T> T& fromMenu(QPushButton* Form2Controls::*button) {
+    QTest::mouseClick(showMenu().ui.*button, Qt::LeftButton);
     T& screen = refs::get<T>();
     QApplication::setActiveWindow(&screen);
     return screen;
