@@ -135,26 +135,22 @@ private slots:
     // check that a refusal reaches the user with the file's name and line,
     // and that nothing is written.
     void refusedImportsWriteNothing() {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, problem);
         QTemporaryDir dir;
         QVERIFY(createLevels(dir.path()));
         const QByteArray before = levelFileBytes(dir.path());
-
-        writeFile(dir.filePath("l.tsv"), kTsvHeader + "pear\ta fruit\tx1\tx2\tx3\t \n" + content);
-        const WordsRun run = runWords({"import", "l.tsv", "--level", "1"}, dir.path());
-        QVERIFY2(run.exitCode == 1 && run.err.contains(problem) &&
-                     run.err.contains("nothing was imported"),
-                 qPrintable(run.describe()));
-        QCOMPARE(levelFileBytes(dir.path()), before);
-    }
-    void refusedImportsWriteNothing_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("not utf-8")
-            << QByteArray("na\xEFve\tsimple\tx\ty\tz\t \n") << "l.tsv:3: the file is not UTF-8";
-        QTest::newRow("%1 in a word") << QByteArray("a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n")
-                                      << "l.tsv:4: the word \"A%1B\" is already on line 3";
+        const std::pair<QByteArray, const char*> cases[] = {
+            {"na\xEFve\tsimple\tx\ty\tz\t \n", "l.tsv:3: the file is not UTF-8"},
+            {"a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n",
+             "l.tsv:4: the word \"A%1B\" is already on line 3"}};
+        for (const auto& [content, problem] : cases) {
+            writeFile(dir.filePath("l.tsv"),
+                      kTsvHeader + "pear\ta fruit\tx1\tx2\tx3\t \n" + content);
+            const WordsRun run = runWords({"import", "l.tsv", "--level", "1"}, dir.path());
+            QVERIFY2(run.exitCode == 1 && run.err.contains(problem) &&
+                         run.err.contains("nothing was imported"),
+                     qPrintable(run.describe()));
+            QCOMPARE(levelFileBytes(dir.path()), before);
+        }
     }
 
     void duplicateTestCoversEveryLevelFile() {
