@@ -35,10 +35,6 @@ std::vector<WordRecord> tsvRows(int level) {
     return rows;
 }
 
-QString levelFile(const QString& dir, int level) {
-    return QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level));
-}
-
 // Copies a fixture (or the first `bytes` of it) in as the level's file.
 void place(const QString& dir, const QString& source, int level, qsizetype bytes = -1) {
     const QByteArray all = fileBytes(fixture(source));
