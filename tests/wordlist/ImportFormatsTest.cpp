@@ -174,14 +174,13 @@ private slots:
             const QSet<QString> wrong{text(r.c1), text(r.c2), text(r.c3)};
             QCOMPARE(wrong.size(), 3);
             QVERIFY(!wrong.contains(text(r.ans)));
+            if (row.line >= 8)
+                continue;
+            // Pet nouns (even ids) give each other exactly the other three.
             QSet<QString> lesson;
-            for (int id = 0; id < 8; ++id) {
-                // Pet nouns (even ids) give each other exactly the other three.
-                if (row.line < 8 && (row.line % 2 == 0) == (id % 2 == 0))
-                    lesson.insert(QStringLiteral("Meaning %1").arg(id));
-            }
-            if (row.line < 8)
-                QVERIFY2(lesson.contains(wrong), qPrintable(describe(list)[row.line]));
+            for (int id = row.line % 2; id < 8; id += 2)
+                lesson.insert(QStringLiteral("Meaning %1").arg(id));
+            QVERIFY2(lesson.contains(wrong), qPrintable(describe(list)[row.line]));
         }
     }
 
