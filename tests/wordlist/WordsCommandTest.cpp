@@ -82,7 +82,8 @@ private slots:
             "\"  leading\",\"comma, inside\",\"say \"\"hi\"\"\",\"\",\" \",\r\n"
             "\"x'); DROP TABLE word0; --\",SQL-looking,\"tab\there\",\"line\nbreak\","
             "\"crlf\r\nend\",\\N\r\n"
-            "Привет,здравствуйте — a greeting,你好世界,مرحبا,emoji 🙂,\"trailing "
+            "Привет,здравствуйте — a greeting,你好世界,مرحبا,emoji "
+            "🙂,\"trailing "
             "\"\r\n";
         const std::vector<WordRecord> expected = {
             {"  leading", "comma, inside", "say \"hi\"", "", " ", std::nullopt},
@@ -113,65 +114,53 @@ private slots:
         QVERIFY(run.exitCode == 1 && run.out.isEmpty());
     }
 
-    void tsvRoundTripGivesBackTheSameFile() {
-        QTemporaryDir dir;
-        QVERIFY(createLevels(dir.path(), {0}));
-        const QByteArray tsv = kTsvHeader +
-                               "  apple \ta \"fruit\", red\t\t \tx3\t\\N\n"
-                               "x'); DROP TABLE word0; --\tΑθήνα\t日本語\tO'Brien\t%s\t \n"
-                               "Zebra\tan animal\tc1\tc2\tc3\tA zebra ran.\n";
-        writeFile(dir.filePath("list.txt"), tsv);
-        WordsRun run =
-            runWords({"import", "list.txt", "--format", "tsv", "--level", "0"}, dir.path());
-        QVERIFY2(run.exitCode == 0, qPrintable(run.describe()));
-        run = runWords({"export", "--level", "0"}, dir.path());
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out.toUtf8(), tsv);
-        run = runWords({"export", "--level", "0", "out.tsv"}, dir.path());
-        QCOMPARE(fileBytes(dir.filePath("out.tsv")), tsv);
-    }
-
     // Every reason the reader gives is in WordListCodecTest; these rows
     // check that a refusal reaches the user with the file's name and line,
     // and that nothing is written.
     void refusedImportsWriteNothing() {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, problem);
         QTemporaryDir dir;
         QVERIFY(createLevels(dir.path()));
         const QByteArray before = levelFileBytes(dir.path());
-
-        writeFile(dir.filePath("l.tsv"), kTsvHeader + "pear\ta fruit\tx1\tx2\tx3\t \n" + content);
-        const WordsRun run = runWords({"import", "l.tsv", "--level", "1"}, dir.path());
-        QVERIFY2(run.exitCode == 1 && run.err.contains(problem) &&
-                     run.err.contains("nothing was imported"),
-                 qPrintable(run.describe()));
-        QCOMPARE(levelFileBytes(dir.path()), before);
-    }
-    void refusedImportsWriteNothing_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("not utf-8")
-            << QByteArray("na\xEFve\tsimple\tx\ty\tz\t \n") << "l.tsv:3: the file is not UTF-8";
-        QTest::newRow("%1 in a word") << QByteArray("a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n")
-                                      << "l.tsv:4: the word \"A%1B\" is already on line 3";
+        const std::pair<QByteArray, const char*> cases[] = {
+            {"na\xEFve\tsimple\tx\ty\tz\t \n", "l.tsv:3: the file is not UTF-8"},
+            {"a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n",
+             "l.tsv:4: the word \"A%1B\" is already on line 3"}};
+        for (const auto& [content, problem] : cases) {
+            writeFile(dir.filePath("l.tsv"),
+                      kTsvHeader + "pear\ta fruit\tx1\tx2\tx3\t \n" + content);
+            const WordsRun run = runWords({"import", "l.tsv", "--level", "1"}, dir.path());
+            QVERIFY2(run.exitCode == 1 && run.err.contains(problem) &&
+                         run.err.contains("nothing was imported"),
+                     qPrintable(run.describe()));
+            QCOMPARE(levelFileBytes(dir.path()), before);
+        }
     }
 
-    void duplicateTestCoversEveryLevelFile() {
+    // A TSV list comes back byte for byte; a word already in another level
+    // file is refused.
+    void tsvRoundTripAndDuplicatesAcrossLevels() {
         QTemporaryDir dir;
         QVERIFY(createLevels(dir.path(), {0, 2})); // no word1.mdb: it holds no words
-        writeFile(dir.filePath("two.tsv"), kTsvHeader + "Éclair\ta pastry\tx1\tx2\tx3\t \n");
-        QCOMPARE(runWords({"import", "two.tsv", "--level", "2"}, dir.path()).exitCode, 0);
+        const QByteArray tsv = kTsvHeader +
+                               "  apple \ta \"fruit\", red\t\t \tx3\t\\N\n"
+                               "x'); DROP TABLE word0; --\tΑθήνα\t日本語\tO'Brien\t%s\t \n"
+                               "Zebra\tan animal\tc1\tc2\tc3\tA zebra ran.\n"
+                               "Éclair\ta pastry\tx1\tx2\tx3\t \n";
+        writeFile(dir.filePath("two.txt"), tsv);
+        WordsRun run =
+            runWords({"import", "two.txt", "--format", "tsv", "--level", "2"}, dir.path());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.describe()));
+        QCOMPARE(runWords({"export", "--level", "2"}, dir.path()).out.toUtf8(), tsv);
 
         writeFile(dir.filePath("zero.tsv"), kTsvHeader + "grape\ta fruit\tx1\tx2\tx3\t \n"
                                                          " éCLAIR\tagain\tx1\tx2\tx3\t \n");
-        WordsRun run = runWords({"import", "zero.tsv", "--level", "0"}, dir.path());
+        run = runWords({"import", "zero.tsv", "--level", "0"}, dir.path());
         QVERIFY2(run.exitCode == 1 && run.err.contains("zero.tsv:3: the word \"éCLAIR\" is already "
                                                        "in level 2"),
                  qPrintable(run.describe()));
         QVERIFY(levelRows(dir.filePath("word0.mdb"), 0).empty());
 
-        run = runWords({"import", "two.tsv", "--level", "1"}, dir.path());
+        run = runWords({"import", "two.txt", "--format", "tsv", "--level", "1"}, dir.path());
         QVERIFY2(run.exitCode == 1 && run.err.contains("word1.mdb"), qPrintable(run.describe()));
         QVERIFY(!QFileInfo::exists(dir.filePath("word1.mdb")));
     }
@@ -204,8 +193,7 @@ private slots:
                 runWords({"import", list, "--level", QString::number(level), "--dir", dir.path()});
             QVERIFY2(run.exitCode == 0, qPrintable(run.describe()));
 
-            const std::vector<WordRecord> rows =
-                levelRows(dir.filePath(QStringLiteral("word%1.mdb").arg(level)), level);
+            const std::vector<WordRecord> rows = levelRows(levelFile(dir.path(), level), level);
             QVERIFY(rows.size() >= 25);
             int withReference = 0;
             for (const WordRecord& row : rows) {

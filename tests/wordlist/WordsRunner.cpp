@@ -26,17 +26,21 @@ WordsRun runWords(const QStringList& args, const QString& workDir) {
     return run;
 }
 
+QString levelFile(const QString& dir, int level) {
+    return QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level));
+}
+
 bool createLevels(const QString& dir, std::initializer_list<int> levels) {
     return std::all_of(levels.begin(), levels.end(), [&dir](int level) {
-        const QString file = QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level));
-        return runWords({"create", file, "--level", QString::number(level)}).exitCode == 0;
+        return runWords({"create", levelFile(dir, level), "--level", QString::number(level)})
+                   .exitCode == 0;
     });
 }
 
 QByteArray levelFileBytes(const QString& dir) {
     QByteArray all;
     for (int level = 0; level < store::kLevelCount; ++level)
-        all += fileBytes(QDir(dir).filePath(QStringLiteral("word%1.mdb").arg(level)));
+        all += fileBytes(levelFile(dir, level));
     return all;
 }
 

@@ -22,6 +22,9 @@ struct WordsRun {
 // Runs lexitor-words with `args` in `workDir` and waits for it to end.
 WordsRun runWords(const QStringList& args, const QString& workDir = {});
 
+// `dir`/word<level>.mdb
+QString levelFile(const QString& dir, int level);
+
 // Creates the empty level databases word0.mdb .. word2.mdb (those listed)
 // in `dir` with lexitor-words create.
 bool createLevels(const QString& dir, std::initializer_list<int> levels = {0, 1, 2});

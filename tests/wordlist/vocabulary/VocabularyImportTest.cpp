@@ -55,9 +55,8 @@ private slots:
             const auto imported =
                 runWords({"import", list, "--level", QString::number(level), "--dir", dir.path()});
             QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
-            const auto rows =
-                levelRows(dir.filePath(QStringLiteral("word%1.mdb").arg(level)), level);
-            QVERIFY(rows == expected.levels[std::size_t(level)]);
+            QVERIFY(levelRows(levelFile(dir.path(), level), level) ==
+                    expected.levels[std::size_t(level)]);
         }
     }
 
