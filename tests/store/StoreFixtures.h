@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lexitor::testing {
@@ -32,5 +33,8 @@ std::vector<std::string> walk(Recordset& rs);
 // The EngineError text that `call` throws, or "" when it throws none; a
 // RecoverableError's text comes after its kind: "RowGone: ...".
 std::string errorOf(const std::function<void()>& call);
+inline bool holds(const std::string& text, std::string_view part) {
+    return text.find(part) != std::string::npos;
+}
 
 } // namespace lexitor::testing
