@@ -23,19 +23,13 @@ using namespace lexitor::testing;
 
 namespace {
 
-struct Mismatch : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 [[noreturn]] void differ(const std::string& why) {
-    throw Mismatch(why);
+    throw std::runtime_error(why);
 }
 
 std::string fold(const std::string& word) {
-    return QString::fromStdString(word)
-        .trimmed()
-        .normalized(QString::NormalizationForm_C)
-        .toCaseFolded()
-        .toStdString();
+    const QString trimmed = QString::fromStdString(word).trimmed();
+    return trimmed.normalized(QString::NormalizationForm_C).toCaseFolded().toStdString();
 }
 
 struct Row {
