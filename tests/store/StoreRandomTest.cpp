@@ -179,11 +179,7 @@ class StoreRandomTest : public QObject {
     // Commits a running transaction, opens the file anew, and compares it
     // with the model in both orders.
     void reopen() {
-        if (transaction_) {
-            transaction_->commit();
-            transaction_.reset();
-            committed_ = std::max(committed_, pending_);
-        }
+        endTransaction(true);
         for (auto& c : cursors_)
             c = Cursor{};
         db_.reset();
@@ -317,27 +313,18 @@ class StoreRandomTest : public QObject {
             differ("expected '" + expected + "', got '" + seen + "'");
     }
 
-    // Ends the running transaction, if any, by a commit or a rollback, and
-    // mostly starts the next one at once (sparing an fsync per change).
-    void transactionStep() {
-        if (transaction_) {
-            const bool commit = draw(5) != 0;
-            if (commit)
-                transaction_->commit();
-            transaction_.reset();
-            if (commit)
-                committed_ = std::max(committed_, pending_);
-            else
-                rolledBack();
-            pending_ = 0;
+    // Ends the running transaction, if any, by a commit or a rollback.
+    void endTransaction(bool commit) {
+        if (!transaction_)
+            return;
+        if (commit) {
+            transaction_->commit();
+            committed_ = std::max(committed_, pending_);
         }
-        if (draw(20) != 0) {
-            transaction_.emplace(*db_);
-            snapshot_ = rows_;
-        }
-    }
-
-    void rolledBack() {
+        transaction_.reset();
+        pending_ = 0;
+        if (commit)
+            return;
         rows_ = snapshot_;
         orders_ = {};
         // Rows that vanished leave no place to move from: start again at the top.
@@ -371,8 +358,15 @@ private slots:
         try {
             reopen();
             for (i = 1; i <= kOperations; ++i) {
-                if (i % 400 == 0)
-                    transactionStep();
+                // Mostly the next transaction starts at once, sparing an
+                // fsync per change.
+                if (i % 400 == 0) {
+                    endTransaction(draw(5) != 0);
+                    if (draw(20) != 0) {
+                        transaction_.emplace(*db_);
+                        snapshot_ = rows_;
+                    }
+                }
                 if (i == kOperations / 2)
                     reopen();
                 // Between two calls, not seen until the next one.
