@@ -81,10 +81,7 @@ private slots:
         makeLevelFile(path("noread.mdb"), 0, {"alpha", "beta"});
         makeLevelFile(path("locked.mdb"), 0, {"alpha", "beta"});
         makeLevelFile(path("closed/word0.mdb"), 0, {"alpha", "beta"});
-        std::vector<std::string> many;
-        for (int i = 0; i < 200; ++i)
-            many.push_back("word" + std::to_string(i));
-        makeLevelFile(path("unfinished/word0.mdb"), 0, many);
+        makeLevelFile(path("unfinished/word0.mdb"), 0, numbered("word"));
         // Killed in the middle of a change that spilled into the file.
         OtherProgram(path("unfinished/word0.mdb"),
                      "PRAGMA cache_size=1; BEGIN; UPDATE word0 SET ans=ans||'!';")

@@ -27,6 +27,14 @@ std::unique_ptr<Database> openDb(const QString& path);
 WordRecord sampleRecord(const std::string& word);
 // A new level database at `path` holding `words` in this order.
 void makeLevelFile(const QString& path, int level, const std::vector<std::string>& words);
+// "<stem>0" .. "<stem>199": enough rows that a change of them all spills
+// out of a small cache into the file.
+inline std::vector<std::string> numbered(const std::string& stem) {
+    std::vector<std::string> words;
+    for (int i = 0; i < 200; ++i)
+        words.push_back(stem + std::to_string(i));
+    return words;
+}
 // The words of the table walked from first to last in its current order.
 std::vector<std::string> walk(Recordset& rs);
 

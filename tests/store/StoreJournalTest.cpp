@@ -18,13 +18,6 @@ namespace {
 
 const QByteArray kJournalMagic("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
 
-std::vector<std::string> numbered(const char* stem) {
-    std::vector<std::string> words;
-    for (int i = 0; i < 200; ++i)
-        words.push_back(stem + std::to_string(i));
-    return words;
-}
-
 } // namespace
 
 class StoreJournalTest : public QObject {
