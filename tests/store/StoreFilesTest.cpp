@@ -139,46 +139,42 @@ private slots:
         QCOMPARE(fileBytes(path(file)), before);
     }
 
-    // Quizzing and exporting need no write; every change is refused, saying why.
-    void readOnlyFilesOpenForReading_data() {
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("read-only file") << false;
-        QTest::newRow("read-only folder") << true;
-    }
-
+    // A read-only file or folder: quizzing and exporting need no write;
+    // every change is refused, saying why.
     void readOnlyFilesOpenForReading() {
-        QFETCH(bool, folder);
-        QTemporaryDir where;
-        const QString file = where.filePath("word0.mdb");
-        makeLevelFile(file, 0, {"alpha", "beta"});
-        QVERIFY(
-            QFile::setPermissions(folder ? where.path() : file,
-                                  folder ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner));
-        const QByteArray before = fileBytes(file);
-        {
-            auto db = openDb(file);
-            auto rs = db->OpenRecordset("word0");
-            QCOMPARE(walk(*rs), (std::vector<std::string>{"alpha", "beta"}));
-            rs->Index("wrdin");
-            rs->Seek("=", "BETA");
-            QCOMPARE(rs->Field("ans"), FieldValue("beta-ans"));
-            const std::string why = folder ? "its folder" : "the file is read-only";
-            for (const auto& change : std::vector<std::function<void()>>{
-                     [&] { appendRecord(*rs, sampleRecord("gamma")); },
-                     [&] {
-                         rs->Edit();
-                         rs->SetField("ans", "new");
-                         rs->Update();
-                     },
-                     [&] { rs->Delete(); }, [&] { Transaction transaction(*db); }}) {
-                const std::string error = errorOf(change);
-                QVERIFY2(error.starts_with("ReadOnly: ") && holds(error, why), error.c_str());
+        for (const bool folder : {false, true}) {
+            QTemporaryDir where;
+            const QString file = where.filePath("word0.mdb");
+            makeLevelFile(file, 0, {"alpha", "beta"});
+            QVERIFY(QFile::setPermissions(folder ? where.path() : file,
+                                          folder ? QFile::ReadOwner | QFile::ExeOwner
+                                                 : QFile::ReadOwner));
+            const QByteArray before = fileBytes(file);
+            {
+                auto db = openDb(file);
+                auto rs = db->OpenRecordset("word0");
+                QCOMPARE(walk(*rs), (std::vector<std::string>{"alpha", "beta"}));
+                rs->Index("wrdin");
+                rs->Seek("=", "BETA");
+                QCOMPARE(rs->Field("ans"), FieldValue("beta-ans"));
+                const std::string why = folder ? "its folder" : "the file is read-only";
+                for (const auto& change : std::vector<std::function<void()>>{
+                         [&] { appendRecord(*rs, sampleRecord("gamma")); },
+                         [&] {
+                             rs->Edit();
+                             rs->SetField("ans", "new");
+                             rs->Update();
+                         },
+                         [&] { rs->Delete(); }, [&] { Transaction transaction(*db); }}) {
+                    const std::string error = errorOf(change);
+                    QVERIFY2(error.starts_with("ReadOnly: ") && holds(error, why), error.c_str());
+                }
+                QCOMPARE(rs->Field("word"), FieldValue("beta"));
             }
-            QCOMPARE(rs->Field("word"), FieldValue("beta"));
+            QFile::setPermissions(folder ? where.path() : file, kOwnerOnly);
+            QCOMPARE(fileBytes(file), before);
+            QCOMPARE(QDir(where.path()).entryList(QDir::Files), QStringList{"word0.mdb"});
         }
-        QFile::setPermissions(folder ? where.path() : file, kOwnerOnly);
-        QCOMPARE(fileBytes(file), before);
-        QCOMPARE(QDir(where.path()).entryList(QDir::Files), QStringList{"word0.mdb"});
     }
 
     void aFullDiskRefusesTheChangeAndKeepsEveryWord() {

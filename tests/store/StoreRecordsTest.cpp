@@ -67,8 +67,8 @@ private slots:
         QCOMPARE(errorOf([&] { rs->RecordCount(); }), "The recordset is closed.");
         QCOMPARE(errorOf([&] { currentRecord(*rs); }), "The recordset is closed.");
         db->Close();
-        QVERIFY(errorOf([&] { other->MoveFirst(); }).find("closed") != std::string::npos);
-        QVERIFY(errorOf([&] { db->OpenRecordset("word0"); }).find("closed") != std::string::npos);
+        QVERIFY(holds(errorOf([&] { other->MoveFirst(); }), "closed"));
+        QVERIFY(holds(errorOf([&] { db->OpenRecordset("word0"); }), "closed"));
     }
 
     // One transaction at a time, committed once; one left with its database
