@@ -16,8 +16,6 @@
 #include <cerrno>
 
 using namespace lexitor::testing;
-using lexitor::testing::OtherProgram;
-using lexitor::testing::otherProgramRuns;
 
 namespace {
 
@@ -56,11 +54,6 @@ class StoreFilesTest : public QObject {
 private:
     QTemporaryDir dir_;
     QString path(const QString& name) const { return dir_.filePath(name); }
-    void write(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
 private slots:
     void initTestCase() {
@@ -70,10 +63,10 @@ private slots:
         QRandomGenerator rng(7);
         for (auto& byte : noise)
             byte = static_cast<char>(rng.bounded(256));
-        write("empty.mdb", {});
-        write("random.mdb", noise);
+        writeFile(path("empty.mdb"), {});
+        writeFile(path("random.mdb"), noise);
         // The right header, then garbage: SQLite itself must refuse it.
-        write("fake.mdb", QByteArray("SQLite format 3\0", 16) + noise);
+        writeFile(path("fake.mdb"), QByteArray("SQLite format 3\0", 16) + noise);
         otherProgramRuns(path("other.db"), "CREATE TABLE notes (id INTEGER PRIMARY KEY, body TEXT);"
                                            "INSERT INTO notes (body) VALUES ('hello');");
         // The six fields but no index at all; an index but a field missing.
@@ -88,17 +81,14 @@ private slots:
         makeLevelFile(path("noread.mdb"), 0, {"alpha", "beta"});
         makeLevelFile(path("locked.mdb"), 0, {"alpha", "beta"});
         makeLevelFile(path("closed/word0.mdb"), 0, {"alpha", "beta"});
-        std::vector<std::string> many;
-        for (int i = 0; i < 200; ++i)
-            many.push_back("word" + std::to_string(i));
-        makeLevelFile(path("unfinished/word0.mdb"), 0, many);
+        makeLevelFile(path("unfinished/word0.mdb"), 0, numbered("word"));
         // Killed in the middle of a change that spilled into the file.
         OtherProgram(path("unfinished/word0.mdb"),
                      "PRAGMA cache_size=1; BEGIN; UPDATE word0 SET ans=ans||'!';")
             .kill();
         QVERIFY(QFile::exists(path("unfinished/word0.mdb-journal")));
         makeLevelFile(path("journal.mdb"), 0, {"alpha", "beta"});
-        write("journal.mdb-journal", "left by someone");
+        writeFile(path("journal.mdb-journal"), "left by someone");
         QVERIFY(QFile::setPermissions(path("journal.mdb-journal"), QFile::WriteOwner));
         QVERIFY(QFile::setPermissions(path("noread.mdb"), QFile::WriteOwner));
         QVERIFY(QFile::setPermissions(path("closed"), QFile::ReadOwner | QFile::WriteOwner));
@@ -113,34 +103,23 @@ private slots:
     void openingErrorsSayWhatIsWrong_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("says");
-        QTest::newRow("missing") << "word7.mdb"
-                                 << "Cannot find the word database file";
-        QTest::newRow("folder shut") << "closed/word0.mdb"
-                                     << "no permission to open its folder";
-        QTest::newRow("unreadable") << "noread.mdb"
-                                    << "the file has no read permission";
-        QTest::newRow("a folder") << "folder.mdb"
-                                  << "is a directory";
-        QTest::newRow("empty") << "empty.mdb"
-                               << "is empty (0 bytes)";
-        QTest::newRow("no database") << "random.mdb"
-                                     << "not a word database at all";
-        QTest::newRow("damaged") << "fake.mdb"
-                                 << "is damaged";
-        QTest::newRow("other tables") << "other.db"
-                                      << "holds no table with the fields word";
-        QTest::newRow("no index") << "noindex.mdb"
-                                  << "holds no table with the fields word";
-        QTest::newRow("no ref field") << "nofield.mdb"
-                                      << "holds no table with the fields word";
-        QTest::newRow("locked") << "locked.mdb"
-                                << "is locked by another program";
-        QTest::newRow("unreadable journal")
-            << "journal.mdb"
-            << "-journal' beside '" + path("journal.mdb") + "' cannot be read";
-        QTest::newRow("unfinished, read-only folder")
-            << "unfinished/word0.mdb"
-            << "unfinished change in 'word0.mdb-journal' that cannot";
+        const char* const rows[][3] = {
+            {"missing", "word7.mdb", "Cannot find the word database file"},
+            {"folder shut", "closed/word0.mdb", "no permission to open its folder"},
+            {"unreadable", "noread.mdb", "the file has no read permission"},
+            {"a folder", "folder.mdb", "is a directory"},
+            {"empty", "empty.mdb", "is empty (0 bytes)"},
+            {"no database", "random.mdb", "not a word database at all"},
+            {"damaged", "fake.mdb", "is damaged"},
+            {"other tables", "other.db", "holds no table with the fields word"},
+            {"no index", "noindex.mdb", "holds no table with the fields word"},
+            {"no ref field", "nofield.mdb", "holds no table with the fields word"},
+            {"locked", "locked.mdb", "is locked by another program"},
+            {"unreadable journal", "journal.mdb", "-journal' beside '<dir>/journal.mdb' cannot"},
+            {"unfinished, read-only folder", "unfinished/word0.mdb",
+             "unfinished change in 'word0.mdb-journal' that cannot"}};
+        for (const auto& [name, file, says] : rows)
+            QTest::newRow(name) << QString(file) << QString(says).replace("<dir>", dir_.path());
     }
 
     void openingErrorsSayWhatIsWrong() {
@@ -160,47 +139,42 @@ private slots:
         QCOMPARE(fileBytes(path(file)), before);
     }
 
-    // Quizzing and exporting need no write; every change is refused, saying why.
-    void readOnlyFilesOpenForReading_data() {
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("read-only file") << false;
-        QTest::newRow("read-only folder") << true;
-    }
-
+    // A read-only file or folder: quizzing and exporting need no write;
+    // every change is refused, saying why.
     void readOnlyFilesOpenForReading() {
-        QFETCH(bool, folder);
-        QTemporaryDir where;
-        const QString file = where.filePath("word0.mdb");
-        makeLevelFile(file, 0, {"alpha", "beta"});
-        QVERIFY(
-            QFile::setPermissions(folder ? where.path() : file,
-                                  folder ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner));
-        const QByteArray before = fileBytes(file);
-        {
-            auto db = openDb(file);
-            auto rs = db->OpenRecordset("word0");
-            QCOMPARE(walk(*rs), (std::vector<std::string>{"alpha", "beta"}));
-            rs->Index("wrdin");
-            rs->Seek("=", "BETA");
-            QCOMPARE(rs->Field("ans"), FieldValue("beta-ans"));
-            const std::string why = folder ? "its folder" : "the file is read-only";
-            for (const auto& change : std::vector<std::function<void()>>{
-                     [&] { appendRecord(*rs, sampleRecord("gamma")); },
-                     [&] {
-                         rs->Edit();
-                         rs->SetField("ans", "new");
-                         rs->Update();
-                     },
-                     [&] { rs->Delete(); }, [&] { Transaction transaction(*db); }}) {
-                const std::string error = errorOf(change);
-                QVERIFY2(error.starts_with("ReadOnly: ") && error.find(why) != std::string::npos,
-                         error.c_str());
+        for (const bool folder : {false, true}) {
+            QTemporaryDir where;
+            const QString file = where.filePath("word0.mdb");
+            makeLevelFile(file, 0, {"alpha", "beta"});
+            QVERIFY(QFile::setPermissions(folder ? where.path() : file,
+                                          folder ? QFile::ReadOwner | QFile::ExeOwner
+                                                 : QFile::ReadOwner));
+            const QByteArray before = fileBytes(file);
+            {
+                auto db = openDb(file);
+                auto rs = db->OpenRecordset("word0");
+                QCOMPARE(walk(*rs), (std::vector<std::string>{"alpha", "beta"}));
+                rs->Index("wrdin");
+                rs->Seek("=", "BETA");
+                QCOMPARE(rs->Field("ans"), FieldValue("beta-ans"));
+                const std::string why = folder ? "its folder" : "the file is read-only";
+                for (const auto& change : std::vector<std::function<void()>>{
+                         [&] { appendRecord(*rs, sampleRecord("gamma")); },
+                         [&] {
+                             rs->Edit();
+                             rs->SetField("ans", "new");
+                             rs->Update();
+                         },
+                         [&] { rs->Delete(); }, [&] { Transaction transaction(*db); }}) {
+                    const std::string error = errorOf(change);
+                    QVERIFY2(error.starts_with("ReadOnly: ") && holds(error, why), error.c_str());
+                }
+                QCOMPARE(rs->Field("word"), FieldValue("beta"));
             }
-            QCOMPARE(rs->Field("word"), FieldValue("beta"));
+            QFile::setPermissions(folder ? where.path() : file, kOwnerOnly);
+            QCOMPARE(fileBytes(file), before);
+            QCOMPARE(QDir(where.path()).entryList(QDir::Files), QStringList{"word0.mdb"});
         }
-        QFile::setPermissions(folder ? where.path() : file, kOwnerOnly);
-        QCOMPARE(fileBytes(file), before);
-        QCOMPARE(QDir(where.path()).entryList(QDir::Files), QStringList{"word0.mdb"});
     }
 
     void aFullDiskRefusesTheChangeAndKeepsEveryWord() {
@@ -213,8 +187,7 @@ private slots:
             const DiskFull full;
             error = errorOf([&] { appendRecord(*rs, sampleRecord("lost")); });
         }
-        QVERIFY2(error.starts_with("DiskFull: ") && error.find("full.mdb") != std::string::npos,
-                 error.c_str());
+        QVERIFY2(error.starts_with("DiskFull: ") && holds(error, "full.mdb"), error.c_str());
         QCOMPARE(walk(*rs), std::vector<std::string>{"kept"});
         appendRecord(*rs, sampleRecord("after"));
         rs.reset();
@@ -232,12 +205,9 @@ private slots:
             "INSERT INTO word0 VALUES ('a','b','c','d','e','f');");
         const QByteArray before = fileBytes(path("partial.mdb"));
         auto db = openDb(path("partial.mdb"));
-        QVERIFY(errorOf([&] { db->OpenRecordset("nosuch"); }).find("'nosuch' not found") !=
-                std::string::npos);
-        QVERIFY(errorOf([&] { db->OpenRecordset("word9"); }).find("no field 'ref'") !=
-                std::string::npos);
-        QVERIFY(errorOf([&] { db->OpenRecordset("word0", 2); }).find("dbOpenTable") !=
-                std::string::npos);
+        QVERIFY(holds(errorOf([&] { db->OpenRecordset("nosuch"); }), "'nosuch' not found"));
+        QVERIFY(holds(errorOf([&] { db->OpenRecordset("word9"); }), "no field 'ref'"));
+        QVERIFY(holds(errorOf([&] { db->OpenRecordset("word0", 2); }), "dbOpenTable"));
         auto rs = db->OpenRecordset("word0");
         QCOMPARE(errorOf([&] { rs->Index("wrdin"); }), "Unknown index 'wrdin' on table 'word0'.");
         rs->Index("other");
@@ -263,9 +233,8 @@ private slots:
             appendRecord(*rs, sampleRecord("kept"));
             db->Close();
             const QByteArray before = fileBytes(file);
-            QVERIFY(errorOf([&] {
-                        createLevelDatabase(file.toStdString(), level.level);
-                    }).find("already exists") != std::string::npos);
+            QVERIFY(holds(errorOf([&] { createLevelDatabase(file.toStdString(), level.level); }),
+                          "already exists"));
             QCOMPARE(fileBytes(file), before);
         }
         QVERIFY(!errorOf([] { levelDatabase(3); }).empty());

@@ -13,26 +13,10 @@
 #include <QTest>
 
 using namespace lexitor::testing;
-using lexitor::testing::OtherProgram;
-using lexitor::testing::otherProgramRuns;
 
 namespace {
 
 const QByteArray kJournalMagic("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
-
-std::vector<std::string> numbered(const char* stem) {
-    std::vector<std::string> words;
-    for (int i = 0; i < 200; ++i)
-        words.push_back(stem + std::to_string(i));
-    return words;
-}
-
-std::vector<WordRecord> made(const std::vector<std::string>& words) {
-    std::vector<WordRecord> rows;
-    for (const auto& word : words)
-        rows.push_back(sampleRecord(word));
-    return rows;
-}
 
 } // namespace
 
@@ -50,18 +34,14 @@ private slots:
     void journalsApplyOnlyToTheirOwnFile_data() {
         QTest::addColumn<QString>("from"); // whose journal stands beside word0.mdb
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("own log of the older version") << "word0"
-                                                      << "-wal";
-        QTest::newRow("own unfinished change") << "word0"
-                                               << "-journal";
-        QTest::newRow("another level's log") << "word1"
-                                             << "-wal";
-        QTest::newRow("another level's journal") << "word1"
-                                                 << "-journal";
-        QTest::newRow("a changed copy's journal") << "copy"
-                                                  << "-journal";
-        QTest::newRow("the log of a file moved out") << "replaced"
-                                                     << "-wal";
+        const char* const rows[][3] = {{"own log of the older version", "word0", "-wal"},
+                                       {"own unfinished change", "word0", "-journal"},
+                                       {"another level's log", "word1", "-wal"},
+                                       {"another level's journal", "word1", "-journal"},
+                                       {"a changed copy's journal", "copy", "-journal"},
+                                       {"the log of a file moved out", "replaced", "-wal"}};
+        for (const auto& [name, from, suffix] : rows)
+            QTest::newRow(name) << QString(from) << QString(suffix);
     }
 
     void journalsApplyOnlyToTheirOwnFile() {
@@ -71,7 +51,7 @@ private slots:
         const QString target = dir.filePath("word0.mdb");
         makeLevelFile(target, 0, numbered("zero"));
         makeLevelFile(dir.filePath("word1.mdb"), 1, numbered("one"));
-        std::vector<WordRecord> expected = made(numbered("zero"));
+        std::vector<WordRecord> expected = levelRows(target, 0);
         QString source = from == "word1" ? dir.filePath("word1.mdb") : target;
         if (from == "copy") {
             source = elsewhere.filePath("word0.mdb");
@@ -103,7 +83,7 @@ private slots:
         if (from == "replaced") {
             makeLevelFile(elsewhere.filePath("fresh.mdb"), 0, numbered("fresh"));
             QVERIFY(QFile::remove(target) && QFile::copy(elsewhere.filePath("fresh.mdb"), target));
-            expected = made(numbered("fresh"));
+            expected = levelRows(elsewhere.filePath("fresh.mdb"), 0);
         }
         const bool own = from == "word0";
         if (own && suffix == "-wal") {
@@ -123,8 +103,7 @@ private slots:
         QCOMPARE(QFile::exists(target + suffix + ".foreign"), !own);
         QCOMPARE(notices_.size(), std::size_t(own ? 0 : 1));
         if (!own)
-            QVERIFY2(notices_[0].find("'word0.mdb" + suffix.toStdString() + "' beside") !=
-                         std::string::npos,
+            QVERIFY2(holds(notices_[0], "'word0.mdb" + suffix.toStdString() + "' beside"),
                      notices_[0].c_str());
     }
 

