@@ -7,9 +7,9 @@
 #include "entry/Form1.h"
 #include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
+#include "support/Files.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTest>
 
 #include <cstdio>
@@ -32,11 +32,7 @@ int main(int argc, char* argv[]) {
     add.ui.txtAns->setText("stored before the end");
     add.ui.txtlevel->setText("0");
     QTest::mouseClick(add.ui.cmdAdd, Qt::LeftButton);
-    QFile damaged("word2.mdb");
-    if (!damaged.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return 2;
-    damaged.write(QByteArray(4096, '\x5a'));
-    damaged.close();
+    testing::writeFile("word2.mdb", QByteArray(4096, '\x5a'));
     auto& menu = refs::get<Form2>();
     menu.showScreen();
     QTest::keyClick(&menu, Qt::Key_Return);

@@ -83,10 +83,8 @@ private slots:
             QTest::mouseClick(menu.ui.cmdExit, Qt::LeftButton);
         else
             QVERIFY(!menu.close());
-        QCOMPARE(messages_->shown.size(), 1);
-        QCOMPARE(messages_->shown[0].text, QString("Are you sure you want to quit?"));
-        QCOMPARE(messages_->shown[0].title, QString("Confirm"));
-        QCOMPARE(messages_->shown[0].code, vbYesNo + vbInformation);
+        QCOMPARE(messages_->shown, (QList<Message>{{"Are you sure you want to quit?", "Confirm",
+                                                     vbYesNo + vbInformation}}));
         QCOMPARE(ends, answer == vbYes ? 1 : 0);
         if (answer == vbNo) {
             QCOMPARE(refs::get<Form2>().n, 3);
@@ -161,9 +159,7 @@ private slots:
         typeInto(login.ui.txtUser, userText);
         typeInto(pass, passText);
         QTest::mouseClick(login.ui.cmdOK, Qt::LeftButton);
-        QCOMPARE(messages_->texts(), QStringList{kRefusal});
-        QCOMPARE(messages_->shown[0].title, QString("Login"));
-        QCOMPARE(messages_->shown[0].code, screens::vbOKOnly);
+        QCOMPARE(messages_->shown, (QList<Message>{{kRefusal, "Login", vbOKOnly}}));
         QVERIFY(login.isVisible() && !refs::exists<Form1>() && !login.LoginSucceeded);
         QCOMPARE(login.ui.txtUser->text(), userText);
         QCOMPARE(login.focusWidget(), pass);
@@ -287,9 +283,8 @@ private slots:
             frmChoice& chooser = chooserFromMenu();
             QVERIFY(chooser.isVisible());
             QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
-            QCOMPARE(messages_->texts().last(), QString("Sorry not enough records exist"));
-            QCOMPARE(messages_->shown.last().title, QString("Database Error"));
-            QCOMPARE(messages_->shown.last().code, screens::vbCritical);
+            QCOMPARE(messages_->shown.last(),
+                     (Message{"Sorry not enough records exist", "Database Error", vbCritical}));
             QCOMPARE(visibleScreens(), QStringList{"Make your Chioce"});
             QVERIFY(!refs::exists<frmChoice>());
             QVERIFY(!refs::exists<frmEdit>());

@@ -7,6 +7,7 @@
 #include "editor/frmEdit.h"
 #include "entry/Form1.h"
 #include "quiz/QuizFixture.h"
+#include "support/Files.h"
 #include "support/OtherProgram.h"
 
 #include <QFile>
@@ -34,12 +35,10 @@ int runWords(const QStringList& args) {
 
 // lexitor-words importing one word to `level`; its exit code.
 int importWord(const QString& dir, const QString& level, const QByteArray& word) {
-    QFile file(dir + "/list.tsv");
-    if (!file.open(QIODevice::WriteOnly))
-        return -2;
-    file.write("word\tans\tc1\tc2\tc3\tref\n" + word + "\ttheir answer\tone\ttwo\tthree\t \n");
-    file.close();
-    return runWords({"import", file.fileName(), "--level", level, "--dir", dir});
+    const QString list = dir + "/list.tsv";
+    writeFile(list,
+              "word\tans\tc1\tc2\tc3\tref\n" + word + "\ttheir answer\tone\ttwo\tthree\t \n");
+    return runWords({"import", list, "--level", level, "--dir", dir});
 }
 
 } // namespace

@@ -44,13 +44,6 @@ void find(frmEdit* editor, const QString& key) {
     click(editor->ui.cmdFind);
 }
 
-std::vector<std::string> wordsOf(const std::vector<store::WordRecord>& rows) {
-    std::vector<std::string> words;
-    for (const auto& row : rows)
-        words.push_back(row.word.value_or("<null>"));
-    return words;
-}
-
 // Four rows whose table order differs from their index order on purpose.
 std::vector<store::WordRecord> fourWords() {
     return {wordRow("delta", "d meaning", "d1", "d2", "d3", "see D"),
@@ -158,9 +151,7 @@ private slots:
 
         // After the last word: the message, and every box as it was.
         QCOMPARE(findShown("echo"), QString("echo"));
-        QCOMPARE(fx->messages->texts(), QStringList{"Record Not Found"});
-        QCOMPARE(fx->messages->shown[0].title, QString("Error"));
-        QCOMPARE(fx->messages->shown[0].code, vbInformation);
+        QCOMPARE(fx->messages->shown, (QList<Message>{{"Record Not Found", "Error", vbInformation}}));
         QCOMPARE(boxes(*editor), (QStringList{"echo", "c meaning", "c1", "c2", "c3", "see C"}));
 
         // Alt+F finds from the keyboard.
@@ -289,10 +280,9 @@ private slots:
         // No: nothing changes, not even the row shown.
         fx->messages->answers = {vbNo};
         click(editor->ui.cmdDel);
-        QCOMPARE(fx->messages->texts(),
-                 QStringList{"Are you sure you want to delete this record?"});
-        QCOMPARE(fx->messages->shown[0].title, QString("Confirm Deletion"));
-        QCOMPARE(fx->messages->shown[0].code, vbYesNo);
+        QCOMPARE(fx->messages->shown,
+                 (QList<Message>{
+                     {"Are you sure you want to delete this record?", "Confirm Deletion", vbYesNo}}));
         QCOMPARE(wordsOf(fx->files->rows(0)), (Words{"delta", "alpha", "charlie", "bravo"}));
         QCOMPARE(shownWord(*editor), QString("delta"));
 

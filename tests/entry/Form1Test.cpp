@@ -36,12 +36,7 @@ class Form1Test : public QObject {
     std::unique_ptr<WordFiles> files_;
     std::unique_ptr<ScriptedMessages> messages_;
 
-    Form1& openForm() {
-        Form1& form = refs::get<Form1>();
-        form.showScreen();
-        QApplication::setActiveWindow(&form);
-        return form;
-    }
+    static Form1& openForm() { return showActive<Form1>(); }
     static const Form1Controls& ui() { return refs::get<Form1>().ui; }
     void type(const Typed& typed) {
         const QStringList texts = {typed.word, typed.ans, typed.level, typed.c1,

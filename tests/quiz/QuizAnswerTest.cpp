@@ -216,8 +216,7 @@ private slots:
         };
         click(quiz, rightOption(quiz));
         QCOMPARE(messages.texts(), (QStringList{"All records used up2!!", "Your score is3/3"}));
-        QCOMPARE(messages.shown[1].title, QString("Score"));
-        QCOMPARE(messages.shown[1].code, screens::vbInformation);
+        QCOMPARE(messages.shown[1], (screens::Message{"Your score is3/3", "Score", screens::vbInformation}));
         QVERIFY(quizVisibleBehindScore);
         QVERIFY(refs::get<Form2>().isVisible());
         QVERIFY(!refs::exists<frmTest>());

@@ -42,9 +42,7 @@ inline void fillAll(WordFiles& files, int rowsPerLevel) {
 
 // Starts a quiz as the user does: the main menu's quiz button.
 inline frmTest* startQuiz() {
-    Form2& menu = refs::get<Form2>();
-    menu.showScreen();
-    QTest::mouseClick(menu.ui.cmdtest, Qt::LeftButton);
+    QTest::mouseClick(showMenu().ui.cmdtest, Qt::LeftButton);
     deleteUnloaded();
     frmTest* quiz = refs::peek<frmTest>();
     if (quiz && quiz->isVisible())

@@ -36,12 +36,8 @@ int main(int argc, char** argv) {
     }
     for (long n = 0;; ++n) {
         const std::string word = argv[2] + std::to_string(n);
-        appendRecord(*rs, {word,
-                           word + " means something rather long, to make the page fill up",
-                           {},
-                           {},
-                           {},
-                           {}});
+        const std::string ans = word + " means something rather long, to make the page fill up";
+        appendRecord(*rs, {word, ans, {}, {}, {}, {}});
         acknowledge("add", n);
         rs->MoveLast();
         if (n % 2 == 1) {

@@ -35,13 +35,15 @@ inline void typeInto(QLineEdit* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
-// Shows the main menu, active.
-inline Form2& showMenu() {
-    Form2& menu = refs::get<Form2>();
-    menu.showScreen();
-    QApplication::setActiveWindow(&menu);
-    return menu;
+// Shows a screen, active.
+template <typename T> T& showActive() {
+    T& screen = refs::get<T>();
+    screen.showScreen();
+    QApplication::setActiveWindow(&screen);
+    return screen;
 }
+
+inline Form2& showMenu() { return showActive<Form2>(); }
 
 // Shows the main menu, clicks one of its buttons and returns the screen it opens.
 template <typename T> T& fromMenu(QPushButton* Form2Controls::*button) {

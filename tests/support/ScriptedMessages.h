@@ -5,10 +5,20 @@
 #include "screens/Messages.h"
 
 #include <QList>
+#include <QTest>
 #include <QStringList>
 
 #include <deque>
 #include <functional>
+
+namespace lexitor::screens {
+inline bool operator==(const Message& a, const Message& b) {
+    return a.text == b.text && a.title == b.title && a.code == b.code;
+}
+inline char* toString(const Message& m) {
+    return QTest::toString(QStringLiteral("%1 | %2 | %3").arg(m.title, m.text).arg(m.code));
+}
+} // namespace lexitor::screens
 
 namespace lexitor::testing {
 

@@ -20,6 +20,14 @@ inline store::WordRecord wordRow(const char* word, const char* ans, const char* 
     return {word, ans, c1, c2, c3, std::move(ref)};
 }
 
+// The words of `rows` in order, "<null>" for a row without one.
+inline std::vector<std::string> wordsOf(const std::vector<store::WordRecord>& rows) {
+    std::vector<std::string> words;
+    for (const auto& row : rows)
+        words.push_back(row.word.value_or("<null>"));
+    return words;
+}
+
 // Every row of the level database `file` in table order.
 inline std::vector<store::WordRecord> levelRows(const QString& file, int level) {
     std::vector<store::WordRecord> all;

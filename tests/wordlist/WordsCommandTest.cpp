@@ -33,20 +33,16 @@ private slots:
                                      "--skip-invalid", "--format pairs", "tsv|csv|kvtml"})
                 QVERIFY2(run.out.contains(QLatin1String(text)), text);
         }
+        // clang-format off
         const QList<QStringList> usageErrors = {
-            {"frobnicate"},
-            {"import", "list.tsv"},
-            {"import", "list.tsv", "--level", "3"},
-            {"export", "--level", "0", "--format", "xml"},
-            {"export", "--level", "0", "--format", "words"},
-            {"create", "--level", "0"},
-            {"import", "list.tsv", "--level", "0", "--bogus"},
+            {"frobnicate"}, {"import", "list.tsv"}, {"import", "list.tsv", "--level", "3"},
+            {"export", "--level", "0", "--format", "xml"}, {"export", "--level", "0", "--format", "words"},
+            {"create", "--level", "0"}, {"import", "list.tsv", "--level", "0", "--bogus"},
             {"import", "list.tsv", "--level", "0", "--table", "word0"},
             {"import", "list.kvtml", "--level", "0", "--to", "x"},
-            {"export", "--level", "0", "--format", "pairs"},
-            {"export", "--level", "0", "a.tsv", "b.tsv"},
-            {"convert", "word0.mdb"},
-        };
+            {"export", "--level", "0", "--format", "pairs"}, {"export", "--level", "0", "a.tsv", "b.tsv"},
+            {"convert", "word0.mdb"}};
+        // clang-format on
         for (const QStringList& args : usageErrors) {
             const WordsRun run = runWords(args);
             QVERIFY2(run.exitCode == 2 && !run.err.isEmpty(), qPrintable(run.describe()));

@@ -1,6 +1,7 @@
 // The generator on a small WordNet and SCOWL fixture in the packages' own
 // file formats (fixtures/), checked against the rules of a good list.
 
+#include "support/WordFiles.h"
 #include "wordlist/vocabulary/Distractors.h"
 #include "wordlist/vocabulary/LevelTsv.h"
 #include "wordlist/vocabulary/SenseChoice.h"
@@ -17,6 +18,7 @@
 
 using namespace lexitor::wordlist::vocabulary;
 using lexitor::store::WordRecord;
+using lexitor::testing::wordsOf;
 
 namespace {
 
@@ -44,13 +46,6 @@ std::vector<std::variant<WordRecord, std::string>> entriesOf(const QStringList& 
     for (const QString& word : words)
         made.push_back(maker.make(word.toStdString()));
     return made;
-}
-
-std::vector<std::string> wordsOf(const std::vector<WordRecord>& records) {
-    std::vector<std::string> words;
-    for (const auto& r : records)
-        words.push_back(*r.word);
-    return words;
 }
 
 const WordRecord* find(const Vocabulary& v, const std::string& word, int* level = nullptr) {

@@ -93,10 +93,7 @@ private slots:
         QVERIFY2(run.exitCode == 0 && run.out.contains("4 words with problems"),
                  qPrintable(run.out));
         const auto rows = levelRows(dir.filePath("word2.mdb"), 2);
-        std::vector<std::string> words;
-        for (const auto& row : rows)
-            words.push_back(*row.word);
-        QCOMPARE(words, (std::vector<std::string>{"Horse", "geese", "TABLE", "ran"}));
+        QCOMPARE(wordsOf(rows), (std::vector<std::string>{"Horse", "geese", "TABLE", "ran"}));
 
         const QByteArray imported = levelFileBytes(dir.path());
         auto noWordNet = args;
