@@ -6,20 +6,6 @@
 
 namespace lexitor::quiz {
 
-const char* fieldName(Choice choice) {
-    switch (choice) {
-    case Choice::Ans:
-        return "ans";
-    case Choice::C1:
-        return "c1";
-    case Choice::C2:
-        return "c2";
-    case Choice::C3:
-        return "c3";
-    }
-    return "ans";
-}
-
 std::array<Choice, kOptionCount> placement(qint16 answerSlot) {
     if (answerSlot < 1 || answerSlot > kOptionCount)
         throw std::out_of_range("answer slot outside 1..4");

@@ -18,7 +18,6 @@ inline constexpr qint16 kStartLevel = 1;
 
 // The fields a question row offers for an option button.
 enum class Choice { Ans, C1, C2, C3 };
-const char* fieldName(Choice choice);
 
 // Which field stands on each option button 0..3 when the right answer is on
 // option answerSlot - 1 (answerSlot 1..4): c1, c2, c3 keep buttons 1, 2, 3,

@@ -77,18 +77,15 @@ std::optional<std::string> frmTest::answer(qint16 level, qint16 offset) {
 
 // The question row is current: the drawer's last look was at it.
 void frmTest::showQuestion() {
-    store::Recordset& rs = currentRs();
+    // The whole row first: drawing substitutes moves off it.
+    const store::WordRecord row = store::currentRecord(currentRs());
     QLineEdit* word = ui.txtWord;
     word->setReadOnly(false);
-    word->setText(QString::fromStdString(rs.Field("word").value_or("")));
+    word->setText(QString::fromStdString(row.word.value_or("")));
     word->setReadOnly(true);
-    // The whole row first: drawing substitutes moves off it.
-    StoredChoices stored;
-    for (const Choice choice : {Choice::Ans, Choice::C1, Choice::C2, Choice::C3})
-        stored[static_cast<std::size_t>(choice)] = rs.Field(fieldName(choice));
-    questionRef_ = rs.Field("ref");
-    questionAns_ = stored[0].value_or("");
-    const auto captions = drawer().options(stored);
+    questionRef_ = row.ref;
+    questionAns_ = row.ans.value_or("");
+    const auto captions = drawer().options({row.ans, row.c1, row.c2, row.c3});
     for (int index = 0; index < kOptionCount; ++index)
         ui.optSel[index]->setCaption(QString::fromStdString(captions[index]));
 }
