@@ -8,6 +8,7 @@
 #include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
 #include "support/Files.h"
+#include "support/ScreenDriver.h"
 
 #include <QApplication>
 #include <QTest>
@@ -26,16 +27,13 @@ int main(int argc, char* argv[]) {
         std::fflush(stdout);
         return screens::vbOK;
     });
-    Form1& add = refs::get<Form1>();
-    add.showScreen();
+    Form1& add = testing::showActive<Form1>();
     add.ui.txtWord->setText("kept");
     add.ui.txtAns->setText("stored before the end");
     add.ui.txtlevel->setText("0");
     QTest::mouseClick(add.ui.cmdAdd, Qt::LeftButton);
     testing::writeFile("word2.mdb", QByteArray(4096, '\x5a'));
-    auto& menu = refs::get<Form2>();
-    menu.showScreen();
-    QTest::keyClick(&menu, Qt::Key_Return);
+    QTest::keyClick(&testing::showMenu(), Qt::Key_Return);
     std::printf("still running\n");
     refs::releaseAll();
     return 0;

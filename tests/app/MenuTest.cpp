@@ -286,8 +286,7 @@ private slots:
             QCOMPARE(messages_->shown.last(),
                      (Message{"Sorry not enough records exist", "Database Error", vbCritical}));
             QCOMPARE(visibleScreens(), QStringList{"Make your Chioce"});
-            QVERIFY(!refs::exists<frmChoice>());
-            QVERIFY(!refs::exists<frmEdit>());
+            QVERIFY(!refs::exists<frmChoice>() && !refs::exists<frmEdit>());
             deleteUnloaded();
         }
         // A fresh chooser from the menu goes on working.

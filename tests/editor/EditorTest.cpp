@@ -351,8 +351,7 @@ private slots:
         click(editor->ui.cmdDel);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
         QVERIFY(!editor->isVisible());
-        QVERIFY(refs::get<Form2>().isVisible());
-        QVERIFY(!refs::exists<frmEdit>());
+        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmEdit>());
         QCOMPARE(refs::peek<frmChoice>(), chooser);
         deleteUnloaded();
 

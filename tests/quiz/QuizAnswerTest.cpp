@@ -103,8 +103,7 @@ private slots:
         QCOMPARE(messages.texts(), texts);
         QCOMPARE(messages.shown[0].title, title);
         QCOMPARE(messages.shown[0].code, screens::vbOKOnly);
-        QVERIFY(refs::get<Form2>().isVisible());
-        QVERIFY(!refs::exists<frmTest>());
+        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmTest>());
         QVERIFY(messages.fatal.isEmpty());
     }
     void endsAtStart_data() {
@@ -218,8 +217,7 @@ private slots:
         QCOMPARE(messages.texts(), (QStringList{"All records used up2!!", "Your score is3/3"}));
         QCOMPARE(messages.shown[1], (screens::Message{"Your score is3/3", "Score", screens::vbInformation}));
         QVERIFY(quizVisibleBehindScore);
-        QVERIFY(refs::get<Form2>().isVisible());
-        QVERIFY(!refs::exists<frmTest>());
+        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmTest>());
         deleteUnloaded();
 
         quiz = startQuiz();
@@ -228,8 +226,7 @@ private slots:
         QVERIFY(!quiz->ui.lblStatCorrect->isVisible());
         QTest::mouseClick(quiz->ui.cmdSubmit, Qt::LeftButton);
         QCOMPARE(messages.texts().last(), QString("Your score is0/0"));
-        QVERIFY(refs::get<Form2>().isVisible());
-        QVERIFY(!refs::exists<frmTest>());
+        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmTest>());
         QVERIFY(messages.fatal.isEmpty());
     }
 
@@ -245,8 +242,7 @@ private slots:
             click(quiz, rightOption(quiz));
         quiz->close();
         QCOMPARE(messages.texts(), QStringList{"Your score is32997/32997"});
-        QVERIFY(refs::get<Form2>().isVisible());
-        QVERIFY(!refs::exists<frmTest>());
+        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmTest>());
     }
 
     // Help Me shows the answer and its reference, or says there is none,
