@@ -74,13 +74,18 @@ private slots:
 
     void wordForms() {
         WordNet wn;
-        wn.commonLemmas[size_t(Pos::Noun)] = {"glass", "goose", "building", "man"};
-        wn.commonLemmas[size_t(Pos::Verb)] = {"build", "find", "see"};
-        wn.commonLemmas[size_t(Pos::Adj)] = {"good", "large", "new"};
-        wn.exceptions[size_t(Pos::Noun)]["geese"] = {"goose"};
-        wn.exceptions[size_t(Pos::Verb)]["found"] = {"find"};
-        wn.exceptions[size_t(Pos::Adj)]["better"] = {"good"};
-        wn.irregularForms["go"] = {"went"};
+        std::uint32_t offset = 0;
+        const std::vector<std::pair<Pos, std::vector<const char*>>> common = {
+            {Pos::Noun, {"glass", "goose", "building", "man"}},
+            {Pos::Verb, {"build", "find", "see"}},
+            {Pos::Adj, {"good", "large", "new"}}};
+        for (const auto& [pos, lemmas] : common)
+            for (const char* lemma : lemmas)
+                wn.add({.id = {pos, ++offset}, .words = {lemma}});
+        wn.addException(Pos::Noun, "geese", "goose");
+        wn.addException(Pos::Verb, "found", "find");
+        wn.addException(Pos::Adj, "better", "good");
+        wn.addException(Pos::Verb, "went", "go");
 
         for (const char* word : {"geese", "glasses", "men"})
             QVERIFY2(isInflection(wn, word, Pos::Noun), word);
@@ -110,8 +115,8 @@ private slots:
         WordNet wn;
         const Synset obscenity{.id = {Pos::Noun, 1}, .words = {"obscenity", "smut"}};
         const Synset slang{.id = {Pos::Noun, 2}, .words = {"slang", "cant"}};
-        wn.synsets[obscenity.id] = obscenity;
-        wn.synsets[slang.id] = slang;
+        wn.add(obscenity);
+        wn.add(slang);
 
         const Synset plain{.gloss = "a domesticated carnivorous mammal"};
         QVERIFY(!isObsceneOrSlur(wn, plain) && !isDisparaging(wn, plain));
