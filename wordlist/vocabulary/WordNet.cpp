@@ -286,8 +286,10 @@ bool parseDataLine(std::string_view line, Synset& out) {
             return false;
         target.pos = *targetPos;
         out.links.push_back(target);
-        if (f[i] == ";u")
-            out.usages.push_back(target);
+        // source/target: two hex bytes, the source word first; 0000 for the synset
+        std::uint16_t sourceTarget = 0;
+        if (f[i] == ";u" && parseNumber(f[i + 3], sourceTarget, 16))
+            out.usages.push_back({target, std::size_t(sourceTarget >> 8)});
     }
     out.gloss = std::string(trimmed(line.substr(bar + 3)));
     return true;

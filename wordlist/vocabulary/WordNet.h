@@ -43,12 +43,18 @@ struct SynsetIdHash {
     }
 };
 
+// A usage domain ("slang", "obscenity") of a whole synset or of one of its words.
+struct Usage {
+    SynsetId domain;
+    std::size_t word = 0; // 1 for the synset's first word ...; 0 for all of them
+};
+
 struct Synset {
     SynsetId id;
     int lexFile = 0;                // the lexicographer file, e.g. 5 = noun.animal
     std::vector<std::string> words; // as written: case kept, '_' for a space
     std::vector<SynsetId> links;    // every pointer's target
-    std::vector<SynsetId> usages;   // usage domains (";u" pointers)
+    std::vector<Usage> usages;      // the ";u" pointers
     std::string gloss;              // definition and quoted examples
 };
 

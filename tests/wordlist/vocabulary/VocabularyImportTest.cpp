@@ -6,11 +6,15 @@
 #include "wordlist/vocabulary/Vocabulary.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <map>
+
 using namespace lexitor;
 using namespace lexitor::testing;
+using lexitor::store::WordRecord;
 
 namespace {
 
@@ -60,13 +64,17 @@ private slots:
         }
     }
 
+    // One row and one problem per word, whatever else stands on its line;
+    // the summary counts words and why they were left out.
     void bareWordList() {
         QTemporaryDir dir;
         QVERIFY(makeLevels(dir.path()));
         const QByteArray list = "1. Horse, geese;  \u201cTABLE\u201d\n" // numbered, commas, quotes
                                 "ran\n"
-                                "xyzzy zorp horse\n"
-                                "  COW.\n";
+                                "xyzzy bird zorp Although\n"
+                                "dog,cat\n" // a comma without a blank parts two words
+                                "  COW.\n"
+                                "frob\n";
         writeFile(dir.filePath("list.txt"), list);
         const QStringList args = {"import",  "list.txt",          "--level",
                                   "2",       "--wordnet",         kFixtures + "/wordnet",
@@ -76,32 +84,82 @@ private slots:
         auto run = runWords(args, dir.path());
         QCOMPARE(run.exitCode, 1);
         for (const char* problem :
-             {"list.txt:3: \"xyzzy\" is not in WordNet",
-              "list.txt:3: \"zorp\" is left out as offensive",
-              "list.txt:3: the word \"horse\" is already on line 1",
-              "list.txt:4: the word \"COW\" is already in level 0", "nothing was imported"})
-            QVERIFY2(run.err.contains(problem), qPrintable(run.err));
+             {"list.txt:3: \"xyzzy\" is not in WordNet", "list.txt:3: \"zorp\" is left out as "
+                                                         "offensive",
+              "list.txt:3: \"Although\" is a conjunction, which WordNet does not hold",
+              "list.txt:5: the word \"COW\" is already in level 0", "list.txt:1: geese \u2192 goose",
+              "list.txt:2: ran \u2192 run",
+              "list.txt:6: \"frob\" has an offensive sense; it is taught as \"adjust a made-up "
+              "control by hand\"",
+              "nothing was imported"})
+            QVERIFY2(run.err.contains(QString::fromUtf8(problem)), qPrintable(run.err));
 
         run = runWords(args + QStringList{"--format", "words", "--dry-run", "--skip-invalid"},
                        dir.path());
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("1: Horse = a large hoofed animal used for riding\n    wrong: "));
-        QVERIFY(run.out.contains("2: ran = move fast by using one's feet\n"));
+        QVERIFY(run.out.contains("2: run = move fast by using one's feet\n"));
         QCOMPARE(levelFileBytes(dir.path()), before);
 
         run = runWords(args + QStringList{"--skip-invalid"}, dir.path());
-        QVERIFY2(run.exitCode == 0 && run.out.contains("4 words with problems"),
-                 qPrintable(run.out));
+        QVERIFY2(run.exitCode == 0 &&
+                     run.out.contains("Imported 8 words into ./word2.mdb (level 2). 4 words were "
+                                      "left out (listed above): 1 already in a level, 1 function "
+                                      "words WordNet does not hold, 1 not in WordNet, 1 "
+                                      "offensive."),
+                 qPrintable(run.describe()));
         const auto rows = levelRows(dir.filePath("word2.mdb"), 2);
-        QCOMPARE(wordsOf(rows), (std::vector<std::string>{"Horse", "geese", "TABLE", "ran"}));
+        QCOMPARE(wordsOf(rows), (std::vector<std::string>{"Horse", "goose", "TABLE", "run", "bird",
+                                                          "dog", "cat", "frob"}));
 
+        // A list far longer than any syllabus is refused before a look-up.
         const QByteArray imported = levelFileBytes(dir.path());
+        writeFile(dir.filePath("long.txt"), QByteArray("word\n").repeated(10001));
+        run = runWords({"import", "long.txt", "--level", "1", "--format", "words"}, dir.path());
+        QVERIFY2(run.exitCode == 1 && run.err.contains("may hold at most 10000 words"),
+                 qPrintable(run.describe()));
         auto noWordNet = args;
         noWordNet[5] = dir.filePath("nowhere");
         run = runWords(noWordNet, dir.path());
         QVERIFY(run.exitCode == 1 && run.err.contains("WordNet is not installed (install it with "
                                                       "apt-get install wordnet-base"));
         QCOMPARE(levelFileBytes(dir.path()), imported);
+    }
+
+    // Two-column lists get wrong options of the answer's kind, never a
+    // synonym's meaning; the quality report finds none that is.
+    void pairsGetFairWrongOptions() {
+        QTemporaryDir dir;
+        QVERIFY(createLevels(dir.path()));
+        const QStringList fixtures = {"--wordnet", kFixtures + "/wordnet", "--scowl",
+                                      kFixtures + "/scowl"};
+        // hound shares dog's sense; zib is unknown, a verb by its meaning.
+        writeFile(dir.filePath("pairs.csv"),
+                  "dog,a domesticated animal\nhound,a dog used in hunting\ncat,a small feline "
+                  "pet\nhorse,an animal for riding\nbird,a flying animal\nrun,to move fast on "
+                  "foot\neat,to take in food\ndrink,to take in liquids\nwalk,to go on foot\nzib,to "
+                  "move quickly\n");
+        auto run = runWords(QStringList{"import", "pairs.csv", "--format", "pairs", "--level", "0"} +
+                                fixtures,
+                            dir.path());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.describe()));
+        std::map<std::string, std::string> answers;
+        const auto rows = levelRows(levelFile(dir.path(), 0), 0);
+        for (const WordRecord& row : rows)
+            answers[*row.word] = *row.ans;
+        const auto kind = [](const std::string& meaning) { return meaning.starts_with("to "); };
+        for (const WordRecord& row : rows) {
+            for (const auto* wrong : {&row.c1, &row.c2, &row.c3}) {
+                QVERIFY2(kind(**wrong) == kind(*row.ans), row.word->c_str());
+                QVERIFY(!(*row.word == "dog" && **wrong == answers["hound"]));
+                QVERIFY(!(*row.word == "hound" && **wrong == answers["dog"]));
+            }
+        }
+
+        run = runWords({"quality", "--wordnet", kFixtures + "/wordnet"}, dir.path());
+        QVERIFY2(run.exitCode == 0 && run.out.contains("./word0.mdb: 10 entries\n  entries with a "
+                                                       "second right answer: 0\n"),
+                 qPrintable(run.describe()));
     }
 
     void badRunsFail() {
