@@ -33,11 +33,10 @@ void findDuplicates(LevelFiles& levels, const std::vector<ListRow>& rows,
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::string word = searchWord(*rows[i].record.word);
         if (const std::optional<int> level = levels.levelHolding(word))
-            issues.push_back(
-                {rows[i].line,
-                 QStringLiteral("the word \"%1\" is already in level %2")
-                     .arg(QString::fromStdString(word), QString::number(*level)),
-                 rows[i].item});
+            issues.push_back({rows[i].line,
+                              QStringLiteral("the word \"%1\" is already in level %2")
+                                  .arg(QString::fromStdString(word), QString::number(*level)),
+                              rows[i].item});
         progress.update(qsizetype(i + 1));
     }
 }
@@ -137,11 +136,10 @@ int runImport(const QStringList& args) {
         const bool words = source->format == Format::Words;
         const QString rowsName = words ? QStringLiteral("words") : QStringLiteral("rows");
         const QString skippedText =
-            words ? wordsLeftOut(list.issues)
-            : skipped == 0
-                ? QString()
-                : QStringLiteral(" %1 rows with problems (listed above) were left out.")
-                      .arg(skipped);
+            words          ? wordsLeftOut(list.issues)
+            : skipped == 0 ? QString()
+                           : QStringLiteral(" %1 rows with problems (listed above) were left out.")
+                                 .arg(skipped);
         if (options->dryRun) {
             if (words)
                 printEntries(accepted);

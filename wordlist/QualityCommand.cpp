@@ -60,8 +60,8 @@ std::optional<Args> parse(const QStringList& args, bool& help) {
 
 std::vector<store::WordRecord> levelRecords(const QString& path, int level) {
     auto database = store::DBEngine::instance().OpenDatabase(path.toStdString());
-    auto table = database->OpenRecordset(std::string(store::levelDatabase(level).table),
-                                         store::dbOpenTable);
+    auto table =
+        database->OpenRecordset(std::string(store::levelDatabase(level).table), store::dbOpenTable);
     std::vector<store::WordRecord> records;
     if (table->RecordCount() > 0)
         for (table->MoveFirst(); !table->Eof(); table->MoveNext())
@@ -123,9 +123,9 @@ int runQuality(const QStringList& args) {
                 status = kExitRefused;
                 continue;
             }
-            std::fputs(describeReport(measureQuality(wn, kinds, *records), path.toStdString())
-                           .c_str(),
-                       stdout);
+            std::fputs(
+                describeReport(measureQuality(wn, kinds, *records), path.toStdString()).c_str(),
+                stdout);
         }
         return status;
     } catch (const VocabularyError& error) {

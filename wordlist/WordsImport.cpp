@@ -189,10 +189,10 @@ ReadList readBareWords(QByteArrayView bytes, const WordSources& sources) {
                                     listed.item});
         }
         if (entry.warning)
-            result.notes.push_back({listed.line,
-                                    QStringLiteral("\"%1\" %2").arg(
-                                        stored, QString::fromStdString(*entry.warning)),
-                                    listed.item});
+            result.notes.push_back(
+                {listed.line,
+                 QStringLiteral("\"%1\" %2").arg(stored, QString::fromStdString(*entry.warning)),
+                 listed.item});
         result.rows.push_back({listed.line, std::move(entry.record), listed.item});
     }
     return result;

@@ -143,9 +143,9 @@ std::vector<ListRow> questionRows(const std::vector<Question>& questions, Option
             Picker picker(questions, i, random, judge);
             const auto sameType = byLessonAndType.find({q.lesson, q.wordType});
             const auto sameLesson = byLesson.find(q.lesson);
-            const Pool* pools[] = {
-                sameType == byLessonAndType.end() ? nullptr : &sameType->second,
-                sameLesson == byLesson.end() ? nullptr : &sameLesson->second, &all};
+            const Pool* pools[] = {sameType == byLessonAndType.end() ? nullptr : &sameType->second,
+                                   sameLesson == byLesson.end() ? nullptr : &sameLesson->second,
+                                   &all};
             if (judge) {
                 // The best fits of any group before a worse fit of the closest one.
                 for (int maxFit : {0, kAnyFit})

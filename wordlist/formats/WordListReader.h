@@ -21,7 +21,7 @@ struct ReadList {
     std::vector<ListRow> rows;
     std::vector<ListIssue> issues;
     std::vector<ListIssue> notes; // told, not refused: the base form taken for an inflection
-    Place place = Place::Line; // what ListRow::line and ListIssue::line count
+    Place place = Place::Line;    // what ListRow::line and ListIssue::line count
 };
 
 ReadList readWordList(QByteArrayView bytes, Format format);

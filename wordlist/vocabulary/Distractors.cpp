@@ -11,17 +11,17 @@ namespace {
 
 // Without "one": "one who travels" is no number.
 constexpr std::array<std::string_view, 26> kNumberWords = {
-    "two",     "three",    "four",     "five",     "six",     "seven",
-    "eight",    "nine",    "ten",      "eleven",   "twelve",   "thirteen", "fifteen",
-    "twenty",   "thirty",  "forty",    "fifty",    "sixty",    "seventy", "eighty",
-    "ninety",   "hundred", "thousand", "million",  "billion",  "dozen"};
-constexpr std::array<std::string_view, 8> kCountingWords = {
-    "more", "less", "times", "product", "sum", "number", "position", "series"};
+    "two",     "three",  "four",     "five",    "six",      "seven",   "eight",   "nine",  "ten",
+    "eleven",  "twelve", "thirteen", "fifteen", "twenty",   "thirty",  "forty",   "fifty", "sixty",
+    "seventy", "eighty", "ninety",   "hundred", "thousand", "million", "billion", "dozen"};
+constexpr std::array<std::string_view, 8> kCountingWords = {"more", "less",   "times",    "product",
+                                                            "sum",  "number", "position", "series"};
 constexpr std::array<std::string_view, 7> kTaxonomyWords = {
     "genus", "genera", "taxonomic", "phylum", "subfamily", "suborder", "superfamily"};
 
 template <std::size_t N>
-bool holdsAny(const std::vector<std::string>& tokens, const std::array<std::string_view, N>& words) {
+bool holdsAny(const std::vector<std::string>& tokens,
+              const std::array<std::string_view, N>& words) {
     return std::any_of(tokens.begin(), tokens.end(), [&](const std::string& token) {
         return std::find(words.begin(), words.end(), token) != words.end();
     });
@@ -99,9 +99,8 @@ bool DistractorChooser::qualifies(const Candidate& word, const OwnMeanings& own,
     return !own.says(other.meaning) && !mentionsWord(wn_, word.word, other.meaning);
 }
 
-std::optional<Distractors> DistractorChooser::choose(const Candidate& word,
-                                                     const OwnMeanings& own, Random& random,
-                                                     const Exclusion& excluded,
+std::optional<Distractors> DistractorChooser::choose(const Candidate& word, const OwnMeanings& own,
+                                                     Random& random, const Exclusion& excluded,
                                                      const Exclusion& avoided) const {
     const std::size_t length = word.meaning.size();
     const std::size_t shortest = (length * 6 + 9) / 10; // within 40% of the length
@@ -125,8 +124,7 @@ std::optional<Distractors> DistractorChooser::choose(const Candidate& word,
     // What the caller would rather avoid fills only the places nothing else can.
     for (const Exclusion* skip : {&preferred, &excluded}) {
         const auto room = [&] { return 3 - chosen.size(); };
-        draw(longer, std::min(wantLonger, room()), word, own, pool_, *this, random, *skip,
-             chosen);
+        draw(longer, std::min(wantLonger, room()), word, own, pool_, *this, random, *skip, chosen);
         draw(notLonger, room(), word, own, pool_, *this, random, *skip, chosen);
         if (room() > 0)
             draw(longer, room(), word, own, pool_, *this, random, *skip, chosen);

@@ -38,8 +38,7 @@ public:
     // drawn evenly from 0 to 3, so that "pick the longest" guesses no better
     // than chance. Candidates `excluded` are never drawn, those `avoided`
     // only when too few others qualify.
-    std::optional<Distractors> choose(const Candidate& word, const OwnMeanings& own,
-                                      Random& random,
+    std::optional<Distractors> choose(const Candidate& word, const OwnMeanings& own, Random& random,
                                       const Exclusion& excluded = {},
                                       const Exclusion& avoided = {}) const;
 

@@ -10,20 +10,20 @@ namespace lexitor::wordlist::vocabulary {
 namespace {
 
 // How usage notes begin, inside brackets or as a clause of their own.
+// clang-format off
 constexpr std::array<std::string_view, 35> kNoteStarts = {
-    "used of ",        "used as ",         "used in the plural", "used in combination",
-    "used with ",      "used to introduce", "used especially", "used chiefly",
-    "used informally", "usually used",     "often used",      "sometimes used",
-    "usually followed", "often followed",  "sometimes followed", "followed by",
-    "usually preceded", "often preceded",  "preceded by",     "plural",
-    "singular",        "nonstandard",      "informal",        "often in combination",
-    "usually in combination", "in combination", "usually plural", "usually in the plural",
-    "poetic",          "literary",         "archaic",         "obsolete",
-    "British",         "chiefly",          "colloquial"};
+    "used of ", "used as ", "used in the plural", "used in combination", "used with ",
+    "used to introduce", "used especially", "used chiefly", "used informally", "usually used",
+    "often used", "sometimes used", "usually followed", "often followed", "sometimes followed",
+    "followed by", "usually preceded", "often preceded", "preceded by", "plural", "singular",
+    "nonstandard", "informal", "often in combination", "usually in combination",
+    "in combination", "usually plural", "usually in the plural", "poetic", "literary", "archaic",
+    "obsolete", "British", "chiefly", "colloquial"};
+// clang-format on
 
 // What a definition may end in once the examples after it are gone.
-constexpr std::array<std::string_view, 5> kDanglingEnds = {" as in e.g.", " e.g.", " i.e.",
-                                                           " e.g", " as in"};
+constexpr std::array<std::string_view, 5> kDanglingEnds = {" as in e.g.", " e.g.", " i.e.", " e.g",
+                                                           " as in"};
 
 bool isNote(std::string_view text) {
     text = trimmed(text);
@@ -113,17 +113,17 @@ std::string joined(const std::vector<std::string>& clauses) {
 // Where a long definition may end early and still say what it defines:
 // "any of numerous small rodents typically resembling diminutive rats".
 constexpr std::array<std::string_view, 11> kCuts = {
-    " that ",       " which ",      " who ",       " whose ",    " having ",    ", which ",
-    ", especially ", ", usually ",  ", typically ", ", often ",  ", used "};
+    " that ",        " which ",    " who ",        " whose ",  " having ", ", which ",
+    ", especially ", ", usually ", ", typically ", ", often ", ", used "};
 constexpr std::size_t kShortestCut = 25;
 
 // Words a shortened definition must not end in: it would break off mid-phrase.
 constexpr std::array<std::string_view, 44> kNoEnd = {
-    "a",      "an",     "the",     "and",    "or",      "of",      "to",      "in",      "on",
-    "at",     "by",     "for",     "from",   "with",    "as",      "such",    "than",    "more",
-    "most",   "very",   "some",    "way",    "its",     "their",   "so",      "through", "during",
-    "into",   "about",  "between", "under",  "over",    "upon",    "within",  "without", "after",
-    "although", "because", "but",  "if",     "when",    "while",   "unless",  "whether"};
+    "a",        "an",      "the",     "and",   "or",   "of",    "to",     "in",      "on",
+    "at",       "by",      "for",     "from",  "with", "as",    "such",   "than",    "more",
+    "most",     "very",    "some",    "way",   "its",  "their", "so",     "through", "during",
+    "into",     "about",   "between", "under", "over", "upon",  "within", "without", "after",
+    "although", "because", "but",     "if",    "when", "while", "unless", "whether"};
 
 } // namespace
 
@@ -154,11 +154,13 @@ std::size_t unbracketedLength(std::string_view text) {
 std::optional<std::string> shortened(std::string_view clause) {
     std::size_t best = 0;
     for (std::string_view cut : kCuts) {
-        for (std::size_t at = clause.find(cut); at != std::string_view::npos && at <= kMaxMeaningLength;
+        for (std::size_t at = clause.find(cut);
+             at != std::string_view::npos && at <= kMaxMeaningLength;
              at = clause.find(cut, at + 1)) {
             const std::string_view head = clause.substr(0, at);
             if (unbracketedLength(head) >= kShortestCut && at > best && endsAPhrase(head) &&
-                std::count(head.begin(), head.end(), '(') == std::count(head.begin(), head.end(), ')'))
+                std::count(head.begin(), head.end(), '(') ==
+                    std::count(head.begin(), head.end(), ')'))
                 best = at;
         }
     }

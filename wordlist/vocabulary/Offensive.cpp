@@ -27,11 +27,11 @@ constexpr std::array<std::string_view, 7> kSexualStems = {
 // Words the tags and glosses above let through, or whose everyday use is a slur
 // or an obscenity whatever WordNet's first sense says.
 constexpr std::array<std::string_view, 37> kBanned = {
-    "arse",    "arsehole", "ass",   "asshole", "bastard", "bitch", "bollocks", "bugger",
-    "chink",   "cock",     "coon",  "crap",    "cunt",    "dick",  "dyke",     "fag",
-    "faggot",  "fuck",     "gook",  "homo",    "jackass", "jap",   "kike",     "nigger",
-    "paki",    "piss",     "prick", "pussy",   "retard",  "shit",  "slut",     "spic",
-    "tit",     "twat",     "wank",  "wetback", "whore"};
+    "arse",   "arsehole", "ass",   "asshole", "bastard", "bitch", "bollocks", "bugger",
+    "chink",  "cock",     "coon",  "crap",    "cunt",    "dick",  "dyke",     "fag",
+    "faggot", "fuck",     "gook",  "homo",    "jackass", "jap",   "kike",     "nigger",
+    "paki",   "piss",     "prick", "pussy",   "retard",  "shit",  "slut",     "spic",
+    "tit",    "twat",     "wank",  "wetback", "whore"};
 
 template <std::size_t N>
 bool inUsageDomain(const WordNet& wn, const Synset& synset, std::size_t position,

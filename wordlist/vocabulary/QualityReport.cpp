@@ -94,9 +94,15 @@ unsigned MeaningKinds::kindsOf(std::string_view meaning) const {
 }
 
 bool hasMarkup(std::string_view text) {
-    static constexpr std::array<std::string_view, 9> kNotes = {
-        "`",          "(used ",         "usually followed", "often followed", "(followed by",
-        "preceded by `", "in combination", "nonstandard",   "(plural)"};
+    static constexpr std::array<std::string_view, 9> kNotes = {"`",
+                                                               "(used ",
+                                                               "usually followed",
+                                                               "often followed",
+                                                               "(followed by",
+                                                               "preceded by `",
+                                                               "in combination",
+                                                               "nonstandard",
+                                                               "(plural)"};
     int depth = 0;
     for (char c : text) {
         depth += c == '(' ? 1 : c == ')' ? -1 : 0;
@@ -219,7 +225,8 @@ QualityReport measureQuality(const WordNet& wn, const MeaningKinds& kinds,
 std::string describeReport(const QualityReport& q, const std::string& title) {
     const auto percent = [](std::size_t part, std::size_t whole) {
         char text[32];
-        std::snprintf(text, sizeof text, "%.1f%%", whole ? 100.0 * double(part) / double(whole) : 0);
+        std::snprintf(text, sizeof text, "%.1f%%",
+                      whole ? 100.0 * double(part) / double(whole) : 0);
         return std::string(text);
     };
     const auto words = [](const std::vector<std::string>& list) {
@@ -247,8 +254,8 @@ std::string describeReport(const QualityReport& q, const std::string& title) {
                     words(q.otherKindWords));
     out += line("texts with markup", std::to_string(q.textsWithMarkup) + words(q.markupWords));
     out += line("offensive entries", std::to_string(q.offensive) + words(q.offensiveWords));
-    out += line("references", std::to_string(q.withReference) + ", " +
-                                  percent(q.withReference, q.entries));
+    out += line("references",
+                std::to_string(q.withReference) + ", " + percent(q.withReference, q.entries));
     return out;
 }
 

@@ -17,15 +17,15 @@ struct QualityReport {
     std::size_t secondRightAnswer = 0; // a wrong option that is a meaning of the word or a synonym
     std::size_t optionsAlike = 0;      // two options saying the same thing
     std::size_t withWordNetMeaning = 0;
-    std::size_t firstSense = 0;        // of those: the first sense of the main part of speech
+    std::size_t firstSense = 0; // of those: the first sense of the main part of speech
     std::size_t wrongOptionsOfKnownKind = 0;
     std::size_t wrongOptionsOfOtherKind = 0; // part of speech unlike the answer's
     std::size_t textsWithMarkup = 0;
     std::size_t offensive = 0;
     std::size_t withReference = 0;
     // A few words for each count, to look at.
-    std::vector<std::string> secondRightAnswerWords, alikeWords, notFirstSenseWords,
-        otherKindWords, markupWords, offensiveWords;
+    std::vector<std::string> secondRightAnswerWords, alikeWords, notFirstSenseWords, otherKindWords,
+        markupWords, offensiveWords;
 };
 
 // The meanings of every WordNet synset by their first words, for telling

@@ -70,7 +70,8 @@ const WordNetJudge::Facts& WordNetJudge::factsOf(const Question& question) {
 }
 
 std::optional<int> WordNetJudge::fit(const Question& question, const Question& other) {
-    const std::string answer = question.answer.value_or(""), otherAnswer = other.answer.value_or("");
+    const std::string answer = question.answer.value_or(""),
+                      otherAnswer = other.answer.value_or("");
     const Facts& mine = factsOf(question);
     const Facts& theirs = factsOf(other);
     if (sayTheSame(answer, otherAnswer))

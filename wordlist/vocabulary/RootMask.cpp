@@ -12,8 +12,7 @@ namespace lexitor::wordlist::vocabulary {
 namespace {
 
 // List separators, the longest first so that ", or " is not read as ", ".
-constexpr std::array<std::string_view, 5> kSeparators = {", and ", ", or ", ", ", " and ",
-                                                         " or "};
+constexpr std::array<std::string_view, 5> kSeparators = {", and ", ", or ", ", ", " and ", " or "};
 
 struct List {
     std::vector<std::string> items;
@@ -130,8 +129,9 @@ bool leaveOutOne(List& list, const std::function<bool(const std::string&)>& ment
     return false;
 }
 
-std::optional<std::string> clauseWithoutRoot(std::string_view clause,
-                                             const std::function<bool(const std::string&)>& mentions) {
+std::optional<std::string>
+clauseWithoutRoot(std::string_view clause,
+                  const std::function<bool(const std::string&)>& mentions) {
     List list = listOf(clause);
     for (int tries = 0; tries < 3; ++tries) {
         const std::string text = textOf(list);

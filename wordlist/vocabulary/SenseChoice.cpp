@@ -40,8 +40,7 @@ std::vector<Pos> posOrder(const WordNet& wn, const std::string& lemma) {
     return order;
 }
 
-std::optional<ChosenSense> chosen(const WordNet& wn, const std::string& lemma,
-                                  const Sense& sense) {
+std::optional<ChosenSense> chosen(const WordNet& wn, const std::string& lemma, const Sense& sense) {
     const Synset* synset = wn.synset(sense.synset);
     if (!synset)
         return std::nullopt;

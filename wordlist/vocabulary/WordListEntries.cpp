@@ -100,14 +100,18 @@ std::variant<MadeEntry, Refused> EntryMaker::make(const std::string& word,
                 problem = kTooFewWrongMeanings;
             if (!problem) {
                 MadeEntry made;
-                made.record = {lookup.pos ? shown(lookup.lemma) : word, entry.meaning, (*wrong)[0],
-                               (*wrong)[1], (*wrong)[2], reference(key, entry)};
+                made.record = {lookup.pos ? shown(lookup.lemma) : word,
+                               entry.meaning,
+                               (*wrong)[0],
+                               (*wrong)[1],
+                               (*wrong)[2],
+                               reference(key, entry)};
                 made.level = entryLevel;
                 if (lookup.pos)
                     made.inflected = word;
                 if (offensiveWord || offensiveSeen)
-                    made.warning = "has an offensive sense; it is taught as \"" + entry.meaning +
-                                   "\"";
+                    made.warning =
+                        "has an offensive sense; it is taught as \"" + entry.meaning + "\"";
                 return made;
             }
             if (!mainProblem || mainProblem == kOffensiveSense)

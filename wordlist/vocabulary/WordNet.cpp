@@ -80,8 +80,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && lowerCase(a) == lowerCase(b);
 }
 
-void readExceptions(const std::filesystem::path& path, std::vector<std::pair<std::string,
-                    std::string>>& pairs) {
+void readExceptions(const std::filesystem::path& path,
+                    std::vector<std::pair<std::string, std::string>>& pairs) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw VocabularyError("cannot read " + path.string());

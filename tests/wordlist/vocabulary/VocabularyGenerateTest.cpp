@@ -117,8 +117,8 @@ private slots:
             QCOMPARE(reasonFor(word), reason);
 
         const Vocabulary& v = fx().lists;
-        for (const char* word : {"glasses", "found", "better", "march", "runner", "sleep",
-                                 "zorp", "frob", "blag", "crap", "hound", "Paris", "ox"})
+        for (const char* word : {"glasses", "found", "better", "march", "runner", "sleep", "zorp",
+                                 "frob", "blag", "crap", "hound", "Paris", "ox"})
             QVERIFY2(!find(v, word), word);
         QVERIFY(v.dropped.at("synset already taken by a more frequent word") >= 1); // hound
     }
@@ -131,7 +131,8 @@ private slots:
         QCOMPARE(chooseMainSense(wn, "bank")->sense.senseNumber, 1);
 
         const Vocabulary& v = fx().lists;
-        QCOMPARE(*find(v, "bank")->ans, std::string("a financial institution that accepts deposits"));
+        QCOMPARE(*find(v, "bank")->ans,
+                 std::string("a financial institution that accepts deposits"));
         // A long definition ends early where it still says what it defines.
         QCOMPARE(*find(v, "thing")->ans,
                  std::string("a separate and self-contained entity of any sort whatever"));
@@ -276,7 +277,7 @@ private slots:
     }
     void ownWordEntries_data() {
         QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("stored");      // empty: as written
+        QTest::addColumn<QString>("stored"); // empty: as written
         QTest::addColumn<int>("pos");
         QTest::addColumn<QString>("meaning");     // empty: refused
         QTest::addColumn<QString>("refOrReason"); // the reference (empty: none), or the reason

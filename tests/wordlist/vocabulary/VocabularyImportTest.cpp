@@ -84,11 +84,12 @@ private slots:
         auto run = runWords(args, dir.path());
         QCOMPARE(run.exitCode, 1);
         for (const char* problem :
-             {"list.txt:3: \"xyzzy\" is not in WordNet", "list.txt:3: \"zorp\" is left out as "
-                                                         "offensive",
+             {"list.txt:3: \"xyzzy\" is not in WordNet",
+              "list.txt:3: \"zorp\" is left out as "
+              "offensive",
               "list.txt:3: \"Although\" is a conjunction, which WordNet does not hold",
-              "list.txt:5: the word \"COW\" is already in level 0", "list.txt:1: geese \u2192 goose",
-              "list.txt:2: ran \u2192 run",
+              "list.txt:5: the word \"COW\" is already in level 0",
+              "list.txt:1: geese \u2192 goose", "list.txt:2: ran \u2192 run",
               "list.txt:6: \"frob\" has an offensive sense; it is taught as \"adjust a made-up "
               "control by hand\"",
               "nothing was imported"})
@@ -139,9 +140,9 @@ private slots:
                   "pet\nhorse,an animal for riding\nbird,a flying animal\nrun,to move fast on "
                   "foot\neat,to take in food\ndrink,to take in liquids\nwalk,to go on foot\nzib,to "
                   "move quickly\n");
-        auto run = runWords(QStringList{"import", "pairs.csv", "--format", "pairs", "--level", "0"} +
-                                fixtures,
-                            dir.path());
+        auto run = runWords(
+            QStringList{"import", "pairs.csv", "--format", "pairs", "--level", "0"} + fixtures,
+            dir.path());
         QVERIFY2(run.exitCode == 0, qPrintable(run.describe()));
         std::map<std::string, std::string> answers;
         const auto rows = levelRows(levelFile(dir.path(), 0), 0);

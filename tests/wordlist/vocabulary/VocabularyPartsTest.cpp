@@ -171,7 +171,8 @@ private slots:
         for (const char* gloss : {"(disparaging) a person", "a derogatory word", "slang for money"})
             QVERIFY2(isDisparaging(wn, Synset{.gloss = gloss}), gloss);
         // The definition counts, not the examples.
-        QVERIFY(!isObsceneOrSlur(wn, Synset{.gloss = "offensive to the mind; \"an obscene deed\""}));
+        QVERIFY(
+            !isObsceneOrSlur(wn, Synset{.gloss = "offensive to the mind; \"an obscene deed\""}));
         QVERIFY(isSexual(Synset{.gloss = "fulfill sexually; \"consummate a marriage\""}));
         QVERIFY(!isSexual(Synset{.gloss = "make perfect; \"sexual health\""}));
         QVERIFY(isBannedWord("crap") && isBannedWord("jackass") && !isBannedWord("cat"));

@@ -45,17 +45,18 @@ WordNet wordNet(std::initializer_list<Row> rows) {
 // "get" shares a sense with "find" and "receive"; "do" means what one of
 // get's senses says in part.
 WordNet getAndFind() {
-    return wordNet({{Pos::Verb, {{"get", 50}, {"acquire", 5}}, "come into the possession of something"},
-                    {Pos::Verb, {{"get", 9}, {"find", 4}, {"receive", 3}}, "receive a specified treatment"},
-                    {Pos::Verb, {{"get", 2}}, "perform or carry out an action of some kind"},
-                    {Pos::Verb, {{"find", 20}}, "come upon, as if by accident; meet with"},
-                    {Pos::Verb, {{"do", 30}}, "carry out an action of some kind"},
-                    {Pos::Verb, {{"run", 30}}, "move fast by using one's feet"},
-                    {Pos::Verb, {{"fly", 10}}, "travel through the air above"},
-                    {Pos::Verb, {{"soar", 2}}, "travel through the air above quickly"},
-                    {Pos::Verb, {{"sing", 10}}, "produce tones with the voice"},
-                    {Pos::Verb, {{"grab", 10}}, "come into the possession of something fast"},
-                    {Pos::Adj, {{"quick", 9}}, "accomplished rapidly and without delay"}});
+    return wordNet(
+        {{Pos::Verb, {{"get", 50}, {"acquire", 5}}, "come into the possession of something"},
+         {Pos::Verb, {{"get", 9}, {"find", 4}, {"receive", 3}}, "receive a specified treatment"},
+         {Pos::Verb, {{"get", 2}}, "perform or carry out an action of some kind"},
+         {Pos::Verb, {{"find", 20}}, "come upon, as if by accident; meet with"},
+         {Pos::Verb, {{"do", 30}}, "carry out an action of some kind"},
+         {Pos::Verb, {{"run", 30}}, "move fast by using one's feet"},
+         {Pos::Verb, {{"fly", 10}}, "travel through the air above"},
+         {Pos::Verb, {{"soar", 2}}, "travel through the air above quickly"},
+         {Pos::Verb, {{"sing", 10}}, "produce tones with the voice"},
+         {Pos::Verb, {{"grab", 10}}, "come into the possession of something fast"},
+         {Pos::Adj, {{"quick", 9}}, "accomplished rapidly and without delay"}});
 }
 
 Candidate candidate(const WordNet& wn, const std::string& word, std::size_t sense = 0) {
@@ -192,7 +193,8 @@ private slots:
     void qualityReport() {
         const WordNet wn = getAndFind();
         const MeaningKinds kinds(wn);
-        QCOMPARE(kinds.kindsOf("Accomplished rapidly and without delay!"), 1u << unsigned(Pos::Adj));
+        QCOMPARE(kinds.kindsOf("Accomplished rapidly and without delay!"),
+                 1u << unsigned(Pos::Adj));
         const std::vector<WordRecord> records = {
             // A synonym's meaning among the wrong options; the main sense.
             {"get", "come into the possession of something", "come upon, as if by accident",
