@@ -8,6 +8,7 @@
 // the others listed.
 
 #include "store/WordRecord.h"
+#include "wordlist/AutoLevels.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Commands.h"
 #include "wordlist/ImportSources.h"
@@ -110,7 +111,8 @@ int runImport(const QStringList& args) {
         return kExitRefused;
     }
 
-    const QString target = levelFilePath(options->dir, options->level);
+    const QString target =
+        options->autoLevel ? QString() : levelFilePath(options->dir, options->level);
     const auto folderLock =
         options->dryRun ? nullptr : claimFolder(QStringLiteral("import"), options->dir);
     if (!options->dryRun && !folderLock)
@@ -140,6 +142,12 @@ int runImport(const QStringList& args) {
             : skipped == 0 ? QString()
                            : QStringLiteral(" %1 rows with problems (listed above) were left out.")
                                  .arg(skipped);
+        if (options->autoLevel) {
+            if (words && options->dryRun)
+                printEntries(accepted);
+            return addByCommonness(levels, accepted, source->words,
+                                   {options->dir, options->dryRun, rowsName, skippedText});
+        }
         if (options->dryRun) {
             if (words)
                 printEntries(accepted);

@@ -128,8 +128,9 @@ private slots:
     }
 
     // Two-column lists get wrong options of the answer's kind, never a
-    // synonym's meaning; the quality report finds none that is.
-    void pairsGetFairWrongOptions() {
+    // synonym's meaning; --level auto spreads a list over the levels by
+    // how common its words are, so that it can be quizzed alone.
+    void pairsAndLevelsByCommonness() {
         QTemporaryDir dir;
         QVERIFY(createLevels(dir.path()));
         const QStringList fixtures = {"--wordnet", kFixtures + "/wordnet", "--scowl",
@@ -157,8 +158,47 @@ private slots:
             }
         }
 
+        // dog and cat are common, happy less so, anode rare; chien is as
+        // common as its meaning.
+        writeFile(
+            dir.filePath("auto.tsv"),
+            "word\tans\tc1\tc2\tc3\tref\n"
+            "chien\tdog\tx\ty\tz\t\\N\nhappy\tglad\tx\ty\tz\t\\N\nanode\tan "
+            "electrode\tx\ty\tz\t\\N\nsad\tunhappy\tx\ty\tz\t\\N\nbeaker\ta jar\tx\ty\tz\t\\N\n");
+        run = runWords(QStringList{"import", "auto.tsv", "--level", "auto"} + fixtures, dir.path());
+        QVERIFY2(run.exitCode == 0 && run.out.contains("Imported 5 rows by how common each word "
+                                                       "is: 1 into ./word0.mdb (level 0), 2 "
+                                                       "into ./word1.mdb (level 1), 2 into "
+                                                       "./word2.mdb (level 2)."),
+                 qPrintable(run.describe()));
+        QCOMPARE(wordsOf(levelRows(levelFile(dir.path(), 2), 2)),
+                 (std::vector<std::string>{"anode", "beaker"}));
+
+        // A list of rare words alone still fills every level for the quiz.
+        QTemporaryDir empty;
+        QVERIFY(createLevels(empty.path()));
+        writeFile(empty.filePath("rare.tsv"), "word\tans\tc1\tc2\tc3\tref\n"
+                                              "anode\taa\tx\ty\tz\t\\N\ncathode\tbb\tx\ty\tz\t\\N\n"
+                                              "beaker\tcc\tx\ty\tz\t\\N\nflask\tdd\tx\ty\tz\t\\N\n"
+                                              "abet\tee\tx\ty\tz\t\\N\nzebra\tff\tx\ty\tz\t\\N\n");
+        run =
+            runWords(QStringList{"import", "rare.tsv", "--level", "auto"} + fixtures, empty.path());
+        QVERIFY2(run.out.contains("2 into ./word0.mdb (level 0), 2 into ./word1.mdb (level 1), "
+                                  "2 into ./word2.mdb (level 2)"),
+                 qPrintable(run.describe()));
+        QCOMPARE(wordsOf(levelRows(levelFile(empty.path(), 2), 2)),
+                 (std::vector<std::string>{"flask", "zebra"}));
+
+        QFile::remove(levelFile(empty.path(), 1));
+        writeFile(empty.filePath("more.tsv"),
+                  "word\tans\tc1\tc2\tc3\tref\nresistor\ta part\tx\ty\tz\t\\N\n");
+        run =
+            runWords(QStringList{"import", "more.tsv", "--level", "auto"} + fixtures, empty.path());
+        QVERIFY2(run.exitCode == 1 && run.err.contains("word1.mdb does not exist"),
+                 qPrintable(run.describe()));
+
         run = runWords({"quality", "--wordnet", kFixtures + "/wordnet"}, dir.path());
-        QVERIFY2(run.exitCode == 0 && run.out.contains("./word0.mdb: 10 entries\n  entries with a "
+        QVERIFY2(run.exitCode == 0 && run.out.contains("./word0.mdb: 11 entries\n  entries with a "
                                                        "second right answer: 0\n"),
                  qPrintable(run.describe()));
     }
