@@ -90,7 +90,7 @@ std::optional<std::vector<ListedWord>> listedWords(QByteArrayView text) {
 QString groupOf(const QString& reason) {
     static const std::pair<const char*, const char*> kGroups[] = {
         {"is not in WordNet", "not in WordNet"},
-        {"which WordNet does not hold", "function words WordNet does not hold"},
+        {"which WordNet does not hold", "of a word class WordNet does not hold"},
         {"is left out as offensive", "offensive"},
         {"has no usable meaning", "without a usable meaning"},
         {"is already in level", "already in a level"},

@@ -105,8 +105,8 @@ private slots:
         run = runWords(args + QStringList{"--skip-invalid"}, dir.path());
         QVERIFY2(run.exitCode == 0 &&
                      run.out.contains("Imported 8 words into ./word2.mdb (level 2). 4 words were "
-                                      "left out (listed above): 1 already in a level, 1 function "
-                                      "words WordNet does not hold, 1 not in WordNet, 1 "
+                                      "left out (listed above): 1 already in a level, 1 not in "
+                                      "WordNet, 1 of a word class WordNet does not hold, 1 "
                                       "offensive."),
                  qPrintable(run.describe()));
         const auto rows = levelRows(dir.filePath("word2.mdb"), 2);
