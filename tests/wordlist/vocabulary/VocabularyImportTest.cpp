@@ -69,11 +69,11 @@ private slots:
     void bareWordList() {
         QTemporaryDir dir;
         QVERIFY(makeLevels(dir.path()));
-        const QByteArray list = "1. Horse, geese;  \u201cTABLE\u201d\n" // numbered, commas, quotes
+        const QByteArray list = "1. Dog, geese;  \u201cTABLE\u201d\n" // numbered, commas, quotes
                                 "ran\n"
                                 "xyzzy bird zorp Although\n"
-                                "dog,cat\n" // a comma without a blank parts two words
-                                "  COW.\n"
+                                "horse,cow\n" // a comma without a blank parts two words
+                                "  cat.\n"
                                 "frob\n";
         writeFile(dir.filePath("list.txt"), list);
         const QStringList args = {"import",  "list.txt",          "--level",
@@ -88,7 +88,7 @@ private slots:
               "list.txt:3: \"zorp\" is left out as "
               "offensive",
               "list.txt:3: \"Although\" is a conjunction, which WordNet does not hold",
-              "list.txt:5: the word \"COW\" is already in level 0",
+              "list.txt:4: the word \"cow\" is already in level 0",
               "list.txt:1: geese \u2192 goose", "list.txt:2: ran \u2192 run",
               "list.txt:6: \"frob\" has an offensive sense; it is taught as \"adjust a made-up "
               "control by hand\"",
@@ -98,7 +98,7 @@ private slots:
         run = runWords(args + QStringList{"--format", "words", "--dry-run", "--skip-invalid"},
                        dir.path());
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains("1: Horse = a large hoofed animal used for riding\n    wrong: "));
+        QVERIFY(run.out.contains("4: horse = a large hoofed animal used for riding\n    wrong: "));
         QVERIFY(run.out.contains("2: run = move fast by using one's feet\n"));
         QCOMPARE(levelFileBytes(dir.path()), before);
 
@@ -110,8 +110,8 @@ private slots:
                                       "offensive."),
                  qPrintable(run.describe()));
         const auto rows = levelRows(dir.filePath("word2.mdb"), 2);
-        QCOMPARE(wordsOf(rows), (std::vector<std::string>{"Horse", "goose", "TABLE", "run", "bird",
-                                                          "dog", "cat", "frob"}));
+        QCOMPARE(wordsOf(rows), (std::vector<std::string>{"Dog", "goose", "TABLE", "run", "bird",
+                                                          "horse", "cat", "frob"}));
 
         // A list far longer than any syllabus is refused before a look-up.
         const QByteArray imported = levelFileBytes(dir.path());
