@@ -32,6 +32,14 @@ bool isNote(std::string_view text) {
                        [&](std::string_view start) { return text.starts_with(start); });
 }
 
+// In brackets, "used ..." says how the word is used ("used pejoratively",
+// "used when citing a reference"), unless it says what a thing is for.
+bool isBracketedNote(std::string_view text) {
+    text = trimmed(text);
+    return isNote(text) || (text.starts_with("used ") && !text.starts_with("used for ") &&
+                            !text.starts_with("used by "));
+}
+
 // Splits at semicolons that are not inside a quoted example.
 std::vector<std::string_view> glossClauses(std::string_view text) {
     std::vector<std::string_view> parts;
@@ -92,7 +100,7 @@ std::optional<std::string> withoutBracketedNotes(std::string_view text) {
         if (end == text.size())
             return std::nullopt;
         const std::string_view inside = text.substr(i + 1, end - i - 1);
-        if (isNote(inside)) {
+        if (isBracketedNote(inside)) {
             while (!out.empty() && out.back() == ' ')
                 out.pop_back();
         } else {

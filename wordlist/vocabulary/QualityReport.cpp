@@ -94,15 +94,11 @@ unsigned MeaningKinds::kindsOf(std::string_view meaning) const {
 }
 
 bool hasMarkup(std::string_view text) {
-    static constexpr std::array<std::string_view, 9> kNotes = {"`",
-                                                               "(used ",
-                                                               "usually followed",
-                                                               "often followed",
-                                                               "(followed by",
-                                                               "preceded by `",
-                                                               "in combination",
-                                                               "nonstandard",
-                                                               "(plural)"};
+    // clang-format off
+    static constexpr std::array<std::string_view, 8> kNotes = {
+        "`", "usually followed", "often followed", "(followed by", "preceded by `",
+        "in combination", "nonstandard", "(plural)"};
+    // clang-format on
     int depth = 0;
     for (char c : text) {
         depth += c == '(' ? 1 : c == ')' ? -1 : 0;
@@ -110,6 +106,12 @@ bool hasMarkup(std::string_view text) {
             return true;
     }
     text = trimmed(text);
+    // "(used for clothing or sails)" says what a thing is for; any other
+    // "(used ..." how a word is used.
+    for (std::size_t at = text.find("(used "); at != std::string_view::npos;
+         at = text.find("(used ", at + 1))
+        if (!text.substr(at).starts_with("(used for ") && !text.substr(at).starts_with("(used by "))
+            return true;
     return depth != 0 || text.ends_with("e.g.") || text.ends_with("e.g") ||
            text.ends_with("i.e.") || text.ends_with(";") || text.ends_with(":") ||
            text.ends_with(",") ||

@@ -74,6 +74,8 @@ private slots:
             {"(used to introduce a logical conclusion) from that fact", "from that fact"},
             {"(comparative of `good') superior to another", "superior to another"},
             {"a (usually rectangular) container", "a (usually rectangular) container"},
+            {"(used pejoratively) out of fashion", "out of fashion"},
+            {"a fabric (used for sails)", "a fabric (used for sails)"},
             {"killed; `slain' is formal or literary as in", "killed"},
             {"keep in a certain state, position, or activity; e.g.",
              "keep in a certain state, position, or activity"},

@@ -223,7 +223,7 @@ private slots:
         for (const char* markup : {"(used of verbs) acting", "often followed by `to'",
                                    "keep clean; e.g.", "a (club", "nonstandard"})
             QVERIFY2(hasMarkup(markup), markup);
-        QVERIFY(!hasMarkup("a (usually rectangular) container, often of metal"));
+        QVERIFY(!hasMarkup("a (usually rectangular) container (used for tools)"));
     }
 };
 
