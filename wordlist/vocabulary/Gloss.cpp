@@ -120,9 +120,11 @@ std::string joined(const std::vector<std::string>& clauses) {
 
 // Where a long definition may end early and still say what it defines:
 // "any of numerous small rodents typically resembling diminutive rats".
-constexpr std::array<std::string_view, 11> kCuts = {
-    " that ",        " which ",    " who ",        " whose ",  " having ", ", which ",
-    ", especially ", ", usually ", ", typically ", ", often ", ", used "};
+// clang-format off
+constexpr std::array<std::string_view, 13> kCuts = {
+    " that ", " which ", " who ", " whose ", " having ", ", which ", ", especially ", ", usually ",
+    ", typically ", ", often ", ", used ", ", ", " or "};
+// clang-format on
 constexpr std::size_t kShortestCut = 25;
 
 // Words a shortened definition must not end in: it would break off mid-phrase.
@@ -148,33 +150,54 @@ bool endsAPhrase(std::string_view text) {
 
 namespace {
 
-// The length of `text` without its bracketed parts: "(baseball) a play" is short.
-std::size_t unbracketedLength(std::string_view text) {
-    std::size_t length = 0;
+// `text` without its bracketed asides: "a weapon that discharges a missile
+// (especially from a metal tube)" says what a gun is without the brackets.
+std::string withoutAsides(std::string_view text) {
+    std::string out;
     int depth = 0;
     for (char c : text) {
-        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
-        length += depth == 0 && c != ')' ? 1 : 0;
+        if (c == '(' && depth++ == 0)
+            while (!out.empty() && out.back() == ' ')
+                out.pop_back();
+        if (depth == 0)
+            out += c;
+        if (c == ')' && depth > 0 && --depth == 0 && !out.empty())
+            out += ' ';
     }
-    return length;
+    std::string collapsed;
+    for (char c : trimmed(out))
+        if (!(c == ' ' && (collapsed.empty() || collapsed.back() == ' ')))
+            collapsed += c;
+    return std::string(withoutTrailingPunctuation(collapsed));
 }
 
+// True when `text` holds a relative clause that an alternative cut away
+// may leave without its verb: "the instrument by which a claim or right".
+bool opensAClause(std::string_view text) {
+    std::vector<std::string_view> words;
+    splitSpaces(text, words);
+    return std::any_of(words.begin(), words.end(), [](std::string_view w) {
+        return w == "which" || w == "that" || w == "who" || w == "whom" || w == "whose" ||
+               w == "where" || w == "when";
+    });
+}
+
+// The clause without its asides when that fits, else its longest head that
+// ends at a cut and still says what the clause defines.
 std::optional<std::string> shortened(std::string_view clause) {
+    const std::string plain = withoutAsides(clause);
+    if (plain.size() <= kMaxMeaningLength && plain.size() >= kShortestCut)
+        return plain;
     std::size_t best = 0;
-    for (std::string_view cut : kCuts) {
-        for (std::size_t at = clause.find(cut);
-             at != std::string_view::npos && at <= kMaxMeaningLength;
-             at = clause.find(cut, at + 1)) {
-            const std::string_view head = clause.substr(0, at);
-            if (unbracketedLength(head) >= kShortestCut && at > best && endsAPhrase(head) &&
-                std::count(head.begin(), head.end(), '(') ==
-                    std::count(head.begin(), head.end(), ')'))
+    for (std::string_view cut : kCuts)
+        for (std::size_t at = plain.find(cut); at != std::string::npos && at <= kMaxMeaningLength;
+             at = plain.find(cut, at + 1))
+            if (at >= kShortestCut && at > best && endsAPhrase(plain.substr(0, at)) &&
+                (cut != " or " || !opensAClause(plain.substr(0, at))))
                 best = at;
-        }
-    }
     if (best == 0)
         return std::nullopt;
-    return std::string(withoutTrailingPunctuation(clause.substr(0, best)));
+    return std::string(withoutTrailingPunctuation(plain.substr(0, best)));
 }
 
 } // namespace

@@ -58,14 +58,24 @@ EntryMaker::EntryMaker(const WordNet& wn, const LevelCandidates& candidates,
 EntryMaker::~EntryMaker() = default;
 
 // The word's own senses first: "found" and "glasses" are words in their own
-// right. Then the base forms WordNet's morphology gives: ran, geese, abetting.
+// right. Then the base forms WordNet's morphology gives (ran, geese,
+// abetting), each once with every part of speech it is a form of: "aids"
+// may be the noun or the verb, and the verb is aid's main sense.
 std::vector<EntryMaker::Lookup> EntryMaker::lookups(const std::string& key) const {
     std::vector<Lookup> result;
     if (!wn_.sensesOf(key).empty())
-        result.push_back({key, std::nullopt});
-    for (std::size_t pos = 0; pos < kPosCount; ++pos)
-        for (std::string& base : baseForms(wn_, key, Pos(pos)))
-            result.push_back({std::move(base), Pos(pos)});
+        result.push_back({key, {}});
+    for (std::size_t pos = 0; pos < kPosCount; ++pos) {
+        for (std::string& base : baseForms(wn_, key, Pos(pos))) {
+            const auto same = std::find_if(result.begin(), result.end(), [&](const Lookup& l) {
+                return l.lemma == base && !l.kinds.empty();
+            });
+            if (same != result.end())
+                same->kinds.push_back(Pos(pos));
+            else
+                result.push_back({std::move(base), {Pos(pos)}});
+        }
+    }
     return result;
 }
 
@@ -81,7 +91,8 @@ std::variant<MadeEntry, Refused> EntryMaker::make(const std::string& word,
         const bool offensiveWord = isOffensiveWord(wn_, lookup.lemma);
         const int entryLevel = level.value_or(bandOfSize(commonnessOf(&wn_, scowl_, lookup.lemma)));
         for (const ChosenSense& sense : commonSenses(wn_, lookup.lemma)) {
-            if (lookup.pos && sense.synset->id.pos != *lookup.pos)
+            if (!lookup.kinds.empty() && std::find(lookup.kinds.begin(), lookup.kinds.end(),
+                                                   sense.synset->id.pos) == lookup.kinds.end())
                 continue;
             Candidate entry;
             std::optional<std::string_view> problem = unfitSense(wn_, sense);
@@ -100,14 +111,14 @@ std::variant<MadeEntry, Refused> EntryMaker::make(const std::string& word,
                 problem = kTooFewWrongMeanings;
             if (!problem) {
                 MadeEntry made;
-                made.record = {lookup.pos ? shown(lookup.lemma) : word,
+                made.record = {!lookup.kinds.empty() ? shown(lookup.lemma) : word,
                                entry.meaning,
                                (*wrong)[0],
                                (*wrong)[1],
                                (*wrong)[2],
                                reference(key, entry)};
                 made.level = entryLevel;
-                if (lookup.pos)
+                if (!lookup.kinds.empty())
                     made.inflected = word;
                 if (offensiveWord || offensiveSeen)
                     made.warning =

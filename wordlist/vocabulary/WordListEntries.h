@@ -52,7 +52,7 @@ public:
 private:
     struct Lookup {
         std::string lemma;
-        std::optional<Pos> pos; // set for a base form: only its senses of this kind
+        std::vector<Pos> kinds; // for a base form: only its senses of these kinds
     };
 
     std::vector<Lookup> lookups(const std::string& key) const;

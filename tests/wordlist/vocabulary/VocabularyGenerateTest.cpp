@@ -89,8 +89,8 @@ private slots:
         // then spelling (car and cat tie at 30).
         const auto level0 = wordsOf(v.levels[0]);
         QCOMPARE(std::vector<std::string>(level0.begin(), level0.begin() + 8),
-                 (std::vector<std::string>{"dog", "run", "car", "cat", "house", "find", "thing",
-                                           "horse"}));
+                 (std::vector<std::string>{"dog", "run", "car", "cat", "house", "find", "eat",
+                                           "thing"}));
     }
 
     void wordsThatAreLeftOut() {
@@ -299,6 +299,8 @@ private slots:
         row("eating", "eat", verb, "take in solid food", "she was eating a banana");
         row("abetting", "abet", verb, "assist or encourage, usually in some wrongdoing",
             "he abetted the thief");
+        // "fishes" may be the noun or the verb: the verb is fish's main sense.
+        row("fishes", "fish", verb, "seek indirectly", "fish for compliments");
         // The form as written is left out of its base form's meaning.
         row("flies", "fly", verb, "travel through the air, as birds do", "");
         // A word in its own right keeps its own sense; its base's is its own too.
@@ -320,7 +322,7 @@ private slots:
         // for the long one it runs out of verbs, and meanings come again
         // rather than a word being left out.
         const QStringList few = {"Horse", "geese", "TABLE", "Cat", "ran", "eating", "abetting"};
-        const QStringList many = few + QStringList{"found", "March", "xyzzy"};
+        const QStringList many = few + QStringList{"found", "March", "drink", "xyzzy"};
         for (const QStringList& words : {few, many}) {
             const auto made = entriesOf(words, 2);
             std::set<std::string> wrong;
@@ -333,7 +335,7 @@ private slots:
                     wrong.insert({*r.c1, *r.c2, *r.c3});
                 }
             }
-            QCOMPARE(records, std::size_t(few.size() + (words == many ? 2 : 0)));
+            QCOMPARE(records, std::size_t(few.size() + (words == many ? 3 : 0)));
             QCOMPARE(wrong.size() == 3 * records, words == few);
         }
         // Without a level, each word takes the level of its commonness.

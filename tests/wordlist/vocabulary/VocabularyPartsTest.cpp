@@ -111,6 +111,17 @@ private slots:
         QCOMPARE(meaningFromDefinition("one of nine divisions of play during which each team has "
                                        "a turn at bat in the sport of baseball"),
                  std::nullopt);
+        // Asides go first; an alternative goes only where no clause is left open.
+        QCOMPARE(meaningFromDefinition("a weapon that discharges a missile at high velocity "
+                                       "(especially from a metal tube or barrel)"),
+                 std::optional<std::string>("a weapon that discharges a missile at high velocity"));
+        QCOMPARE(meaningFromDefinition("a legal document codifying the result of deliberations of "
+                                       "a committee or society or legislative body"),
+                 std::optional<std::string>("a legal document codifying the result of "
+                                            "deliberations of a committee or society"));
+        QCOMPARE(meaningFromDefinition("the instrument by which a claim or right or interest in "
+                                       "property is transferred from one person to another"),
+                 std::nullopt);
     }
 
     void wordForms() {
