@@ -72,7 +72,8 @@ bool isDisparaging(const WordNet& wn, const Synset& synset, std::size_t position
 bool isSexual(const Synset& synset) {
     const std::vector<std::string> tokens = letterTokens(splitGloss(synset.gloss).definition);
     return std::any_of(tokens.begin(), tokens.end(), [](const std::string& token) {
-        return std::any_of(kSexualStems.begin(), kSexualStems.end(),
+        return token == "sex" ||
+               std::any_of(kSexualStems.begin(), kSexualStems.end(),
                            [&](std::string_view stem) { return token.starts_with(stem); });
     });
 }
