@@ -1,6 +1,7 @@
 #include "wordlist/vocabulary/Offensive.h"
 
 #include "wordlist/vocabulary/Gloss.h"
+#include "wordlist/vocabulary/OwnMeanings.h"
 #include "wordlist/vocabulary/SenseChoice.h"
 #include "wordlist/vocabulary/TextTools.h"
 
@@ -23,6 +24,14 @@ constexpr std::array<std::string_view, 4> kDisparagingGlossPhrases = {"disparagi
 // Word beginnings, so that "sexually" and "copulation" count too.
 constexpr std::array<std::string_view, 7> kSexualStems = {
     "sexual", "copulat", "intercourse", "genital", "orgasm", "masturbat", "fornicat"};
+
+constexpr std::array<std::pair<const char*, const char*>, 7> kSexActs = {{{"have", "sex"},
+                                                                          {"having", "sex"},
+                                                                          {"exchange", "sex"},
+                                                                          {"sex", "for"},
+                                                                          {"sex", "with"},
+                                                                          {"sex", "act"},
+                                                                          {"sex", "organ"}}};
 
 // Words the tags and glosses above let through, or whose everyday use is a slur
 // or an obscenity whatever WordNet's first sense says.
@@ -71,11 +80,14 @@ bool isDisparaging(const WordNet& wn, const Synset& synset, std::size_t position
 
 bool isSexual(const Synset& synset) {
     const std::vector<std::string> tokens = letterTokens(splitGloss(synset.gloss).definition);
-    return std::any_of(tokens.begin(), tokens.end(), [](const std::string& token) {
-        return token == "sex" ||
-               std::any_of(kSexualStems.begin(), kSexualStems.end(),
-                           [&](std::string_view stem) { return token.starts_with(stem); });
+    // "sex" as an act, not "a young person of either sex".
+    const bool act = std::any_of(kSexActs.begin(), kSexActs.end(), [&](const auto& phrase) {
+        return containsPhrase(tokens, {phrase.first, phrase.second});
     });
+    return act || std::any_of(tokens.begin(), tokens.end(), [](const std::string& token) {
+               return std::any_of(kSexualStems.begin(), kSexualStems.end(),
+                                  [&](std::string_view stem) { return token.starts_with(stem); });
+           });
 }
 
 bool isOffensiveSense(const WordNet& wn, const Synset& synset, std::size_t position) {

@@ -188,6 +188,7 @@ private slots:
             !isObsceneOrSlur(wn, Synset{.gloss = "offensive to the mind; \"an obscene deed\""}));
         QVERIFY(isSexual(Synset{.gloss = "fulfill sexually; \"consummate a marriage\""}));
         QVERIFY(isSexual(Synset{.gloss = "exchange sex for money"}));
+        QVERIFY(!isSexual(Synset{.gloss = "a young person of either sex"}));
         QVERIFY(!isSexual(Synset{.gloss = "make perfect; \"sexual health\""}));
         QVERIFY(isBannedWord("crap") && isBannedWord("jackass") && !isBannedWord("cat"));
 
