@@ -6,6 +6,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <map>
@@ -87,8 +88,12 @@ public:
         }
         std::stable_sort(ranked.begin(), ranked.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (std::size_t r = 0; r < ranked.size() && !full(); ++r)
-            take(*pool, ranked[r].second);
+        for (std::size_t r = 0; r < ranked.size() && !full(); ++r) {
+            const std::string& text = pool->texts[ranked[r].second];
+            if (std::none_of(picked.begin(), picked.end(),
+                             [&](const std::string& p) { return judge_->alike(p, text); }))
+                take(*pool, ranked[r].second);
+        }
     }
 
     std::vector<std::string> picked;

@@ -30,6 +30,8 @@ public:
     // 0 for the best, more for worse; nothing when `other`'s answer must not
     // be offered for `question` at all (it would be a right answer too).
     virtual std::optional<int> fit(const Question& question, const Question& other) = 0;
+    // True when two meanings say the same thing: they are never offered together.
+    virtual bool alike(const std::string& a, const std::string& b) = 0;
 };
 
 // One row per question: word, answer, c1..c3 and the example as ref.

@@ -25,6 +25,7 @@ public:
     // same part of speech and a length within 40% of the answer's, the same
     // part of speech, a part of speech unknown on either side, another one.
     std::optional<int> fit(const Question& question, const Question& other) override;
+    bool alike(const std::string& a, const std::string& b) override { return sayTheSame(a, b); }
 
     struct Facts {
         std::vector<std::string> lemmas; // the word's, or its base forms

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <map>
+#include <set>
 
 using namespace lexitor;
 using namespace lexitor::testing;
@@ -157,6 +158,19 @@ private slots:
                 QVERIFY(!(*row.word == "hound" && **wrong == answers["dog"]));
             }
         }
+        // Two meanings saying the same are never offered together, even where
+        // that leaves a place blank.
+        QTemporaryDir alike;
+        QVERIFY(createLevels(alike.path(), {1}));
+        writeFile(alike.filePath("alike.csv"),
+                  "eat,to take in food\nrun,to move fast on foot\nzib,"
+                  "to move fast on foot quickly\nwalk,to go on foot\n");
+        run = runWords(QStringList{"import", "alike.csv", "--format", "pairs", "--level", "1"} +
+                           fixtures,
+                       alike.path());
+        const WordRecord eat = levelRows(levelFile(alike.path(), 1), 1).front();
+        QVERIFY2(std::set<std::string>({*eat.c1, *eat.c2, *eat.c3}).contains(" "),
+                 qPrintable(run.describe()));
 
         // dog and cat are common, happy less so, anode rare; chien is as
         // common as its meaning.
