@@ -97,46 +97,65 @@ void readExceptions(const std::filesystem::path& path,
 
 } // namespace
 
-// The mapped files and, for each, where its records start: data lines by
-// synset offset (the real files' offsets are byte positions, a hand-made
-// file's need not be), index.sense lines by lemma.
+// The mapped files. A synset is found where its offset says, as in
+// WordNet's own files, where the offset is the line's byte position; a file
+// whose offsets are only keys (a hand-made one) is indexed the first time.
+// index.sense is sorted by lemma, so a lemma's lines are found by halving
+// the file, touching a few of its pages only.
 struct WordNet::Files {
     std::array<MappedFile, kPosCount> data;
-    std::array<std::vector<std::pair<std::uint32_t, std::size_t>>, kPosCount> synsetLines;
+    mutable std::array<std::optional<std::vector<std::pair<std::uint32_t, std::size_t>>>,
+                       kPosCount>
+        synsetLines; // offset, line start: made when an offset is not a position
     MappedFile senses;
-    std::vector<std::size_t> senseLines;
 
     explicit Files(const std::filesystem::path& dir) : senses(dir / "index.sense") {
-        for (std::size_t pos = 0; pos < kPosCount; ++pos) {
+        for (std::size_t pos = 0; pos < kPosCount; ++pos)
             data[pos] = MappedFile(dataFile(dir, pos));
-            auto& lines = synsetLines[pos];
-            forEachLine(data[pos].text(), [&](std::size_t start, std::string_view line) {
-                std::uint32_t offset = 0;
-                if (!line.empty() && line.front() != ' ' &&
-                    parseNumber(line.substr(0, line.find(' ')), offset))
-                    lines.emplace_back(offset, start);
-            });
-            std::sort(lines.begin(), lines.end());
-        }
-        const std::string_view text = senses.text();
-        forEachLine(text, [&](std::size_t start, std::string_view line) {
-            if (line.find('%') != std::string_view::npos)
-                senseLines.push_back(start);
-        });
-        const auto byLemma = [&](std::size_t a, std::size_t b) {
-            return lemmaOf(text.substr(a)) < lemmaOf(text.substr(b));
-        };
-        if (!std::is_sorted(senseLines.begin(), senseLines.end(), byLemma))
-            std::stable_sort(senseLines.begin(), senseLines.end(), byLemma);
     }
 
     std::optional<std::string_view> synsetLine(SynsetId id) const {
-        const auto& lines = synsetLines[std::size_t(id.pos)];
-        const auto it = std::lower_bound(lines.begin(), lines.end(),
+        const std::string_view text = data[std::size_t(id.pos)].text();
+        const auto startsWithOffset = [&](std::string_view line) {
+            std::uint32_t offset = 0;
+            return parseNumber(line.substr(0, line.find(' ')), offset) && offset == id.offset;
+        };
+        if (id.offset < text.size() && (id.offset == 0 || text[id.offset - 1] == '\n') &&
+            startsWithOffset(lineAt(text, id.offset)))
+            return lineAt(text, id.offset);
+        auto& lines = synsetLines[std::size_t(id.pos)];
+        if (!lines) {
+            lines.emplace();
+            forEachLine(text, [&](std::size_t start, std::string_view line) {
+                std::uint32_t offset = 0;
+                if (!line.empty() && line.front() != ' ' &&
+                    parseNumber(line.substr(0, line.find(' ')), offset))
+                    lines->emplace_back(offset, start);
+            });
+            std::sort(lines->begin(), lines->end());
+        }
+        const auto it = std::lower_bound(lines->begin(), lines->end(),
                                          std::pair<std::uint32_t, std::size_t>(id.offset, 0));
-        if (it == lines.end() || it->first != id.offset)
+        if (it == lines->end() || it->first != id.offset)
             return std::nullopt;
-        return lineAt(data[std::size_t(id.pos)].text(), it->second);
+        return lineAt(text, it->second);
+    }
+
+    // Where the first line of index.sense whose lemma is not before `lemma` starts.
+    std::size_t firstSenseLine(const std::string& lemma) const {
+        const std::string_view text = senses.text();
+        std::size_t low = 0, high = text.size(); // low is always a line's start
+        while (low < high) {
+            std::size_t start = low + (high - low) / 2;
+            while (start > low && text[start - 1] != '\n')
+                --start;
+            const std::string_view line = lineAt(text, start);
+            if (lemmaOf(line) < lemma)
+                low = start + line.size() + 1;
+            else
+                high = start;
+        }
+        return low;
     }
 };
 
@@ -179,17 +198,16 @@ const std::vector<Sense>& WordNet::sensesOf(const std::string& lemma) const {
     if (!files_)
         return none;
     const std::string_view text = files_->senses.text();
-    const auto& lines = files_->senseLines;
-    auto it = std::lower_bound(lines.begin(), lines.end(), lemma,
-                               [&](std::size_t start, const std::string& wanted) {
-                                   return lemmaOf(text.substr(start)) < wanted;
-                               });
     std::vector<Sense>& found = senses_[lemma]; // remembered even when empty
     std::string parsedLemma;
-    for (; it != lines.end() && lemmaOf(text.substr(*it)) == lemma; ++it) {
+    for (std::size_t start = files_->firstSenseLine(lemma); start < text.size();) {
+        const std::string_view line = lineAt(text, start);
+        if (lemmaOf(line) != lemma)
+            break;
         Sense sense;
-        if (parseSenseLine(lineAt(text, *it), parsedLemma, sense))
+        if (parseSenseLine(line, parsedLemma, sense))
             found.push_back(sense);
+        start += line.size() + 1;
     }
     return found;
 }
@@ -220,12 +238,12 @@ const std::vector<std::string>& WordNet::irregularForms(const std::string& base)
 
 void WordNet::forEachSynset(const std::function<void(const Synset&)>& visit) const {
     if (files_) {
-        for (std::size_t pos = 0; pos < kPosCount; ++pos) {
-            for (const auto& [offset, start] : files_->synsetLines[pos]) {
+        for (const MappedFile& file : files_->data) {
+            forEachLine(file.text(), [&](std::size_t, std::string_view line) {
                 Synset parsed;
-                if (parseDataLine(lineAt(files_->data[pos].text(), start), parsed))
+                if (parseDataLine(line, parsed))
                     visit(parsed);
-            }
+            });
         }
     }
     for (const SynsetId& id : added_)
