@@ -16,9 +16,10 @@ constexpr std::array<std::string_view, 3> kObsceneDomains = {"obscenity", "ethni
 constexpr std::array<std::string_view, 5> kDisparagingDomains = {
     "disparagement", "derogation", "slang", "dysphemism", "profanity"};
 
-constexpr std::array<std::string_view, 8> kObsceneGlossPhrases = {
-    "ethnic slur", "offensive term", "obscene term", "vulgar slang",
-    "vulgar term", "obscene",        "expletive",    "swearword"};
+// "Negro": a definition in terms no classroom uses any more ("blackface").
+constexpr std::array<std::string_view, 9> kObsceneGlossPhrases = {
+    "ethnic slur", "offensive term", "obscene term", "vulgar slang", "vulgar term",
+    "obscene",     "expletive",      "swearword",    "Negro"};
 constexpr std::array<std::string_view, 4> kDisparagingGlossPhrases = {"disparaging", "derogatory",
                                                                       "(slang)", "slang for"};
 // Word beginnings, so that "sexually" and "copulation" count too.
