@@ -40,8 +40,10 @@ struct Pool {
 };
 
 // How many meanings of a pool a judge looks at for one question: enough to
-// find fitting ones, few enough that a large file is quick.
+// find fitting ones, few enough that a large file is quick; a last look
+// through the whole file goes eight times as far before it leaves a place blank.
 constexpr std::size_t kJudged = 64;
+constexpr std::size_t kJudgedAtLast = 8 * kJudged;
 constexpr int kAnyFit = std::numeric_limits<int>::max();
 
 class Picker {
@@ -67,24 +69,29 @@ public:
     }
 
     // With a judge: the meanings of a walk from a random start that it
-    // rates `maxFit` or better, the best first, never one it rules out.
-    // Unless `exhaustive`, only the first kJudged are looked at.
+    // rates `maxFit` or better, the best first, never one it rules out:
+    // the first kJudged, or up to kJudgedAtLast when too few are found
+    // and `exhaustive`.
     void takeJudged(const Pool* pool, int maxFit, bool exhaustive) {
         if (!pool || pool->keys.empty() || full())
             return;
         const std::size_t size = pool->keys.size();
         const std::size_t start = random_.below(size);
         std::vector<std::pair<int, std::size_t>> ranked; // fit, meaning
-        for (std::size_t i = 0, judged = 0; i < size; ++i) {
+        std::size_t best = 0;                            // how many fit best (0)
+        for (std::size_t i = 0, judged = 0; i < size && best <= 3 - picked.size(); ++i) {
             const std::size_t m = (start + i) % size;
             if (taken_.contains(pool->keys[m]))
                 continue;
-            if (++judged > kJudged && (!exhaustive || ranked.size() + picked.size() >= 3))
+            if (++judged > (exhaustive ? kJudgedAtLast : kJudged) ||
+                (judged > kJudged && ranked.size() + picked.size() >= 3))
                 break;
             const std::optional<int> fit =
                 judge_->fit(questions_[question_], questions_[pool->owners[m]]);
-            if (fit && *fit <= maxFit)
+            if (fit && *fit <= maxFit) {
                 ranked.emplace_back(*fit, m);
+                best += *fit == 0; // nothing fits better: enough of them end the look
+            }
         }
         std::stable_sort(ranked.begin(), ranked.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -152,10 +159,13 @@ std::vector<ListRow> questionRows(const std::vector<Question>& questions, Option
                                    sameLesson == byLesson.end() ? nullptr : &sameLesson->second,
                                    &all};
             if (judge) {
-                // The best fits of any group before a worse fit of the closest one.
+                // The best fits of any group before a worse fit of the closest one;
+                // a group as large as the wider one after it holds the same meanings.
                 for (int maxFit : {0, kAnyFit})
-                    for (const Pool* pool : pools)
-                        picker.takeJudged(pool, maxFit, maxFit == kAnyFit && pool == &all);
+                    for (std::size_t g = 0; g < 3; ++g)
+                        if (g == 2 || !pools[g] ||
+                            pools[g]->keys.size() != pools[g + 1]->keys.size())
+                            picker.takeJudged(pools[g], maxFit, maxFit == kAnyFit && g == 2);
             } else {
                 for (const Pool* pool : pools)
                     picker.takeFrom(pool);

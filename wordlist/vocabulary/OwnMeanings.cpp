@@ -29,7 +29,7 @@ OwnMeanings::OwnMeanings(const WordNet& wn, const std::vector<std::string>& lemm
             const Synset* synset = wn.synset(sense.synset);
             if (!synset || !synsets_.insert(sense.synset).second)
                 continue;
-            definitions_.push_back(letterTokens(splitGloss(synset->gloss).definition));
+            definitions_.push_back(wordTokens(splitGloss(synset->gloss).definition));
             if (i < lemmas.size())
                 for (const std::string& word : synset->words)
                     words.push_back(lowerCase(word));
@@ -38,7 +38,10 @@ OwnMeanings::OwnMeanings(const WordNet& wn, const std::vector<std::string>& lemm
 }
 
 bool OwnMeanings::says(std::string_view meaning) const {
-    const std::vector<std::string> tokens = letterTokens(meaning);
+    return says(wordTokens(meaning));
+}
+
+bool OwnMeanings::says(const std::vector<std::string>& tokens) const {
     return std::any_of(definitions_.begin(), definitions_.end(),
                        [&](const std::vector<std::string>& d) { return phraseOf(d, tokens); });
 }
@@ -49,8 +52,11 @@ bool containsPhrase(const std::vector<std::string>& text, const std::vector<std:
 }
 
 bool sayTheSame(std::string_view a, std::string_view b) {
-    const std::vector<std::string> x = letterTokens(a), y = letterTokens(b);
-    return x == y || phraseOf(x, y) || phraseOf(y, x);
+    return sayTheSame(wordTokens(a), wordTokens(b));
+}
+
+bool sayTheSame(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+    return !a.empty() && !b.empty() && (a == b || phraseOf(a, b) || phraseOf(b, a));
 }
 
 } // namespace lexitor::wordlist::vocabulary

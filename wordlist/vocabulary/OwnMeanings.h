@@ -24,6 +24,7 @@ public:
     // True when `meaning` is one of these meanings or a phrase of one:
     // "carry out" is said by "perform or carry out".
     bool says(std::string_view meaning) const;
+    bool says(const std::vector<std::string>& meaning) const; // as wordTokens
 
 private:
     std::unordered_set<SynsetId, SynsetIdHash> synsets_;
@@ -34,7 +35,9 @@ private:
 bool containsPhrase(const std::vector<std::string>& text, const std::vector<std::string>& phrase);
 
 // True when two meanings say the same thing: one is a phrase of the other,
-// word for word (ignoring case and punctuation).
+// word for word (ignoring case and punctuation). A text without a word
+// says nothing.
 bool sayTheSame(std::string_view a, std::string_view b);
+bool sayTheSame(const std::vector<std::string>& a, const std::vector<std::string>& b);
 
 } // namespace lexitor::wordlist::vocabulary

@@ -55,7 +55,7 @@ std::vector<SenseOf> sensesOfWord(const WordNet& wn, const std::string& key) {
 }
 
 std::vector<std::string> definitionTokens(const Synset& synset) {
-    return letterTokens(splitGloss(synset.gloss).definition);
+    return wordTokens(splitGloss(synset.gloss).definition);
 }
 
 // The share of the answer's words that a definition holds.
@@ -84,12 +84,12 @@ MeaningKinds::MeaningKinds(const WordNet& wn) {
             for (std::string& clause : clausesOf(*clean))
                 clauses.push_back(std::move(clause));
         for (const std::string& clause : clauses)
-            kinds_[keyOf(letterTokens(clause))] |= 1u << unsigned(synset.id.pos);
+            kinds_[keyOf(wordTokens(clause))] |= 1u << unsigned(synset.id.pos);
     });
 }
 
 unsigned MeaningKinds::kindsOf(std::string_view meaning) const {
-    const auto it = kinds_.find(keyOf(letterTokens(meaning)));
+    const auto it = kinds_.find(keyOf(wordTokens(meaning)));
     return it == kinds_.end() ? 0 : it->second;
 }
 
@@ -141,7 +141,7 @@ QualityReport measureQuality(const WordNet& wn, const MeaningKinds& kinds,
                 main = chosen->sense.synset;
         const auto isMain = [&](const SenseOf& s) { return main == s.sense.synset; };
         double best = 0.6;
-        const std::vector<std::string> answerTokens = letterTokens(answer);
+        const std::vector<std::string> answerTokens = wordTokens(answer);
         for (const SenseOf& s : senses) {
             const double share = overlap(answerTokens, definitionTokens(*s.synset));
             if (share > best || (share == best && isMain(s))) {
@@ -170,7 +170,7 @@ QualityReport measureQuality(const WordNet& wn, const MeaningKinds& kinds,
             }
         }
         const bool second = std::any_of(wrong.begin(), wrong.end(), [&](const std::string& c) {
-            const std::vector<std::string> tokens = letterTokens(c);
+            const std::vector<std::string> tokens = wordTokens(c);
             return std::any_of(rightMeanings.begin(), rightMeanings.end(),
                                [&](const auto& m) { return holdsPhrase(m, tokens); });
         });
@@ -178,7 +178,7 @@ QualityReport measureQuality(const WordNet& wn, const MeaningKinds& kinds,
             note(q.secondRightAnswer, q.secondRightAnswerWords, word);
 
         const std::array<std::vector<std::string>, 4> options = {
-            answerTokens, letterTokens(wrong[0]), letterTokens(wrong[1]), letterTokens(wrong[2])};
+            answerTokens, wordTokens(wrong[0]), wordTokens(wrong[1]), wordTokens(wrong[2])};
         bool alike = false;
         for (std::size_t i = 0; i < 4; ++i)
             for (std::size_t j = 0; j < 4; ++j)

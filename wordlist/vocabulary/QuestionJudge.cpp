@@ -55,18 +55,19 @@ bool comparableLength(std::size_t a, std::size_t b) {
 } // namespace
 
 const WordNetJudge::Facts& WordNetJudge::factsOf(const Question& question) {
-    const std::string word = question.word.value_or("");
-    if (const auto it = facts_.find(word); it != facts_.end())
+    if (const auto it = facts_.find(&question); it != facts_.end())
         return it->second;
+    const std::string word = question.word.value_or("");
     Facts facts;
-    std::string key = lemmaKey(word);
-    if (key.starts_with("to_"))
-        key.erase(0, 3);
-    facts.lemmas = lemmasOf(wn_, key);
+    std::string lemma = lemmaKey(word);
+    if (lemma.starts_with("to_"))
+        lemma.erase(0, 3);
+    facts.lemmas = lemmasOf(wn_, lemma);
     facts.pos = posOfLemmas(wn_, facts.lemmas);
     if (!facts.pos && question.answer)
         facts.pos = posOfMeaning(wn_, *question.answer);
-    return facts_.emplace(word, std::move(facts)).first->second;
+    facts.answer = wordTokens(question.answer.value_or(""));
+    return facts_.emplace(&question, std::move(facts)).first->second;
 }
 
 std::optional<int> WordNetJudge::fit(const Question& question, const Question& other) {
@@ -74,7 +75,7 @@ std::optional<int> WordNetJudge::fit(const Question& question, const Question& o
                       otherAnswer = other.answer.value_or("");
     const Facts& mine = factsOf(question);
     const Facts& theirs = factsOf(other);
-    if (sayTheSame(answer, otherAnswer))
+    if (sayTheSame(mine.answer, theirs.answer))
         return std::nullopt;
     if (!mine.lemmas.empty()) {
         if (ownWord_ != question.word.value_or("")) {
@@ -85,7 +86,7 @@ std::optional<int> WordNetJudge::fit(const Question& question, const Question& o
             for (const Sense& sense : wn_.sensesOf(lemma))
                 if (own_.holdsSynset(sense.synset))
                     return std::nullopt;
-        if (own_.says(otherAnswer))
+        if (own_.says(theirs.answer))
             return std::nullopt;
     }
     const int kind = mine.pos && theirs.pos ? (*mine.pos == *theirs.pos ? 0 : 2) : 1;

@@ -30,13 +30,14 @@ public:
     struct Facts {
         std::vector<std::string> lemmas; // the word's, or its base forms
         std::optional<Pos> pos;
+        std::vector<std::string> answer; // the answer's wordTokens
     };
     const Facts& factsOf(const Question& question);
 
 private:
     const WordNet& wn_;
-    std::unordered_map<std::string, Facts> facts_; // by the word as written
-    std::string ownWord_;                          // whose meanings own_ holds
+    std::unordered_map<const Question*, Facts> facts_; // a file's questions stay put
+    std::string ownWord_;                              // whose meanings own_ holds
     OwnMeanings own_;
 };
 

@@ -69,6 +69,23 @@ std::vector<std::string> letterTokens(std::string_view text) {
     return tokens;
 }
 
+std::vector<std::string> wordTokens(std::string_view text) {
+    std::vector<std::string> tokens;
+    std::string current;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (isAsciiLetter(c) || (c >= '0' && c <= '9') || byte >= 0x80) {
+            current += lower(c);
+        } else if (!current.empty()) {
+            tokens.push_back(std::move(current));
+            current.clear();
+        }
+    }
+    if (!current.empty())
+        tokens.push_back(std::move(current));
+    return tokens;
+}
+
 bool containsWholeWord(std::string_view text, std::string_view word) {
     const std::vector<std::string> tokens = letterTokens(text);
     return std::find(tokens.begin(), tokens.end(), lowerCase(word)) != tokens.end();
