@@ -1,5 +1,7 @@
 #include "app/HelpWindow.h"
 
+#include "screens/Fatal.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QKeySequence>
@@ -92,14 +94,14 @@ bool openInWebBrowser(const QUrl& page) {
     QObject::connect(process, &QProcess::finished, process,
                      [process, page](int code, QProcess::ExitStatus status) {
                          if (status != QProcess::NormalExit || code != 0)
-                             showHelpWindow(page);
+                             screens::guarded([&page] { showHelpWindow(page); });
                          process->deleteLater();
                      });
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [process, page](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
                              return;
-                         showHelpWindow(page);
+                         screens::guarded([&page] { showHelpWindow(page); });
                          process->deleteLater();
                      });
     // Quitting leaves the browser open: only xdg-open, waiting for it, ends.
