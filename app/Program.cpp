@@ -1,11 +1,11 @@
 #include "app/Program.h"
 
+#include "app/HelpWindow.h"
 #include "screens/Messages.h"
 #include "store/Engine.h"
 #include "store/FolderLock.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,28 +78,23 @@ void setEndProgramHandler(std::function<void()> handler) {
 
 std::optional<QString> openHelpPage() {
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("readme.html"));
-    // The viewer starts on its own and reports nothing; a page that is not
+    // A browser starts on its own and reports nothing; a page that is not
     // there, or cannot be read, is found here, with the system's reason.
-    QString reason;
     QFile page(path);
-    bool opened = !QFileInfo(path).isDir() && page.open(QIODevice::ReadOnly);
-    if (!opened) {
-        // Qt has no words of its own for a folder in the page's place.
-        reason = QFileInfo(path).isDir()
-                     ? QStringLiteral("There is a folder of that name, not a page.")
-                     : page.errorString();
-    } else {
+    if (!QFileInfo(path).isDir() && page.open(QIODevice::ReadOnly)) {
         page.close();
+        // Where no browser takes it, the page is shown in our own window.
         const QUrl url = QUrl::fromLocalFile(path);
-        opened = urlOpener() ? urlOpener()(url) : QDesktopServices::openUrl(url);
-    }
-    if (opened)
+        if (!(urlOpener() ? urlOpener()(url) : openInWebBrowser(url)))
+            showHelpWindow(url);
         return std::nullopt;
-    QString message = QStringLiteral("The help page readme.html could not be opened from %1.")
-                          .arg(QDir::toNativeSeparators(QDir::currentPath()));
-    if (!reason.isEmpty())
-        message += QStringLiteral("\n") + reason;
-    return message;
+    }
+    // Qt has no words of its own for a folder in the page's place.
+    const QString reason = QFileInfo(path).isDir()
+                               ? QStringLiteral("There is a folder of that name, not a page.")
+                               : page.errorString();
+    return QStringLiteral("The help page readme.html could not be opened from %1.\n%2")
+        .arg(QDir::toNativeSeparators(QDir::currentPath()), reason);
 }
 
 void setUrlOpener(std::function<bool(const QUrl&)> opener) {

@@ -23,8 +23,9 @@ void connectStore();
 void endProgram();
 void setEndProgramHandler(std::function<void()> handler);
 
-// Opens readme.html of the working directory in the desktop's viewer,
-// without a shell. On failure, the message that says what failed.
+// Opens readme.html of the working directory in the desktop's browser,
+// without a shell, or in our own window where no browser takes it. When
+// the page cannot be read, the message that says why.
 std::optional<QString> openHelpPage();
 void setUrlOpener(std::function<bool(const QUrl&)> opener);
 

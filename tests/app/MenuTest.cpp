@@ -4,6 +4,7 @@
 // two ways back) and the level chooser (each level by click and by access
 // key, a level too small to edit).
 
+#include "app/HelpWindow.h"
 #include "app/Program.h"
 #include "app/frmChoice.h"
 #include "app/frmLogin.h"
@@ -15,6 +16,7 @@
 #include "support/WordFiles.h"
 
 #include <QPointer>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace lexitor;
@@ -63,6 +65,7 @@ private slots:
         releaseScreens();
         app::setEndProgramHandler({});
         app::setUrlOpener({});
+        app::closeHelpWindow();
         messages_.reset();
         files_.reset();
         QVERIFY2(fatal.isEmpty(), qPrintable(fatal.join("; ")));
@@ -104,8 +107,8 @@ private slots:
         QTest::newRow("Exit, Yes") << 1 << int(vbYes);
     }
 
-    // The page of the working folder; when it cannot be shown, a message
-    // says what failed, with the reason where there is one.
+    // The page of the working folder, in our own window where no browser
+    // takes it; a page that cannot be read gets a message with the reason.
     void theQuestionMarkOpensTheHelpPage() {
         QFETCH(QString, page);
         QFETCH(bool, starts);
@@ -127,11 +130,14 @@ private slots:
         QCOMPARE(opened, page == "file" ? QList<QUrl>{url} : QList<QUrl>{});
         QVERIFY(menu.isVisible());
         QStringList expected;
-        if (!(page == "file" && starts))
+        if (page != "file")
             expected.append("The help page readme.html could not be opened from " +
-                            QDir::toNativeSeparators(where) + "." +
-                            (reason.isEmpty() ? "" : "\n" + reason));
+                            QDir::toNativeSeparators(where) + ".\n" + reason);
         QCOMPARE(messages_->texts(), expected);
+        const QTextBrowser* own = app::helpWindow();
+        QCOMPARE(own && own->isVisible(), page == "file" && !starts);
+        if (own)
+            QCOMPARE(own->source(), url);
         for (const auto& message : std::as_const(messages_->shown))
             QCOMPARE(message.code, vbExclamation);
     }
@@ -140,7 +146,7 @@ private slots:
         QTest::addColumn<bool>("starts");
         QTest::addColumn<QString>("reason");
         QTest::newRow("shown") << "file" << true << "";
-        QTest::newRow("no viewer") << "file" << false << "";
+        QTest::newRow("no browser") << "file" << false << "";
         QTest::newRow("missing") << "" << true << "No such file or directory";
         QTest::newRow("a folder") << "folder" << true
                                   << "There is a folder of that name, not a page.";
