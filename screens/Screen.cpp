@@ -124,7 +124,7 @@ QWidget* Screen::accessKeyTarget(const QKeyEvent* key) const {
     for (QWidget* widget : built_.tabOrder) {
         if (built_.accessKeys.value(widget) != pressed || !widget->isVisibleTo(this))
             continue;
-        if (qobject_cast<QLabel*>(widget))
+        if (qobject_cast<Label*>(widget))
             return nextFocusable(widget, true);
         if (widget->isEnabled())
             return widget;
