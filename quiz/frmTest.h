@@ -17,7 +17,7 @@ namespace lexitor::quiz {
 class frmTest : public screens::ScreenWith<screens::frmTestControls>, private RowSource {
     Q_OBJECT
 public:
-    frmTest();
+    explicit frmTest(const screens::Services& services);
     ~frmTest() override;
 
     void optSel_Click(int Index);
@@ -35,7 +35,7 @@ protected:
 private:
     void failStart(const QString& text);
     void closeLevels();
-    Drawer drawer() { return Drawer(q, *this, quizDraws()); }
+    Drawer drawer() { return Drawer(q, *this, *services().quizDraws); }
     // Shows the question at the offset drawn in the current level, or ends
     // the quiz where none was drawn.
     void ask(std::optional<qint16> question);

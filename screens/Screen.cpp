@@ -11,8 +11,9 @@
 
 namespace lexitor::screens {
 
-Screen::Screen(const ScreenLayout& layout)
-    : window_(buildWindow(*this, layout.window)), built_(buildControls(*this, layout.controls)) {
+Screen::Screen(const ScreenLayout& layout, const Services& services)
+    : services_(services), window_(buildWindow(*this, layout.window)),
+      built_(buildControls(*this, layout.controls)) {
     installEventFilter(this);
 }
 

@@ -81,7 +81,7 @@ private slots:
         fillWithMeanings(files, length);
         ScriptedMessages messages;
         ScriptedDraws draws;
-        frmTest* quiz = startQuiz();
+        frmTest* quiz = startQuiz(messages.services(&draws));
         QVERIFY(QTest::qWaitForWindowExposed(quiz));
         const bool whole = length <= 80;
         const auto check = [&](bool answerWhole) {

@@ -34,7 +34,8 @@ struct Catalogued {
 
 template <typename S, typename C>
 Catalogued listed(const ScreenTable<C>& table, QString enter = {}, QString esc = {}) {
-    return {[] { return std::make_unique<S>(); }, table.layout(), enter, esc};
+    // Built only, never loaded: the screens show no message.
+    return {[] { return std::make_unique<S>(Services{}); }, table.layout(), enter, esc};
 }
 
 const std::vector<Catalogued>& catalogue() {

@@ -171,7 +171,7 @@ private slots:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(dir.path());
         testing::ScriptedMessages messages;
-        app::reportJetConversion(app::bringJetFilesAcross());
+        app::reportJetConversion(messages.services(), app::bringJetFilesAcross());
         QDir::setCurrent(previous);
 
         QCOMPARE(messages.shown.size(), 1);
