@@ -286,6 +286,7 @@ private slots:
             frmChoice& chooser = chooserFromMenu();
             QVERIFY(chooser.isVisible());
             QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+            QVERIFY(!messages_->shown.isEmpty());
             QCOMPARE(messages_->shown.last(),
                      (Message{"Sorry not enough records exist", "Database Error", vbCritical}));
             QCOMPARE(visibleScreens(), QStringList{"Make your Chioce"});

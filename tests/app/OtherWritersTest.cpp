@@ -70,11 +70,13 @@ class OtherWritersTest : public QObject {
             refs::get<Form2>(services_).n = static_cast<qint16>(first.toInt() + 1);
             refs::get<frmEdit>(services_).showScreen();
             screen_ = refs::peek<frmEdit>();
+            QVERIFY(screen_);
         } else if (verb == "add") {
             screen_ = &refs::get<Form1>(services_);
             screen_->showScreen();
         } else if (verb == "quiz") {
             screen_ = startQuiz(services_);
+            QVERIFY(screen_);
         } else if (verb == "sql") {
             otherProgramRuns(files_->path(first.toInt()), more);
             otherProgramDone();
@@ -195,7 +197,8 @@ private slots:
                 each.text != "All records used up2!!")
                 shown << each.text;
         }
-        QVERIFY2(message.isEmpty() ? shown.isEmpty() : shown.last().contains(message),
+        QVERIFY2(message.isEmpty() ? shown.isEmpty()
+                                   : !shown.isEmpty() && shown.last().contains(message),
                  qPrintable(shown.join(" | ")));
         for (int level = 0; level < store::kLevelCount; ++level) {
             const auto now = files_->rows(level);
@@ -219,7 +222,8 @@ private slots:
         QCOMPARE(runWords({"export", "--level", "0", "--dir", files_->dir()}), 0);
         QVERIFY(!app::claimWordFolder());
         app::reportWordFolderTaken(services_);
-        QVERIFY(messages_->texts().last().contains("Lexitor is already running in the folder"));
+        const QStringList texts = messages_->texts();
+        QVERIFY(!texts.isEmpty() && texts.last().contains("Lexitor is already running in the folder"));
         QVERIFY(files_->rows(0) == left_[0]);
     }
 };

@@ -134,7 +134,7 @@ private slots:
         ScriptedDraws draws; // the answer on options 0, 1, 2, 3 in turn
         const screens::Services services = messages.services(&draws);
         frmTest* quiz = startQuiz(services);
-        QVERIFY(QTest::qWaitForWindowExposed(quiz));
+        QVERIFY(quiz && QTest::qWaitForWindowExposed(quiz));
         const auto& s = quiz->state();
         QStringList heard;
         listen(quiz, heard);
@@ -207,6 +207,7 @@ private slots:
         ScriptedDraws draws;
         const screens::Services services = messages.services(&draws);
         frmTest* quiz = startQuiz(services);
+        QVERIFY(quiz);
         QCOMPARE(word(quiz), QString("w1_1"));
         click(quiz, rightOption(quiz));
         QCOMPARE(word(quiz), QString("w0_1")); // levels 1 and 2 ran out
@@ -225,6 +226,7 @@ private slots:
         deleteUnloaded();
 
         quiz = startQuiz(services);
+        QVERIFY(quiz);
         QCOMPARE(quiz->state().currentLevel, qint16(1));
         QCOMPARE(labelText(quiz, "lblinfo"), QString());
         QVERIFY(!quiz->ui.lblStatCorrect->isVisible());
@@ -243,6 +245,7 @@ private slots:
         ScriptedDraws draws;
         const screens::Services services = messages.services(&draws);
         frmTest* quiz = startQuiz(services);
+        QVERIFY(quiz);
         for (int i = 0; i < 11000; ++i)
             click(quiz, rightOption(quiz));
         quiz->close();
@@ -267,6 +270,7 @@ private slots:
         const screens::Services services = messages.services(&draws);
         draws.offsets = {1, 2, 3, 4, 5};
         frmTest* quiz = startQuiz(services);
+        QVERIFY(quiz);
         click(quiz, wrongOption(quiz));
         QCOMPARE(labelText(quiz, "lblRef"), QString("Book p.1"));
         click(quiz, wrongOption(quiz)); // row 2 has no reference

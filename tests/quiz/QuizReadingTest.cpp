@@ -82,7 +82,7 @@ private slots:
         ScriptedMessages messages;
         ScriptedDraws draws;
         frmTest* quiz = startQuiz(messages.services(&draws));
-        QVERIFY(QTest::qWaitForWindowExposed(quiz));
+        QVERIFY(quiz && QTest::qWaitForWindowExposed(quiz));
         const bool whole = length <= 80;
         const auto check = [&](bool answerWhole) {
             QCOMPARE(overlaps(quiz), QStringList());
