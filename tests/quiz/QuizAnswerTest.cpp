@@ -269,6 +269,8 @@ private slots:
         ScriptedDraws draws;
         const screens::Services services = messages.services(&draws);
         draws.offsets = {1, 2, 3, 4, 5};
+        // The helped questions have their answer on option 0, which Done picks.
+        draws.answerSlots = {2, 3, 1, 1};
         frmTest* quiz = startQuiz(services);
         QVERIFY(quiz);
         click(quiz, wrongOption(quiz));
@@ -304,6 +306,7 @@ private slots:
         QCOMPARE(labelText(quiz, "lblRef"), QString());
         QCOMPARE(labelText(quiz, "lblCans"), QString("a1_3"));
         QCOMPARE(quiz->state().maxScore, 6);
+        QCOMPARE(quiz->state().score, 0);
         QVERIFY(quiz->state().answerSlot >= 1);
 
         QCOMPARE(word(quiz), QString("w0_4")); // three wrong: down to level 0
