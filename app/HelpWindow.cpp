@@ -80,7 +80,7 @@ bool desktopHasWebBrowser() {
            !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-bool openInWebBrowser(const QUrl& page) {
+bool openInWebBrowser(const QUrl& page, const screens::Services& services) {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty() || !desktopHasWebBrowser())
         return false;
@@ -92,16 +92,16 @@ bool openInWebBrowser(const QUrl& page) {
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::finished, process,
-                     [process, page](int code, QProcess::ExitStatus status) {
+                     [process, page, services](int code, QProcess::ExitStatus status) {
                          if (status != QProcess::NormalExit || code != 0)
-                             screens::guarded([&page] { showHelpWindow(page); });
+                             screens::guarded(services, [&page] { showHelpWindow(page); });
                          process->deleteLater();
                      });
     QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process, page](QProcess::ProcessError error) {
+                     [process, page, services](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
                              return;
-                         screens::guarded([&page] { showHelpWindow(page); });
+                         screens::guarded(services, [&page] { showHelpWindow(page); });
                          process->deleteLater();
                      });
     // Quitting leaves the browser open: only xdg-open, waiting for it, ends.

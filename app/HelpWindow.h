@@ -5,6 +5,8 @@
 // desktop is asked first, and a browser that ends with an error is followed
 // by our own window too.
 
+#include "screens/Services.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -22,8 +24,9 @@ bool desktopHasWebBrowser();
 
 // Opens the page through xdg-open when the desktop has a web browser, and
 // shows it in our own window after all should xdg-open end with an error.
-// False, having started nothing, when there is no browser to try.
-bool openInWebBrowser(const QUrl& page);
+// False, having started nothing, when there is no browser to try. What
+// happens when xdg-open ends runs guarded by `services`.
+bool openInWebBrowser(const QUrl& page, const screens::Services& services);
 
 // Shows the page in our own window (one window, brought to the front and
 // reloaded when already open); Esc or its close box hides it.

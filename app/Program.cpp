@@ -1,6 +1,8 @@
 #include "app/Program.h"
 
 #include "app/HelpWindow.h"
+#include "quiz/Drawer.h"
+#include "screens/Fatal.h"
 #include "screens/Messages.h"
 #include "store/Engine.h"
 #include "store/FolderLock.h"
@@ -14,16 +16,20 @@
 
 namespace lexitor::app {
 
-namespace {
-std::function<void()>& endHandler() {
-    static std::function<void()> handler;
-    return handler;
+screens::Services systemServices() {
+    screens::Services services;
+    services.showMessage = screens::showMessageBox;
+    services.endAfterFatal = screens::endAtOnce;
+    // main then destroys every screen.
+    services.endProgram = [] { QCoreApplication::exit(0); };
+    services.now = [] { return QDateTime::currentDateTime(); };
+    services.quizDraws = std::make_shared<quiz::RndIntSource>();
+    // What follows the browser's start is reported through the pieces above.
+    services.openUrl = [guard = services](const QUrl& page) {
+        return openInWebBrowser(page, guard);
+    };
+    return services;
 }
-std::function<bool(const QUrl&)>& urlOpener() {
-    static std::function<bool(const QUrl&)> opener;
-    return opener;
-}
-} // namespace
 
 namespace {
 std::unique_ptr<store::FolderLock>& folderLock() {
@@ -37,7 +43,7 @@ bool claimWordFolder() {
     return folderLock()->state() != store::FolderLock::State::Taken;
 }
 
-void reportWordFolderTaken() {
+void reportWordFolderTaken(const screens::Services& services) {
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     const QString text =
         folderLock() && folderLock()->takenByWordTool()
@@ -47,10 +53,10 @@ void reportWordFolderTaken() {
             : QStringLiteral("Lexitor is already running in the folder \"%1\". Only one copy "
                              "works on these words at a time: use the one that is open.")
                   .arg(folder);
-    screens::MsgBox(text, screens::vbExclamation);
+    screens::MsgBox(services, text, screens::vbExclamation);
 }
 
-void connectStore() {
+void connectStore(const screens::Services& services) {
     store::setLockWaitHook([](bool waiting) {
         if (!waiting) {
             QApplication::restoreOverrideCursor();
@@ -60,23 +66,12 @@ void connectStore() {
         // Shows the cursor; no click or key press is taken meanwhile.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
-    store::setNoticeHook([](const std::string& text) {
-        screens::MsgBox(QString::fromStdString(text), screens::vbInformation);
+    store::setNoticeHook([services](const std::string& text) {
+        screens::MsgBox(services, QString::fromStdString(text), screens::vbInformation);
     });
 }
 
-void endProgram() {
-    if (endHandler())
-        endHandler()();
-    else
-        QCoreApplication::exit(0);
-}
-
-void setEndProgramHandler(std::function<void()> handler) {
-    endHandler() = std::move(handler);
-}
-
-std::optional<QString> openHelpPage() {
+std::optional<QString> openHelpPage(const screens::Services& services) {
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("readme.html"));
     // A browser starts on its own and reports nothing; a page that is not
     // there, or cannot be read, is found here, with the system's reason.
@@ -85,7 +80,7 @@ std::optional<QString> openHelpPage() {
         page.close();
         // Where no browser takes it, the page is shown in our own window.
         const QUrl url = QUrl::fromLocalFile(path);
-        if (!(urlOpener() ? urlOpener()(url) : openInWebBrowser(url)))
+        if (!services.openUrl(url))
             showHelpWindow(url);
         return std::nullopt;
     }
@@ -95,10 +90,6 @@ std::optional<QString> openHelpPage() {
                                : page.errorString();
     return QStringLiteral("The help page readme.html could not be opened from %1.\n%2")
         .arg(QDir::toNativeSeparators(QDir::currentPath()), reason);
-}
-
-void setUrlOpener(std::function<bool(const QUrl&)> opener) {
-    urlOpener() = std::move(opener);
 }
 
 } // namespace lexitor::app

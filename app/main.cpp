@@ -17,14 +17,15 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Lexitor"));
     // The program ends only through the main menu's Exit.
     QApplication::setQuitOnLastWindowClosed(false);
+    const screens::Services services = app::systemServices();
     if (!folderClaimed) {
-        app::reportWordFolderTaken();
+        app::reportWordFolderTaken(services);
         return 1;
     }
-    app::connectStore();
+    app::connectStore(services);
 
-    app::reportJetConversion(conversion);
-    screens::refs::get<app::Form2>().showScreen();
+    app::reportJetConversion(services, conversion);
+    screens::refs::get<app::Form2>(services).showScreen();
     const int status = QApplication::exec();
     screens::refs::releaseAll();
     return status;

@@ -13,7 +13,7 @@ namespace lexitor::editor {
 class frmEdit : public screens::ScreenWith<screens::frmEditControls> {
     Q_OBJECT
 public:
-    frmEdit();
+    explicit frmEdit(const screens::Services& services);
 
     void cmdFind_Click();
     // Also how Delete moves on to the row after the deleted one.

@@ -81,7 +81,7 @@ private slots:
         if (installed)
             write(at("bin/web-browser"), "#!/bin/sh\n", true);
 
-        QCOMPARE(app::openHelpPage(), std::nullopt);
+        QCOMPARE(app::openHelpPage(app::systemServices()), std::nullopt);
         if (auto* opener = qApp->findChild<QProcess*>("helpPageOpener")) {
             QSignalSpy ended(opener, &QProcess::finished);
             QVERIFY(ended.wait());
