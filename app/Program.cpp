@@ -37,6 +37,10 @@ bool claimWordFolder() {
     return folderLock()->state() != store::FolderLock::State::Taken;
 }
 
+bool wordFolderHeld() {
+    return folderLock() && folderLock()->state() == store::FolderLock::State::Held;
+}
+
 void reportWordFolderTaken() {
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     const QString text =
@@ -50,8 +54,9 @@ void reportWordFolderTaken() {
     screens::MsgBox(text, screens::vbExclamation);
 }
 
-void connectStore() {
-    store::setLockWaitHook([](bool waiting) {
+void connectStore(std::chrono::milliseconds lockWaitLimit) {
+    store::EngineSettings settings;
+    settings.lockWait = [](bool waiting) {
         if (!waiting) {
             QApplication::restoreOverrideCursor();
             return;
@@ -59,10 +64,24 @@ void connectStore() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         // Shows the cursor; no click or key press is taken meanwhile.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-    store::setNoticeHook([](const std::string& text) {
+    };
+    settings.notice = [](const std::string& text) {
         screens::MsgBox(QString::fromStdString(text), screens::vbInformation);
-    });
+    };
+    settings.lockWaitLimit = lockWaitLimit;
+    // Without the folder's lock another program could change the words at
+    // the same time: they are then only read.
+    const bool unlocked =
+        folderLock() && folderLock()->state() == store::FolderLock::State::Unavailable;
+    if (unlocked)
+        settings.readOnly = "Lexitor could not lock its folder against changes by other programs";
+    store::DBEngine::instance().setSettings(std::move(settings));
+    if (unlocked)
+        screens::MsgBox(QString::fromStdString(folderLock()->problem()) +
+                            QStringLiteral("\nThe words are open for reading only: they can be "
+                                           "quizzed, but nothing can be added, corrected or "
+                                           "deleted."),
+                        screens::vbExclamation);
 }
 
 void endProgram() {

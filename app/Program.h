@@ -4,6 +4,7 @@
 
 #include <QUrl>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -13,11 +14,15 @@ namespace lexitor::app {
 // long as it runs; false when another program has it already. Needs no
 // application object, so it comes before anything reads the word files.
 bool claimWordFolder();
+// Whether this program has the folder's lock; without it (no lock can be
+// had there) the words are only read.
+bool wordFolderHeld();
 // Tells the user that another program has the word folder.
 void reportWordFolderTaken();
 // Lets the store show a busy cursor while it waits for another program's
-// lock, and show its notices in a message box.
-void connectStore();
+// lock (at most `lockWaitLimit`), and show its notices in a message box;
+// says so when the words can only be read, the folder's lock not had.
+void connectStore(std::chrono::milliseconds lockWaitLimit = std::chrono::seconds(5));
 
 // Ends the program: leaves the event loop; main then destroys every screen.
 void endProgram();

@@ -104,8 +104,7 @@ class OtherWritersTest : public QObject {
 
 private slots:
     void initTestCase() {
-        store::setLockWaitLimit(std::chrono::milliseconds(300));
-        app::connectStore();
+        app::connectStore(std::chrono::milliseconds(300));
     }
 
     void init() {
@@ -154,6 +153,9 @@ private slots:
             {"find and delete a word added elsewhere",
              {"editor 1", "words 1 brandnew", "type txtWord brandnew", "click cmdFind", "click cmdDel",
               "shows txtWord w1_0"}, "", {"w1_0", "w1_7"}},
+            {"next, every row deleted elsewhere",
+             {"editor 1", "sql 1 DELETE FROM word1", "click cmdNext", "shows txtWord "},
+             "Sorry not enough records exist", {"*"}},
             {"update while another program holds the write lock",
              {"editor 1", "hold 1 BEGIN IMMEDIATE;", "type txtAns mine", "click cmdUpdate",
               "shows txtAns mine"}, "is locked by another program", {"*"}},
