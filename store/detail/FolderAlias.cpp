@@ -50,6 +50,11 @@ FolderAlias::FolderAlias(const std::string& path) : sqliteName_(path) {
     folder_ = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folder_ < 0)
         return;
+    // Only where it is needed: the kernel resolves a name through
+    // /proc/self/fd more slowly, and SQLite looks for a journal at every read.
+    constexpr std::size_t kLongestSuffix = sizeof "-journal";
+    if (path.size() + kLongestSuffix < static_cast<std::size_t>(unixVfs()->mxPathname))
+        return;
     const std::string through = std::string(kThroughFolder) + std::to_string(folder_);
     if (::access(through.c_str(), F_OK) == 0)
         sqliteName_ = through + "/" + fileName_;

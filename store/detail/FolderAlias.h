@@ -1,8 +1,8 @@
 #pragma once
 // SQLite's unix VFS takes paths of at most 512 bytes and resolves every
 // symbolic link in them, so a word file in a deeper folder cannot be opened
-// by its path. The store therefore opens the file's folder once and gives
-// SQLite a short name for the file through that open folder,
+// by its path. For such a file the store opens its folder and gives SQLite
+// a short name for the file through that open folder,
 // "/proc/self/fd/<folder>/<file>", under a VFS of its own (kVfsName) that
 // differs from SQLite's own only in taking such names as they are; the
 // kernel resolves them, and the journal beside the file is named alike.
@@ -21,8 +21,8 @@ public:
     FolderAlias(const FolderAlias&) = delete;
     FolderAlias& operator=(const FolderAlias&) = delete;
 
-    // The name to hand SQLite: through the open folder, or the plain path
-    // where /proc/self/fd is not there.
+    // The name to hand SQLite: the plain path, or for a path too long for
+    // SQLite the name through the open folder (where /proc/self/fd is there).
     const std::string& sqliteName() const { return sqliteName_; }
     // The open folder (for openat), or -1; the file's own name in it.
     int folder() const { return folder_; }

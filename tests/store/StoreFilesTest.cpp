@@ -13,6 +13,8 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 
 using namespace lexitor::testing;
@@ -85,6 +87,8 @@ private slots:
         makeLevelFile(path("locked.mdb"), 0, {"alpha", "beta"});
         makeLevelFile(path("closed/word0.mdb"), 0, {"alpha", "beta"});
         makeLevelFile(path("journal.mdb"), 0, {"alpha", "beta"});
+        makeLevelFile(path("piped.mdb"), 0, {"alpha", "beta"});
+        QVERIFY(::mkfifo(path("piped.mdb-journal").toUtf8().constData(), 0644) == 0);
         writeFile(path("journal.mdb-journal"), "left by someone");
         QVERIFY(QFile::setPermissions(path("journal.mdb-journal"), QFile::WriteOwner));
         QVERIFY(QFile::setPermissions(path("noread.mdb"), QFile::WriteOwner));
@@ -111,7 +115,8 @@ private slots:
             {"no index", "noindex.mdb", "holds no table with the fields word"},
             {"no ref field", "nofield.mdb", "holds no table with the fields word"},
             {"locked", "locked.mdb", "is locked by another program"},
-            {"unreadable journal", "journal.mdb", "-journal' beside '<dir>/journal.mdb' cannot"}};
+            {"unreadable journal", "journal.mdb", "-journal' beside '<dir>/journal.mdb' cannot"},
+            {"a FIFO for its journal", "piped.mdb", "-journal' is a named pipe (FIFO), not a file"}};
         for (const auto& [name, file, says] : rows)
             QTest::newRow(name) << QString(file) << QString(says).replace("<dir>", dir_.path());
     }
