@@ -222,6 +222,19 @@ private slots:
         app::reportWordFolderTaken();
         QVERIFY(messages_->texts().last().contains("Lexitor is already running in the folder"));
         QVERIFY(files_->rows(0) == left_[0]);
+
+        // Where no lock can be had, Lexitor says why and only reads the words.
+        QVERIFY(QFile::remove(files_->dir() + "/lexitor.lock") &&
+                QDir(files_->dir()).mkdir("lexitor.lock"));
+        QVERIFY(app::claimWordFolder() && !app::wordFolderHeld());
+        app::connectStore(std::chrono::milliseconds(300));
+        QVERIFY(messages_->texts().last().contains("is a folder, not a file"));
+        for (const char* step : {"add", "type txtWord mine", "type txtAns my answer",
+                                 "type txtlevel 0", "click cmdAdd"})
+            run(step);
+        QVERIFY(messages_->texts().last().contains("could not lock its folder"));
+        QVERIFY(files_->rows(0) == left_[0]);
+        store::DBEngine::instance().setSettings({});
     }
 };
 
