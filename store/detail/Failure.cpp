@@ -76,8 +76,12 @@ void throwFailure(sqlite3* db, int rc, const std::string& name) {
                                                   "that program is done.");
     case SQLITE_READONLY:
         if (rc == SQLITE_READONLY_ROLLBACK || rc == SQLITE_READONLY_RECOVERY) {
-            throw EngineError(file + " holds an unfinished change that cannot be finished, "
-                                     "because the file or its folder is read-only.");
+            // Left by a writer that ended while this reader was open.
+            throw RecoverableError(Kind::Busy,
+                                   file + " holds an unfinished change of another program, "
+                                          "which cannot be finished from here because the file "
+                                          "or its folder is read-only. Try again once a program "
+                                          "that may write there has opened it.");
         }
         throw readOnlyError(name, "the file or its folder is read-only");
     case SQLITE_CORRUPT:
