@@ -43,6 +43,10 @@ bool claimWordFolder() {
     return folderLock()->state() != store::FolderLock::State::Taken;
 }
 
+bool wordFolderHeld() {
+    return folderLock() && folderLock()->state() == store::FolderLock::State::Held;
+}
+
 void reportWordFolderTaken(const screens::Services& services) {
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     const QString text =
@@ -56,8 +60,9 @@ void reportWordFolderTaken(const screens::Services& services) {
     screens::MsgBox(services, text, screens::vbExclamation);
 }
 
-void connectStore(const screens::Services& services) {
-    store::setLockWaitHook([](bool waiting) {
+void connectStore(const screens::Services& services, std::chrono::milliseconds lockWaitLimit) {
+    store::EngineSettings settings;
+    settings.lockWait = [](bool waiting) {
         if (!waiting) {
             QApplication::restoreOverrideCursor();
             return;
@@ -65,10 +70,24 @@ void connectStore(const screens::Services& services) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         // Shows the cursor; no click or key press is taken meanwhile.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-    store::setNoticeHook([services](const std::string& text) {
+    };
+    settings.notice = [services](const std::string& text) {
         screens::MsgBox(services, QString::fromStdString(text), screens::vbInformation);
-    });
+    };
+    settings.lockWaitLimit = lockWaitLimit;
+    // Without the folder's lock another program could change the words at
+    // the same time: they are then only read.
+    const bool unlocked =
+        folderLock() && folderLock()->state() == store::FolderLock::State::Unavailable;
+    if (unlocked)
+        settings.readOnly = "Lexitor could not lock its folder against changes by other programs";
+    store::DBEngine::instance().setSettings(std::move(settings));
+    if (unlocked)
+        screens::MsgBox(services, QString::fromStdString(folderLock()->problem()) +
+                            QStringLiteral("\nThe words are open for reading only: they can be "
+                                           "quizzed, but nothing can be added, corrected or "
+                                           "deleted."),
+                        screens::vbExclamation);
 }
 
 std::optional<QString> openHelpPage(const screens::Services& services) {

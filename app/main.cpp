@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     // process still has a single thread.
     const bool folderClaimed = app::claimWordFolder();
     const auto conversion =
-        folderClaimed ? app::bringJetFilesAcross() : wordlist::FolderConversion{};
+        app::wordFolderHeld() ? app::bringJetFilesAcross() : wordlist::FolderConversion{};
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexitor"));
     // The program ends only through the main menu's Exit.

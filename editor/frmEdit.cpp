@@ -79,6 +79,11 @@ void frmEdit::showNoRow() {
     enableRowCommands(false);
 }
 
+void frmEdit::emptiedElsewhere() {
+    MsgBox("Sorry not enough records exist", vbCritical, "Database Error");
+    showNoRow();
+}
+
 void frmEdit::enableRowCommands(bool enabled) {
     for (QPushButton* command : {ui.cmdUpdate, ui.cmdDel, ui.cmdNext, ui.cmdPrev})
         command->setEnabled(enabled);
@@ -116,7 +121,7 @@ void frmEdit::cmdNext_Click() {
         return;
     // Every row may have been deleted elsewhere since.
     if (rs_->RecordCount() == 0)
-        return showNoRow();
+        return emptiedElsewhere();
     if (!rs_->Eof()) {
         rs_->MoveNext();
         if (rs_->Eof())
@@ -129,7 +134,7 @@ void frmEdit::cmdPrev_Click() {
     if (!shown_)
         return;
     if (rs_->RecordCount() == 0)
-        return showNoRow();
+        return emptiedElsewhere();
     if (!rs_->Bof()) {
         rs_->MovePrevious();
         if (rs_->Bof())
@@ -172,6 +177,8 @@ void frmEdit::cmdDel_Click() {
     } catch (const store::RecoverableError& error) {
         return refused(error);
     }
+    if (rs_->RecordCount() == 0)
+        return showNoRow();
     cmdNext_Click();
 }
 

@@ -106,8 +106,6 @@ class OtherWritersTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { store::setLockWaitLimit(std::chrono::milliseconds(300)); }
-
     void init() {
         files_ = std::make_unique<WordFiles>();
         fillAll(*files_, 8);
@@ -115,7 +113,7 @@ private slots:
         messages_ = std::make_unique<ScriptedMessages>();
         draws_ = std::make_unique<ScriptedDraws>();
         services_ = messages_->services(draws_.get());
-        app::connectStore(services_);
+        app::connectStore(services_, std::chrono::milliseconds(300));
     }
 
     void cleanup() {
@@ -157,6 +155,9 @@ private slots:
             {"find and delete a word added elsewhere",
              {"editor 1", "words 1 brandnew", "type txtWord brandnew", "click cmdFind", "click cmdDel",
               "shows txtWord w1_0"}, "", {"w1_0", "w1_7"}},
+            {"next, every row deleted elsewhere",
+             {"editor 1", "sql 1 DELETE FROM word1", "click cmdNext", "shows txtWord "},
+             "Sorry not enough records exist", {"*"}},
             {"update while another program holds the write lock",
              {"editor 1", "hold 1 BEGIN IMMEDIATE;", "type txtAns mine", "click cmdUpdate",
               "shows txtAns mine"}, "is locked by another program", {"*"}},
@@ -225,6 +226,19 @@ private slots:
         const QStringList texts = messages_->texts();
         QVERIFY(!texts.isEmpty() && texts.last().contains("Lexitor is already running in the folder"));
         QVERIFY(files_->rows(0) == left_[0]);
+
+        // Where no lock can be had, Lexitor says why and only reads the words.
+        QVERIFY(QFile::remove(files_->dir() + "/lexitor.lock") &&
+                QDir(files_->dir()).mkdir("lexitor.lock"));
+        QVERIFY(app::claimWordFolder() && !app::wordFolderHeld());
+        app::connectStore(services_, std::chrono::milliseconds(300));
+        QVERIFY(messages_->texts().last().contains("is a folder, not a file"));
+        for (const char* step : {"add", "type txtWord mine", "type txtAns my answer",
+                                 "type txtlevel 0", "click cmdAdd"})
+            run(step);
+        QVERIFY(messages_->texts().last().contains("could not lock its folder"));
+        QVERIFY(files_->rows(0) == left_[0]);
+        store::DBEngine::instance().setSettings({});
     }
 };
 

@@ -152,6 +152,7 @@ private slots:
         QCOMPARE(fileBytes(path + ".jet"), original);
         QStringList names = QDir(dir.path()).entryList(QDir::Files);
         names.removeAll(kConversionReportName);
+        names.removeAll(QStringLiteral("lexitor.lock")); // stays, to be locked again
         QCOMPARE(names, (QStringList{"word1.mdb", "word1.mdb.jet"}));
     }
     void aKillAtAnyStepLosesNothing_data() {
