@@ -1,0 +1,155 @@
+#include "wordlist/formats/JetReaderValues.h"
+
+#include "wordlist/formats/Utf8Check.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+namespace lexitor::wordlist::jet {
+
+namespace {
+
+constexpr unsigned char kDataPage = 0x01;
+constexpr std::uint32_t kInline = 0x80000000;  // the text follows in the row
+constexpr std::uint32_t kOnePiece = 0x40000000; // in one piece of a page
+constexpr std::uint32_t kLengthMask = 0x3fffffff;
+constexpr int kRowOffsetMask = 0x1fff;
+constexpr int kDeletedRow = 0x8000;
+
+struct Damage {
+    std::string what;
+};
+
+std::uint32_t get32(const unsigned char* p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
+int get16(const unsigned char* p) {
+    return p[0] | p[1] << 8;
+}
+
+std::string pageText(std::uint32_t page) {
+    return "page " + std::to_string(page);
+}
+
+// A control character, in UTF-8 that is known to be well formed: C0 but the
+// tab, DEL, and C1 (U+0080 to U+009F, encoded C2 80 to C2 9F).
+bool holdsControl(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c < 0x20 && c != '\t') || c == 0x7f)
+            return true;
+        if (c == 0xc2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xa0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ValueReader::ValueReader(MdbHandle* mdb, std::uint32_t tablePage)
+    : mdb_(mdb), tablePage_(tablePage), pageSize_(std::size_t(mdb->fmt->pg_size)),
+      page_(pageSize_) {
+    struct stat st {};
+    if (::fstat(fileno(mdb->f->stream), &st) == 0)
+        pages_ = std::uint32_t(std::size_t(st.st_size) / pageSize_);
+}
+
+ValueText ValueReader::text(const MdbColumn& column, const MdbField& field) {
+    try {
+        if (field.siz < 0 || field.start < 0 || std::size_t(field.start + field.siz) > pageSize_)
+            throw Damage{"lies outside its row"};
+        const unsigned char* value = mdb_->pg_buf + field.start;
+        const auto size = std::size_t(field.siz);
+        std::string text = column.col_type == MDB_MEMO ? longValue(value, size)
+                                                       : decode(value, size);
+        if (firstInvalidUtf8(QByteArrayView(text.data(), qsizetype(text.size()))))
+            throw Damage{"does not decode to text"};
+        if (holdsControl(text))
+            throw Damage{"holds control characters"};
+        return {std::move(text), {}};
+    } catch (const Damage& damage) {
+        return {{}, damage.what};
+    }
+}
+
+std::string ValueReader::longValue(const unsigned char* value, std::size_t size) {
+    if (size == 0)
+        return {};
+    if (size < MDB_MEMO_OVERHEAD)
+        throw Damage{"is too short to hold a long text"};
+    const std::uint32_t header = get32(value);
+    const std::size_t length = header & kLengthMask;
+    if (header & kInline) {
+        if (length > size - MDB_MEMO_OVERHEAD)
+            throw Damage{"holds a long text that runs past its row"};
+        return decode(value + MDB_MEMO_OVERHEAD, length);
+    }
+    if (header & kOnePiece) {
+        const Piece piece = pieceAt(get32(value + 4));
+        if (length > piece.size)
+            throw Damage{"holds a long text that is longer than its piece of the page"};
+        return decode(piece.bytes, length);
+    }
+    if ((header & 0xff000000) != 0)
+        throw Damage{"holds a long text of a kind Jet does not write"};
+    // Pieces on several pages, each starting with where the next one is.
+    std::vector<unsigned char> all;
+    std::uint32_t next = get32(value + 4);
+    for (std::uint32_t steps = 0; next != 0; ++steps) {
+        if (steps > pages_)
+            throw Damage{"holds a long text whose pieces go round in a circle"};
+        const Piece piece = pieceAt(next);
+        if (piece.size < 4 || all.size() + piece.size - 4 > length)
+            throw Damage{"holds a long text whose pieces do not add up to its length"};
+        next = get32(piece.bytes);
+        all.insert(all.end(), piece.bytes + 4, piece.bytes + piece.size);
+    }
+    if (all.size() != length)
+        throw Damage{"holds a long text whose pieces do not add up to its length"};
+    return decode(all.data(), all.size());
+}
+
+ValueReader::Piece ValueReader::pieceAt(std::uint32_t pageRow) {
+    const std::uint32_t page = pageRow >> 8;
+    const int row = int(pageRow & 0xff);
+    if (page == 0 || page >= pages_)
+        throw Damage{"holds a long text on " + pageText(page) + ", outside the file"};
+    if (mdb_read_alt_pg(mdb_, page) != ssize_t(pageSize_))
+        throw Damage{"holds a long text on " + pageText(page) + ", which cannot be read"};
+    std::memcpy(page_.data(), mdb_->alt_pg_buf, pageSize_);
+    const unsigned char* p = page_.data();
+    if (p[0] != kDataPage)
+        throw Damage{"holds a long text on " + pageText(page) + ", which holds no rows"};
+    if (std::memcmp(p + 4, "LVAL", 4) != 0 && get32(p + 4) != tablePage_)
+        throw Damage{"holds a long text on " + pageText(page) + ", which holds another table"};
+    const int rowCountAt = mdb_->fmt->row_count_offset;
+    const int rows = get16(p + rowCountAt);
+    if (row >= rows)
+        throw Damage{"holds a long text in piece " + std::to_string(row) + " of " +
+                     pageText(page) + ", which has " + std::to_string(rows) + " pieces"};
+    const int start = get16(p + rowCountAt + 2 + 2 * row);
+    if (start & kDeletedRow)
+        throw Damage{"holds a long text in a deleted piece of " + pageText(page)};
+    const int from = start & kRowOffsetMask;
+    const int to = row == 0 ? int(pageSize_) : get16(p + rowCountAt + 2 * row) & kRowOffsetMask;
+    if (from < rowCountAt + 2 + 2 * rows || from > to || to > int(pageSize_))
+        throw Damage{"holds a long text that runs past its piece of " + pageText(page)};
+    return {p + from, std::size_t(to - from)};
+}
+
+std::string ValueReader::decode(const unsigned char* bytes, std::size_t size) {
+    if (size == 0)
+        return {};
+    // Every stored byte becomes at most three bytes of UTF-8.
+    std::string text(3 * size + 16, '\0');
+    const std::size_t length = mdb_unicode2ascii(mdb_, reinterpret_cast<const char*>(bytes), size,
+                                                 text.data(), text.size());
+    text.resize(std::min(length, text.size()));
+    return text;
+}
+
+} // namespace lexitor::wordlist::jet
