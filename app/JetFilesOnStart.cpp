@@ -2,12 +2,32 @@
 
 #include "screens/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 
 namespace lexitor::app {
 
-wordlist::FolderConversion bringJetFilesAcross() {
-    return wordlist::convertJetFolder(QDir::currentPath());
+JetFilesOnStart::JetFilesOnStart() : conversion_(QDir::currentPath()) {}
+
+wordlist::FolderConversion JetFilesOnStart::bringAcross(std::chrono::milliseconds showProgressAfter) {
+    const QStringList names = conversion_.reading();
+    if (names.isEmpty())
+        return conversion_.finish();
+    QProgressDialog progress(QStringLiteral("Bringing %1 across from the Jet format…")
+                                 .arg(names.join(QStringLiteral(", "))),
+                             QStringLiteral("Cancel"), 0, 0);
+    progress.setWindowTitle(QStringLiteral("Lexitor"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    QElapsedTimer waited;
+    waited.start();
+    return conversion_.finish([&] {
+        if (!progress.isVisible() && std::chrono::milliseconds(waited.elapsed()) >= showProgressAfter)
+            progress.show();
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
 }
 
 void reportJetConversion(const wordlist::FolderConversion& conversion) {
@@ -15,6 +35,7 @@ void reportJetConversion(const wordlist::FolderConversion& conversion) {
         return;
     screens::MsgBox(wordlist::conversionMessage(conversion),
                     conversion.refused.empty() ? screens::vbInformation : screens::vbExclamation);
+    wordlist::conversionReported(conversion);
 }
 
 } // namespace lexitor::app

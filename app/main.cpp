@@ -5,14 +5,15 @@
 
 #include <QApplication>
 
+#include <memory>
+
 int main(int argc, char* argv[]) {
     using namespace lexitor;
     // The folder is taken before anything reads its word files. Jet files
-    // are read in a forked child, so they are brought across while this
+    // are read in forked children, so their readers start while this
     // process still has a single thread.
     const bool folderClaimed = app::claimWordFolder();
-    const auto conversion =
-        folderClaimed ? app::bringJetFilesAcross() : wordlist::FolderConversion{};
+    auto jetFiles = folderClaimed ? std::make_unique<app::JetFilesOnStart>() : nullptr;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexitor"));
     // The program ends only through the main menu's Exit.
@@ -23,8 +24,10 @@ int main(int argc, char* argv[]) {
     }
     app::connectStore();
 
-    app::reportJetConversion(conversion);
+    const wordlist::FolderConversion conversion = jetFiles->bringAcross();
+    jetFiles.reset();
     screens::refs::get<app::Form2>().showScreen();
+    app::reportJetConversion(conversion);
     const int status = QApplication::exec();
     screens::refs::releaseAll();
     return status;
