@@ -11,7 +11,8 @@ namespace lexitor::app {
 
 JetFilesOnStart::JetFilesOnStart() : conversion_(QDir::currentPath()) {}
 
-wordlist::FolderConversion JetFilesOnStart::bringAcross(std::chrono::milliseconds showProgressAfter) {
+wordlist::FolderConversion
+JetFilesOnStart::bringAcross(std::chrono::milliseconds showProgressAfter) {
     const QStringList names = conversion_.reading();
     if (names.isEmpty())
         return conversion_.finish();
@@ -23,7 +24,8 @@ wordlist::FolderConversion JetFilesOnStart::bringAcross(std::chrono::millisecond
     QElapsedTimer waited;
     waited.start();
     return conversion_.finish([&] {
-        if (!progress.isVisible() && std::chrono::milliseconds(waited.elapsed()) >= showProgressAfter)
+        if (!progress.isVisible() &&
+            std::chrono::milliseconds(waited.elapsed()) >= showProgressAfter)
             progress.show();
         QCoreApplication::processEvents();
         return !progress.wasCanceled();

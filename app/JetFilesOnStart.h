@@ -20,8 +20,8 @@ public:
     // Waits for the readers (with a progress window once `showProgressAfter`
     // has passed; its Cancel leaves the files still being read as they are)
     // and brings the files across. Needs the application object.
-    wordlist::FolderConversion bringAcross(
-        std::chrono::milliseconds showProgressAfter = std::chrono::milliseconds(400));
+    wordlist::FolderConversion
+    bringAcross(std::chrono::milliseconds showProgressAfter = std::chrono::milliseconds(400));
 
 private:
     wordlist::JetFolderConversion conversion_;

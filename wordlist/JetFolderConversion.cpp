@@ -147,13 +147,15 @@ QStringList flaggedRows(const QString& folder,
                     break;
                 }
             }
+            if (problems.isEmpty())
+                continue;
             const QString word =
-                rows[i].word ? QString::fromStdString(store::excerpt(searchWord(*rows[i].word))) : QString();
-            if (!problems.isEmpty())
-                lines.append(QStringLiteral("%1 row %2 \"%3\": %4")
-                                 .arg(fileName(level))
-                                 .arg(row)
-                                 .arg(word, problems.join(QStringLiteral("; "))));
+                rows[i].word ? QString::fromStdString(store::excerpt(searchWord(*rows[i].word)))
+                             : QString();
+            lines.append(QStringLiteral("%1 row %2 \"%3\": %4")
+                             .arg(fileName(level))
+                             .arg(row)
+                             .arg(word, problems.join(QStringLiteral("; "))));
         }
     }
     return lines;
@@ -168,7 +170,8 @@ bool canFinish(const QString& folder, const ConvertedFile& file) {
 }
 
 void dropLevel(FolderConversion& conversion, int level) {
-    std::erase_if(conversion.converted, [level](const ConvertedFile& f) { return f.level == level; });
+    std::erase_if(conversion.converted,
+                  [level](const ConvertedFile& f) { return f.level == level; });
     conversion.flagged.removeIf([level](const QString& line) {
         return line.startsWith(fileName(level) + QStringLiteral(" row "));
     });
@@ -306,9 +309,9 @@ void JetFolderConversion::finishEarlierRun() {
             swapFile(result_.folder, file.level);
         } catch (const FileError& error) {
             dropLevel(*earlier_, file.level);
-            result_.refused.push_back({file.level, QStringLiteral("'%1' could not be converted: %2.")
-                                                       .arg(fileName(file.level),
-                                                            QString::fromUtf8(error.what()))});
+            result_.refused.push_back(
+                {file.level, QStringLiteral("'%1' could not be converted: %2.")
+                                 .arg(fileName(file.level), QString::fromUtf8(error.what()))});
         }
     }
     result_.started = earlier_->started;
@@ -329,9 +332,9 @@ FolderConversion JetFolderConversion::finish(const std::function<bool()>& keepWa
             fresh.push_back(prepareFile(result_.folder, level, *read_[level]));
             prepared[level] = std::move(read_[level]);
         } catch (const std::exception& error) {
-            result_.refused.push_back({level, QStringLiteral("'%1' could not be converted: %2")
-                                                  .arg(fileName(level),
-                                                       sentence(QString::fromUtf8(error.what())))});
+            result_.refused.push_back(
+                {level, QStringLiteral("'%1' could not be converted: %2")
+                            .arg(fileName(level), sentence(QString::fromUtf8(error.what())))});
         }
     }
     if (!fresh.empty()) {
@@ -352,9 +355,9 @@ FolderConversion JetFolderConversion::finish(const std::function<bool()>& keepWa
         for (const ConvertedFile& file : fresh) {
             conversion::removeLeftovers(convertingPath(levelPath(result_.folder, file.level)));
             dropLevel(result_, file.level);
-            result_.refused.push_back({file.level, QStringLiteral("'%1' could not be converted: %2.")
-                                                       .arg(fileName(file.level),
-                                                            QString::fromUtf8(error.what()))});
+            result_.refused.push_back(
+                {file.level, QStringLiteral("'%1' could not be converted: %2.")
+                                 .arg(fileName(file.level), QString::fromUtf8(error.what()))});
         }
         fresh.clear();
     }
@@ -402,8 +405,9 @@ QString conversionMessage(const FolderConversion& conversion) {
             paragraphs.append(flaggedText(conversion));
     }
     for (const RefusedFile& file : conversion.refused)
-        paragraphs.append(sentence(file.reason) +
-                          (file.untouched ? QStringLiteral(" The file was left as it is.") : QString()));
+        paragraphs.append(
+            sentence(file.reason) +
+            (file.untouched ? QStringLiteral(" The file was left as it is.") : QString()));
     return paragraphs.join(QStringLiteral("\n\n"));
 }
 

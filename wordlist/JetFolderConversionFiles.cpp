@@ -83,8 +83,8 @@ void replaceFile(const QString& from, const QString& to) {
 void writeFileDurably(const QString& path, const QByteArray& bytes) {
     const QString temporary = path + QStringLiteral(".tmp");
     ::unlink(nativePath(temporary).constData());
-    const int fd = ::open(nativePath(temporary).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const int fd =
+        ::open(nativePath(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
         throw FileError(systemError(QStringLiteral("cannot write"), temporary));
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
@@ -161,7 +161,8 @@ std::optional<QString> folderReadOnly(const QString& folder) {
     if (::statvfs(native.constData(), &fs) == 0 && (fs.f_flag & ST_RDONLY))
         return QStringLiteral("its folder %1 is on a read-only file system").arg(folder);
     if (::stat(native.constData(), &st) == 0 &&
-        ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(native.constData(), W_OK) != 0))
+        ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+         ::access(native.constData(), W_OK) != 0))
         return QStringLiteral("its folder %1 is read-only").arg(folder);
     return std::nullopt;
 }

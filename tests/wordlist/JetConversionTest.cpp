@@ -71,7 +71,8 @@ QByteArray memoPointingAt(quint32 pageRow) {
 // Every name in `dir` with its bytes.
 QMap<QString, QByteArray> snapshot(const QString& dir) {
     QMap<QString, QByteArray> files;
-    for (const QFileInfo& file : QDir(dir).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+    for (const QFileInfo& file :
+         QDir(dir).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
         files[file.fileName()] = file.isFile() ? fileBytes(file.filePath()) : "not a file";
     return files;
 }
@@ -180,7 +181,8 @@ private slots:
         while (deep.size() < 600)
             deep += QStringLiteral("/a-folder-with-a-long-name");
         QVERIFY(QDir().mkpath(deep));
-        QVERIFY(QFile::copy(fixture(QStringLiteral("word2.mdb")), deep + QStringLiteral("/word2.mdb")));
+        QVERIFY(
+            QFile::copy(fixture(QStringLiteral("word2.mdb")), deep + QStringLiteral("/word2.mdb")));
         QVERIFY(readJetWords(deep + QStringLiteral("/word2.mdb")).rows == tsvRows(2));
     }
 
@@ -219,8 +221,8 @@ private slots:
             << "'word2.mdb' holds no table word2 (its tables: Table1, Table2, Table3, Table4).";
         QTest::newRow("another level's table")
             << bytesOf("word0.mdb") << 1 << "holds no table word1 (its tables: word0).";
-        QTest::newRow("cut short") << bytesOf("word1.mdb").left(20 * 4096) << 1
-                                   << "'word1.mdb' is damaged";
+        QTest::newRow("cut short")
+            << bytesOf("word1.mdb").left(20 * 4096) << 1 << "'word1.mdb' is damaged";
         QTest::newRow("header only") << bytesOf("word1.mdb").left(4096) << 1
                                      << "'word1.mdb' cannot be read as a Jet database";
         QTest::newRow("a long text on the wrong page")
@@ -233,8 +235,10 @@ private slots:
             << "'word2.mdb' could not be read within 10 seconds: the Jet reader was stopped";
         QTest::newRow("a pipe") << QByteArray("pipe") << 1
                                 << "'word1.mdb' is a named pipe (FIFO), not a file.";
-        QTest::newRow("a folder") << QByteArray("folder") << 0 << "'word0.mdb' is a folder, not a file.";
-        QTest::newRow("a device") << QByteArray("device") << 2 << "'word2.mdb' is a device, not a file.";
+        QTest::newRow("a folder") << QByteArray("folder") << 0
+                                  << "'word0.mdb' is a folder, not a file.";
+        QTest::newRow("a device") << QByteArray("device") << 2
+                                  << "'word2.mdb' is a device, not a file.";
         QTest::newRow("a read-only folder")
             << QByteArray("read-only") << 1
             << "is read-only. To quiz these words, copy the folder to one you may write to and "
@@ -256,8 +260,8 @@ private slots:
                                                      "rows")),
                  qPrintable(refused.describe()));
         QCOMPARE(fileBytes(levelFile(dir.path(), 1)), level);
-        const WordsRun skipped = runWords(
-            {"import", source, "--level", "1", "--dir", dir.path(), "--skip-invalid"});
+        const WordsRun skipped =
+            runWords({"import", source, "--level", "1", "--dir", dir.path(), "--skip-invalid"});
         QVERIFY2(skipped.exitCode == 0 && skipped.out.startsWith(u"Imported 92 rows") &&
                      skipped.err.contains(u"x.mdb: row 7: the row is damaged"),
                  qPrintable(skipped.describe()));
@@ -305,7 +309,8 @@ private slots:
             QTemporaryDir dir;
             placeNotAFile(levelFile(dir.path(), 1), kind);
             placeNotAFile(dir.filePath(QStringLiteral("x.mdb")), kind);
-            const QString what = kind == u"pipe" ? QStringLiteral("a named pipe (FIFO)") : "a " + kind;
+            const QString what =
+                kind == u"pipe" ? QStringLiteral("a named pipe (FIFO)") : "a " + kind;
             const WordsRun convert = runWords({"convert", "--dir", dir.path()});
             QVERIFY2(convert.out.contains("'word1.mdb' is " + what + ", not a file."),
                      qPrintable(convert.describe()));
@@ -353,9 +358,11 @@ private slots:
             QVERIFY2(toldAlready || QString(rerun.out).replace(dir.path(), "DIR") == told,
                      qPrintable(QStringLiteral("change %1: %2").arg(change).arg(rerun.describe())));
             QCOMPARE(report(dir.path()), report(whole.path()));
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QDir(whole.path()).entryList(QDir::Files));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                     QDir(whole.path()).entryList(QDir::Files));
         }
-        QVERIFY2(change > 12, qPrintable(QString::number(change))); // three files, three swaps and more
+        QVERIFY2(change > 12,
+                 qPrintable(QString::number(change))); // three files, three swaps and more
     }
 
     void startingTheProgramBringsTheFolderAcrossWithOneMessage() {
@@ -396,14 +403,17 @@ private slots:
     void whatCouldNotBeDoneIsSaid() {
         QTemporaryDir dir;
         place(dir.path(), QStringLiteral("word1.mdb"), 1);
-        writeFile(levelFile(dir.path(), 0), QByteArray("SQLite format 3\0", 16) + QByteArray(4096, 'x'));
+        writeFile(levelFile(dir.path(), 0),
+                  QByteArray("SQLite format 3\0", 16) + QByteArray(4096, 'x'));
         QVERIFY(QDir(dir.path()).mkdir(kConversionReportName));
         const QString message = conversionMessage(convertJetFolder(dir.path()));
         for (const QString& part : QStringList{
-                 "The converted words were not compared with those of word0.mdb, which cannot be read: ",
-              "but the list could not be written to " + dir.filePath(kConversionReportName) + " ('" +
-                  dir.filePath(kConversionReportName) + "' is a folder, not a file); here it is:",
-              ":\nword1.mdb row 94 \"gadget\": c2 is null; only ref may be null"})
+                 "The converted words were not compared with those of word0.mdb, which cannot be "
+                 "read: ",
+                 "but the list could not be written to " + dir.filePath(kConversionReportName) +
+                     " ('" + dir.filePath(kConversionReportName) +
+                     "' is a folder, not a file); here it is:",
+                 ":\nword1.mdb row 94 \"gadget\": c2 is null; only ref may be null"})
             QVERIFY2(message.contains(part), qPrintable(message));
     }
 };

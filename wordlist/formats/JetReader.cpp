@@ -44,9 +44,10 @@ QString secondsText(std::chrono::milliseconds time) {
 
 JetWords parsePayload(const QByteArray& bytes, const QString& name) {
     jet::PayloadReader in(bytes);
+    const auto failure = [&in] { fail(QString::fromStdString(in.text())); };
     const char kind = in.byte();
     if (kind == 'E')
-        fail(QString::fromUtf8(bytes.mid(1)));
+        failure();
     JetWords words;
     words.table = QString::fromStdString(in.text());
     for (std::uint32_t i = in.number(); in.ok() && i > 0; --i)
@@ -60,6 +61,8 @@ JetWords parsePayload(const QByteArray& bytes, const QString& name) {
         } else if (row == 'R') {
             for (const store::WordField& f : store::kWordFields)
                 r.*f.member = in.field();
+        } else if (row == 'E') {
+            failure();
         } else {
             break;
         }
@@ -99,7 +102,8 @@ JetReading::JetReading(const QString& path, const QString& table, const JetLimit
         fail(QStringLiteral("'%1' is not a Jet database file.").arg(name_));
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
-        fail(QStringLiteral("Cannot read '%1': %2.").arg(name_, QString::fromLocal8Bit(std::strerror(errno))));
+        fail(QStringLiteral("Cannot read '%1': %2.")
+                 .arg(name_, QString::fromLocal8Bit(std::strerror(errno))));
     const pid_t parent = ::getpid();
     child_ = ::fork();
     if (child_ == 0) {
@@ -110,9 +114,12 @@ JetReading::JetReading(const QString& path, const QString& table, const JetLimit
     ::close(ends[1]);
     if (child_ < 0) {
         ::close(ends[0]);
-        fail(QStringLiteral("Cannot read '%1': %2.").arg(name_, QString::fromLocal8Bit(std::strerror(error))));
+        fail(QStringLiteral("Cannot read '%1': %2.")
+                 .arg(name_, QString::fromLocal8Bit(std::strerror(error))));
     }
     fd_ = ends[0];
+    // What the child sends is about half the file: one allocation, not many.
+    bytes_.reserve(qsizetype(std::min<qint64>(QFileInfo(path).size(), qint64(256) << 20)));
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
     deadline_ = Clock::now() + limits.time;
 }

@@ -1,5 +1,6 @@
 #include "wordlist/formats/JetReaderChild.h"
 
+#include "store/FileKind.h"
 #include "store/MessageText.h"
 #include "wordlist/formats/JetReaderPayload.h"
 #include "wordlist/formats/JetReaderValues.h"
@@ -8,8 +9,10 @@
 #include <QFileInfo>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +20,7 @@
 #include <cerrno>
 #include <csignal>
 #include <memory>
+#include <optional>
 
 namespace lexitor::wordlist::jet {
 
@@ -48,10 +52,20 @@ QString quoted(const QString& name) {
     return QString::fromStdString(store::excerpt(name.toStdString()));
 }
 
+// A table of the file, opened with its columns.
+struct OpenTable {
+    Table table;
+    unsigned long page = 0; // the page that defines it
+    FieldColumns at{};      // where each word field is
+    QStringList others;     // the fields besides them
+};
+
 class ChildReader {
 public:
-    ChildReader(const QString& path, QString name) : name_(std::move(name)) {
-        mdb_.reset(mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS));
+    // `bytes`: the whole file, read into memory at once.
+    ChildReader(const QString& name, unsigned char* bytes, std::size_t size)
+        : name_(name), size_(size) {
+        mdb_.reset(mdb_open_buffer(bytes, size, MDB_NOFLAGS));
         if (!mdb_ || !mdb_read_catalog(mdb_.get(), MDB_TABLE))
             fail(QStringLiteral("'%1' cannot be read as a Jet database: it looks damaged.")
                      .arg(name_));
@@ -71,18 +85,18 @@ public:
             if (found == names.end())
                 fail(QStringLiteral("'%1' holds no table %2 (%3).")
                          .arg(name_, quoted(wanted), tablesText(names)));
-            readTable(*found, true, out);
+            readRows(*found, *open(*found, true), out);
             return;
         }
         QStringList levelTables;
+        std::optional<OpenTable> chosen;
         for (const QString& name : names) {
             for (const store::LevelDatabase& level : store::kLevels) {
-                if (sameName(name, level.table)) {
-                    PayloadWriter rows;
-                    if (readTable(name, false, rows)) {
-                        out = std::move(rows);
-                        levelTables.append(name);
-                    }
+                if (!sameName(name, level.table))
+                    continue;
+                if (auto table = open(name, false)) {
+                    chosen = std::move(table);
+                    levelTables.append(name);
                 }
             }
         }
@@ -94,6 +108,7 @@ public:
             fail(QStringLiteral("'%1' holds no level table (word0, word1 or word2 with the "
                                 "fields word, ans, c1, c2, c3 and ref; %2).")
                      .arg(name_, tablesText(names)));
+        readRows(levelTables.front(), *chosen, out);
     }
 
 private:
@@ -110,68 +125,61 @@ private:
         return QStringLiteral("its tables: ") + shown.join(QStringLiteral(", "));
     }
 
-    // Writes the rows of `name` to `out`; false, writing nothing, when the
-    // table lacks a word field and `required` is false.
-    bool readTable(const QString& name, bool required, PayloadWriter& out) {
+    // The table `name` with its columns; std::nullopt when it lacks a word
+    // field and `required` is false.
+    std::optional<OpenTable> open(const QString& name, bool required) {
         QByteArray utf8 = name.toUtf8();
         MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(mdb_.get(), utf8.data());
-        Table table(entry ? mdb_read_table(entry) : nullptr);
-        if (!table || !mdb_read_columns(table.get()))
+        OpenTable open{Table(entry ? mdb_read_table(entry) : nullptr)};
+        if (!open.table || !mdb_read_columns(open.table.get()))
             fail(QStringLiteral("'%1' is damaged: table %2 cannot be read.")
                      .arg(name_, quoted(name)));
-
-        FieldColumns at{};
-        QStringList others;
-        at.fill(-1);
-        for (unsigned i = 0; i < table->num_cols; ++i) {
-            MdbColumn* col = column(table.get(), i);
+        open.page = entry->table_pg;
+        open.at.fill(-1);
+        for (unsigned i = 0; i < open.table->num_cols; ++i) {
+            MdbColumn* col = column(open.table.get(), i);
             const QString colName = QString::fromUtf8(col->name);
             std::size_t f = 0;
-            while (f < at.size() && !sameName(colName, store::kWordFields[f].name))
+            while (f < open.at.size() && !sameName(colName, store::kWordFields[f].name))
                 ++f;
-            if (f == at.size()) {
-                others.append(colName);
+            if (f == open.at.size()) {
+                open.others.append(colName);
                 continue;
             }
             if (col->col_type != MDB_TEXT && col->col_type != MDB_MEMO)
                 fail(QStringLiteral("'%1': field %2 of table %3 is not a Text or Memo field.")
                          .arg(name_, colName, quoted(name)));
-            at[f] = int(i);
+            open.at[f] = int(i);
         }
-        for (std::size_t f = 0; f < at.size(); ++f) {
-            if (at[f] >= 0)
+        for (std::size_t f = 0; f < open.at.size(); ++f) {
+            if (open.at[f] >= 0)
                 continue;
             if (!required)
-                return false;
+                return std::nullopt;
             fail(QStringLiteral("'%1': table %2 has no field %3.")
                      .arg(name_, quoted(name),
                           QString::fromLatin1(store::kWordFields[f].name.data())));
         }
-        out.byte('T');
-        out.text(utf8.toStdString());
-        out.number(std::uint32_t(others.size()));
-        for (const QString& other : others)
-            out.text(other.toStdString());
-        const std::uint32_t count = readRows(table.get(), entry->table_pg, at, out);
-        if (count != table->num_rows)
-            fail(QStringLiteral("'%1' is damaged: table %2 holds %3 rows, but only %4 can be read.")
-                     .arg(name_, quoted(name))
-                     .arg(table->num_rows)
-                     .arg(count));
-        out.byte('Z');
-        return true;
+        return open;
     }
 
-    std::uint32_t readRows(MdbTableDef* table, unsigned long tablePage, const FieldColumns& at,
-                           PayloadWriter& out) {
+    // Sends the table and its rows, as they are read.
+    void readRows(const QString& name, const OpenTable& open, PayloadWriter& out) {
+        MdbTableDef* table = open.table.get();
+        out.byte('T');
+        out.text(name.toStdString());
+        out.number(std::uint32_t(open.others.size()));
+        for (const QString& other : open.others)
+            out.text(other.toStdString());
         MdbHandle* mdb = mdb_.get();
-        ValueReader values(mdb, std::uint32_t(tablePage));
+        ValueReader values(mdb, std::uint32_t(open.page), size_);
         std::vector<MdbField> fields(table->num_cols);
-        std::vector<store::FieldValue> row(at.size());
+        std::vector<store::FieldValue> row(open.at.size());
         std::uint32_t count = 0;
         mdb_rewind_table(table);
         while (mdb_fetch_row(table)) {
             ++count;
+            out.flushIfFull();
             // The fetch leaves the row's page in pg_buf; taking the row apart
             // again tells a null from an empty text, which bound columns do not.
             int start = 0;
@@ -185,16 +193,16 @@ private:
             }
             std::string damage;
             std::size_t f = 0;
-            for (; f < at.size() && damage.empty(); ++f) {
-                const auto field = std::find_if(fields.begin(), fields.end(), [&](const MdbField& x) {
-                    return x.colnum == at[f];
-                });
+            for (; f < open.at.size() && damage.empty(); ++f) {
+                const auto field =
+                    std::find_if(fields.begin(), fields.end(),
+                                 [&](const MdbField& x) { return x.colnum == open.at[f]; });
                 if (field == fields.end()) {
                     damage = "cannot be found in its row";
                 } else if (field->is_null) {
                     row[f].reset();
                 } else {
-                    ValueText value = values.text(*column(table, unsigned(at[f])), *field);
+                    ValueText value = values.text(*column(table, unsigned(open.at[f])), *field);
                     damage = std::move(value.damage);
                     row[f] = std::move(value.text);
                 }
@@ -207,7 +215,12 @@ private:
             for (const store::FieldValue& value : row)
                 out.field(value);
         }
-        return count;
+        if (count != table->num_rows)
+            fail(QStringLiteral("'%1' is damaged: table %2 holds %3 rows, but only %4 can be read.")
+                     .arg(name_, quoted(name))
+                     .arg(table->num_rows)
+                     .arg(count));
+        out.byte('Z');
     }
 
     static void damaged(PayloadWriter& out, std::string_view field, const std::string& what) {
@@ -217,21 +230,9 @@ private:
     }
 
     QString name_;
+    std::size_t size_;
     Handle mdb_;
 };
-
-bool writeAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
 
 // The address space the child has now, inherited from its parent.
 rlim_t addressSpace() {
@@ -272,23 +273,33 @@ void runReaderChild(int out, pid_t parent, const QString& path, const QString& t
     ::dup2(null, STDERR_FILENO);
     out = ::dup2(pipe, 3);
     ::close_range(4, ~0U, 0);
-    // Opened by its own name from its folder, however long the folder's path.
+    // Opened by its own name from its folder, however long the folder's
+    // path, and read into memory at once: libmdb then reads its pages
+    // without a system call each.
     const QFileInfo file(path);
     const QString name = file.fileName();
-    PayloadWriter payload;
+    PayloadWriter payload(out);
     int status = 0;
     try {
-        if (::chdir(QFile::encodeName(file.absolutePath()).constData()) != 0)
-            throw JetError(QStringLiteral("Cannot open the folder of '%1'.").arg(name).toStdString());
-        ChildReader reader(name, name);
+        std::string why;
+        const int fd = ::chdir(QFile::encodeName(file.absolutePath()).constData()) == 0
+                           ? store::openRegularFile(QFile::encodeName(name).toStdString(), why)
+                           : -1;
+        struct stat st {};
+        void* bytes = fd >= 0 && ::fstat(fd, &st) == 0 && st.st_size > 0
+                          ? ::mmap(nullptr, std::size_t(st.st_size), PROT_READ | PROT_WRITE,
+                                   MAP_PRIVATE | MAP_POPULATE, fd, 0)
+                          : MAP_FAILED;
+        if (bytes == MAP_FAILED)
+            throw JetError(QStringLiteral("Cannot read '%1'.").arg(name).toStdString());
+        ChildReader reader(name, static_cast<unsigned char*>(bytes), std::size_t(st.st_size));
         reader.read(table, payload);
     } catch (const std::exception& error) {
-        payload = PayloadWriter();
         payload.byte('E');
-        payload.bytes().append(error.what());
+        payload.text(error.what());
         status = 1;
     }
-    ::_exit(writeAll(out, payload.bytes()) ? status : 2);
+    ::_exit(payload.flush() ? status : 2);
 }
 
 } // namespace lexitor::wordlist::jet

@@ -1,8 +1,9 @@
 #pragma once
 // What the Jet reader child sends back through its pipe:
-//   'E' reason                       the file as a whole cannot be read, or
-//   'T' table, n, n other fields,    then for each row
-//       'R' six fields | 'D' field, what,   and at the end 'Z'.
+//   'T' table, n, n other fields,   then for each row
+//       'R' six fields | 'D' field, what,   and at the end 'Z';
+// or, at any point between two records, 'E' and why the file as a whole
+// cannot be read. The child sends it as it reads.
 // Numbers are 32-bit little-endian, texts a number of bytes and the bytes,
 // a field 0 for a null or 1 and a text.
 
@@ -10,14 +11,19 @@
 
 #include <QByteArray>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace lexitor::wordlist::jet {
 
+// Writes into `fd` as it goes, in pieces of about 64 KiB.
 class PayloadWriter {
 public:
+    explicit PayloadWriter(int fd) : fd_(fd) {}
     void byte(char c) { bytes_.push_back(c); }
     void number(std::uint32_t n) {
         for (int shift = 0; shift < 32; shift += 8)
@@ -32,9 +38,28 @@ public:
         if (value)
             text(*value);
     }
-    std::string& bytes() { return bytes_; }
+    // Between two records.
+    void flushIfFull() {
+        if (bytes_.size() >= kPiece && !flush())
+            ::_exit(2); // the parent is gone, or stopped listening
+    }
+    bool flush() {
+        std::size_t done = 0;
+        while (done < bytes_.size()) {
+            const ssize_t n = ::write(fd_, bytes_.data() + done, bytes_.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += std::size_t(n);
+        }
+        bytes_.clear();
+        return true;
+    }
 
 private:
+    static constexpr std::size_t kPiece = std::size_t(1) << 16;
+    int fd_;
     std::string bytes_;
 };
 

@@ -2,8 +2,6 @@
 
 #include "wordlist/formats/Utf8Check.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstring>
 #include <string_view>
@@ -13,7 +11,7 @@ namespace lexitor::wordlist::jet {
 namespace {
 
 constexpr unsigned char kDataPage = 0x01;
-constexpr std::uint32_t kInline = 0x80000000;  // the text follows in the row
+constexpr std::uint32_t kInline = 0x80000000;   // the text follows in the row
 constexpr std::uint32_t kOnePiece = 0x40000000; // in one piece of a page
 constexpr std::uint32_t kLengthMask = 0x3fffffff;
 constexpr int kRowOffsetMask = 0x1fff;
@@ -48,15 +46,75 @@ bool holdsControl(std::string_view text) {
     return false;
 }
 
+// Appends the character `c` as UTF-8.
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(char(c));
+    } else if (c < 0x800) {
+        out.push_back(char(0xc0 | c >> 6));
+        out.push_back(char(0x80 | (c & 0x3f)));
+    } else if (c < 0x10000) {
+        out.push_back(char(0xe0 | c >> 12));
+        out.push_back(char(0x80 | (c >> 6 & 0x3f)));
+        out.push_back(char(0x80 | (c & 0x3f)));
+    } else {
+        out.push_back(char(0xf0 | c >> 18));
+        out.push_back(char(0x80 | (c >> 12 & 0x3f)));
+        out.push_back(char(0x80 | (c >> 6 & 0x3f)));
+        out.push_back(char(0x80 | (c & 0x3f)));
+    }
+}
+
+// Jet 4 text: UTF-16LE, or after FF FE compressed, one byte a character
+// with a zero byte switching to two-byte characters and back. Decoded here
+// rather than through iconv, which took most of the reading's time, and so
+// that a character outside the BMP comes through whole; a lone surrogate is
+// damage.
+std::string decodeUtf16(const unsigned char* bytes, std::size_t size) {
+    std::string text;
+    text.reserve(size);
+    const bool compressed = size >= 2 && bytes[0] == 0xff && bytes[1] == 0xfe;
+    bool oneByte = compressed;
+    char16_t high = 0; // a surrogate waiting for its other half
+    for (std::size_t i = compressed ? 2 : 0; i < size;) {
+        char16_t unit = 0;
+        if (compressed && bytes[i] == 0) {
+            oneByte = !oneByte;
+            ++i;
+            continue;
+        }
+        if (oneByte) {
+            unit = bytes[i++];
+        } else if (i + 1 < size) {
+            unit = char16_t(bytes[i] | bytes[i + 1] << 8);
+            i += 2;
+        } else {
+            break; // an odd byte at the end, as libmdb leaves it
+        }
+        const bool isHigh = unit >= 0xd800 && unit < 0xdc00;
+        const bool isLow = unit >= 0xdc00 && unit < 0xe000;
+        if ((high != 0 && !isLow) || (high == 0 && isLow))
+            throw Damage{"does not decode to text"};
+        if (isHigh) {
+            high = unit;
+        } else if (isLow) {
+            appendUtf8(text, 0x10000 + (char32_t(high - 0xd800) << 10) + (unit - 0xdc00));
+            high = 0;
+        } else {
+            appendUtf8(text, unit);
+        }
+    }
+    if (high != 0)
+        throw Damage{"does not decode to text"};
+    return text;
+}
+
 } // namespace
 
-ValueReader::ValueReader(MdbHandle* mdb, std::uint32_t tablePage)
-    : mdb_(mdb), tablePage_(tablePage), pageSize_(std::size_t(mdb->fmt->pg_size)),
-      page_(pageSize_) {
-    struct stat st {};
-    if (::fstat(fileno(mdb->f->stream), &st) == 0)
-        pages_ = std::uint32_t(std::size_t(st.st_size) / pageSize_);
-}
+ValueReader::ValueReader(MdbHandle* mdb, std::uint32_t tablePage, std::size_t fileSize)
+    : mdb_(mdb), tablePage_(tablePage),
+      pages_(std::uint32_t(fileSize / std::size_t(mdb->fmt->pg_size))),
+      pageSize_(std::size_t(mdb->fmt->pg_size)), page_(pageSize_) {}
 
 ValueText ValueReader::text(const MdbColumn& column, const MdbField& field) {
     try {
@@ -64,10 +122,8 @@ ValueText ValueReader::text(const MdbColumn& column, const MdbField& field) {
             throw Damage{"lies outside its row"};
         const unsigned char* value = mdb_->pg_buf + field.start;
         const auto size = std::size_t(field.siz);
-        std::string text = column.col_type == MDB_MEMO ? longValue(value, size)
-                                                       : decode(value, size);
-        if (firstInvalidUtf8(QByteArrayView(text.data(), qsizetype(text.size()))))
-            throw Damage{"does not decode to text"};
+        std::string text =
+            column.col_type == MDB_MEMO ? longValue(value, size) : decode(value, size);
         if (holdsControl(text))
             throw Damage{"holds control characters"};
         return {std::move(text), {}};
@@ -129,8 +185,8 @@ ValueReader::Piece ValueReader::pieceAt(std::uint32_t pageRow) {
     const int rowCountAt = mdb_->fmt->row_count_offset;
     const int rows = get16(p + rowCountAt);
     if (row >= rows)
-        throw Damage{"holds a long text in piece " + std::to_string(row) + " of " +
-                     pageText(page) + ", which has " + std::to_string(rows) + " pieces"};
+        throw Damage{"holds a long text in piece " + std::to_string(row) + " of " + pageText(page) +
+                     ", which has " + std::to_string(rows) + " pieces"};
     const int start = get16(p + rowCountAt + 2 + 2 * row);
     if (start & kDeletedRow)
         throw Damage{"holds a long text in a deleted piece of " + pageText(page)};
@@ -144,11 +200,16 @@ ValueReader::Piece ValueReader::pieceAt(std::uint32_t pageRow) {
 std::string ValueReader::decode(const unsigned char* bytes, std::size_t size) {
     if (size == 0)
         return {};
-    // Every stored byte becomes at most three bytes of UTF-8.
+    if (mdb_->f->jet_version != MDB_VER_JET3)
+        return decodeUtf16(bytes, size);
+    // Jet 3 text is in the file's code page. Every stored byte becomes at
+    // most three bytes of UTF-8.
     std::string text(3 * size + 16, '\0');
     const std::size_t length = mdb_unicode2ascii(mdb_, reinterpret_cast<const char*>(bytes), size,
                                                  text.data(), text.size());
     text.resize(std::min(length, text.size()));
+    if (firstInvalidUtf8(QByteArrayView(text.data(), qsizetype(text.size()))))
+        throw Damage{"does not decode to text"};
     return text;
 }
 

@@ -24,8 +24,9 @@ struct ValueText {
 
 class ValueReader {
 public:
-    // `tablePage`: the page that defines the table being read.
-    ValueReader(MdbHandle* mdb, std::uint32_t tablePage);
+    // `tablePage`: the page that defines the table being read; `fileSize`
+    // in bytes.
+    ValueReader(MdbHandle* mdb, std::uint32_t tablePage, std::size_t fileSize);
 
     // `field` of the row on the page in mdb->pg_buf.
     ValueText text(const MdbColumn& column, const MdbField& field);
