@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <chrono>
 #include <optional>
+#include <utility>
 
 namespace lexitor::wordlist {
 
@@ -177,6 +178,11 @@ void dropLevel(FolderConversion& conversion, int level) {
     });
 }
 
+RefusedFile notConverted(int level, const QString& why) {
+    return {level,
+            QStringLiteral("'%1' could not be converted: %2").arg(fileName(level), sentence(why))};
+}
+
 QString readOnlyText(const QString& folder, int level, const QString& why) {
     return QStringLiteral("'%1' is in the Jet format, which Lexitor must bring across to its own "
                           "format before it can use the words, but %2. To quiz these words, "
@@ -222,6 +228,7 @@ JetFolderConversion::JetFolderConversion(const QString& folder) {
                 finishing[file.level] = true;
             else
                 dropLevel(*earlier_, file.level);
+            dropped_[file.level] = !finishing[file.level];
         }
     }
     const std::optional<QString> readOnly = conversion::folderReadOnly(result_.folder);
@@ -297,11 +304,27 @@ void JetFolderConversion::readAll(const std::function<bool()>& keepWaiting) {
     }
 }
 
+// Keeps this run's findings for a rerun, or forgets them when nothing is
+// converted; why that failed.
+std::optional<QString> JetFolderConversion::keepFindings() {
+    try {
+        if (result_.converted.empty())
+            conversion::forgetFindings(result_.folder);
+        else
+            conversion::saveFindings(result_);
+    } catch (const FileError& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return std::nullopt;
+}
+
 // Puts the new files of an interrupted run in place; its findings become
-// this run's.
+// this run's. A level it can no longer finish is read afresh, and is out of
+// the kept findings before anything new of it is written.
 void JetFolderConversion::finishEarlierRun() {
     if (!earlier_)
         return;
+    bool changed = std::find(dropped_.begin(), dropped_.end(), true) != dropped_.end();
     for (const ConvertedFile& file : std::vector(earlier_->converted)) {
         if (!isJetFile(levelPath(result_.folder, file.level)))
             continue;
@@ -309,15 +332,21 @@ void JetFolderConversion::finishEarlierRun() {
             swapFile(result_.folder, file.level);
         } catch (const FileError& error) {
             dropLevel(*earlier_, file.level);
-            result_.refused.push_back(
-                {file.level, QStringLiteral("'%1' could not be converted: %2.")
-                                 .arg(fileName(file.level), QString::fromUtf8(error.what()))});
+            result_.refused.push_back(notConverted(file.level, QString::fromUtf8(error.what())));
+            changed = true;
         }
     }
     result_.started = earlier_->started;
     result_.converted = earlier_->converted;
     result_.flagged = earlier_->flagged;
     result_.unchecked = earlier_->unchecked;
+    const std::optional<QString> failure = changed ? keepFindings() : std::nullopt;
+    for (int level = 0; failure && level < store::kLevelCount; ++level) {
+        if (dropped_[level] && readers_[level]) {
+            readers_[level].reset();
+            result_.refused.push_back(notConverted(level, *failure));
+        }
+    }
 }
 
 FolderConversion JetFolderConversion::finish(const std::function<bool()>& keepWaiting) {
@@ -332,9 +361,7 @@ FolderConversion JetFolderConversion::finish(const std::function<bool()>& keepWa
             fresh.push_back(prepareFile(result_.folder, level, *read_[level]));
             prepared[level] = std::move(read_[level]);
         } catch (const std::exception& error) {
-            result_.refused.push_back(
-                {level, QStringLiteral("'%1' could not be converted: %2")
-                            .arg(fileName(level), sentence(QString::fromUtf8(error.what())))});
+            result_.refused.push_back(notConverted(level, QString::fromUtf8(error.what())));
         }
     }
     if (!fresh.empty()) {
@@ -346,23 +373,25 @@ FolderConversion JetFolderConversion::finish(const std::function<bool()>& keepWa
         result_.converted.insert(result_.converted.end(), fresh.begin(), fresh.end());
         std::sort(result_.converted.begin(), result_.converted.end(),
                   [](const ConvertedFile& a, const ConvertedFile& b) { return a.level < b.level; });
+        // Before the first swap: a kill from here on is still reported.
+        if (const std::optional<QString> failure = keepFindings()) {
+            for (const ConvertedFile& file : std::exchange(fresh, {})) {
+                conversion::removeLeftovers(convertingPath(levelPath(result_.folder, file.level)));
+                dropLevel(result_, file.level);
+                result_.refused.push_back(notConverted(file.level, *failure));
+            }
+        }
     }
-    try {
-        // Before the first swap: a kill from here on still gets reported.
-        if (!fresh.empty() || (earlier_ && earlier_->converted.size() != result_.converted.size()))
-            conversion::saveFindings(result_);
-    } catch (const FileError& error) {
-        for (const ConvertedFile& file : fresh) {
+    for (const ConvertedFile& file : fresh) {
+        try {
+            swapFile(result_.folder, file.level);
+        } catch (const FileError& error) {
             conversion::removeLeftovers(convertingPath(levelPath(result_.folder, file.level)));
             dropLevel(result_, file.level);
-            result_.refused.push_back(
-                {file.level, QStringLiteral("'%1' could not be converted: %2.")
-                                 .arg(fileName(file.level), QString::fromUtf8(error.what()))});
+            result_.refused.push_back(notConverted(file.level, QString::fromUtf8(error.what())));
+            keepFindings();
         }
-        fresh.clear();
     }
-    for (const ConvertedFile& file : fresh)
-        swapFile(result_.folder, file.level);
     if (!result_.converted.empty())
         result_.reportFailure = conversion::writeReport(result_).value_or(QString());
     std::sort(result_.refused.begin(), result_.refused.end(),

@@ -66,11 +66,13 @@ public:
     FolderConversion finish(const std::function<bool()>& keepWaiting = {});
 
 private:
+    std::optional<QString> keepFindings();
     void finishEarlierRun();
     void readAll(const std::function<bool()>& keepWaiting);
 
     FolderConversion result_;
-    std::optional<FolderConversion> earlier_; // an interrupted run's findings
+    std::optional<FolderConversion> earlier_;        // an interrupted run's findings
+    std::array<bool, store::kLevelCount> dropped_{}; // of those, levels read afresh
     std::array<std::unique_ptr<JetReading>, store::kLevelCount> readers_;
     std::array<std::optional<JetWords>, store::kLevelCount> read_;
 };
