@@ -99,7 +99,15 @@ WordFile checkWordFile(const std::string& name) {
     }
     QFile file(QString::fromStdString(path));
     static const QByteArray magic("SQLite format 3\0", 16);
-    if (!file.open(QIODevice::ReadOnly) || file.read(16) != magic) {
+    const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(20) : QByteArray();
+    if (!start.startsWith(magic)) {
+        // A Jet file still here is one the conversion at start refused.
+        if (start.startsWith(QByteArray("\0\1\0\0Standard ", 13))) {
+            throw EngineError("'" + name +
+                              "' is a Jet word file that Lexitor has not brought across to its "
+                              "own format; the message at start, or lexitor-words convert, "
+                              "tells why.");
+        }
         throw EngineError("'" + name +
                           "' is not a word database at all (it is not a database file).");
     }

@@ -210,6 +210,16 @@ private slots:
         QVERIFY2(message.contains(reason), qPrintable(message));
         QVERIFY2(!message.contains(u"..") && !message.contains(u".;"), qPrintable(message));
         QCOMPARE(snapshot(dir.path()), before);
+        if (QFileInfo(path).isFile()) { // and the store tells what it is
+            try {
+                store::DBEngine::instance().OpenDatabase(path.toStdString());
+                QFAIL("a Jet file was opened as a word database");
+            } catch (const store::EngineError& error) {
+                QVERIFY2(QString::fromUtf8(error.what())
+                             .contains(u"is a Jet word file that Lexitor has not brought across"),
+                         error.what());
+            }
+        }
     }
     void filesThatCannotBeBroughtAcrossAreLeftAsTheyAre_data() {
         QTest::addColumn<QByteArray>("bytes");

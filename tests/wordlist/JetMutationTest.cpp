@@ -129,6 +129,8 @@ private slots:
             }
             // Only against a reader that is never stopped.
             QVERIFY2(elapsed.elapsed() < 60'000, qPrintable(mutant));
+            if ((i + 1) % 1000 == 0)
+                qInfo("%d damaged files read", i + 1);
         }
         for (const auto& [outcome, n] : outcomes)
             qInfo("%s: %d", qPrintable(outcome), n);
