@@ -23,13 +23,24 @@ JetFilesOnStart::bringAcross(std::chrono::milliseconds showProgressAfter) {
     progress.setWindowModality(Qt::ApplicationModal);
     QElapsedTimer waited;
     waited.start();
-    return conversion_.finish([&] {
-        if (!progress.isVisible() &&
-            std::chrono::milliseconds(waited.elapsed()) >= showProgressAfter)
-            progress.show();
-        QCoreApplication::processEvents();
-        return !progress.wasCanceled();
-    });
+    try {
+        return conversion_.finish([&] {
+            if (!progress.isVisible() &&
+                std::chrono::milliseconds(waited.elapsed()) >= showProgressAfter)
+                progress.show();
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    } catch (const std::exception& error) {
+        // Whatever happened, the program starts, and says so.
+        wordlist::FolderConversion failed;
+        failed.refused.push_back(
+            {0,
+             QStringLiteral("The Jet word files could not be brought across: %1")
+                 .arg(QString::fromUtf8(error.what())),
+             false});
+        return failed;
+    }
 }
 
 void reportJetConversion(const wordlist::FolderConversion& conversion) {

@@ -19,6 +19,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -310,6 +311,29 @@ private slots:
             QVERIFY(elapsed.elapsed() < 60'000); // only against a reader never stopped
             QCOMPARE(fileBytes(path), hangingJet(cut));
         }
+    }
+
+    // Killing the tool ends its reader too, even one that would run on.
+    void theReaderDiesWithItsParent() {
+        QTemporaryDir dir;
+        writeFile(levelFile(dir.path(), 2), hangingJet(false));
+        QProcess words;
+        words.start(QStringLiteral(LEXITOR_WORDS_EXE), {"convert", "--dir", dir.path()});
+        QVERIFY(words.waitForStarted());
+        const QString children = QStringLiteral("/proc/%1/task/%1/children").arg(words.processId());
+        QByteArray reader;
+        QTRY_VERIFY_WITH_TIMEOUT(!(reader = fileBytes(children).trimmed()).isEmpty(), 60'000);
+        ::kill(pid_t(words.processId()), SIGKILL);
+        QVERIFY(words.waitForFinished());
+        // Ended, or at least sent its SIGKILL, by the time the parent is gone.
+        const QByteArray status = fileBytes("/proc/" + reader + "/status");
+        bool ended = status.isEmpty() || status.contains("State:\tZ");
+        for (const QByteArray& line : status.split('\n')) {
+            if (line.startsWith("SigPnd:") || line.startsWith("ShdPnd:"))
+                ended = ended ||
+                        (line.mid(7).trimmed().toULongLong(nullptr, 16) & (1 << (SIGKILL - 1)));
+        }
+        QVERIFY2(ended, status.constData());
     }
 
     // A pipe, a folder or a device named like a word file is refused at

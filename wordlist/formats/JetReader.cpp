@@ -119,7 +119,10 @@ JetReading::JetReading(const QString& path, const QString& table, const JetLimit
     }
     fd_ = ends[0];
     // What the child sends is about half the file: one allocation, not many.
-    bytes_.reserve(qsizetype(std::min<qint64>(QFileInfo(path).size(), qint64(256) << 20)));
+    // Eight times the file is more than its text can decode to.
+    const qint64 size = QFileInfo(path).size();
+    bytes_.reserve(qsizetype(std::min<qint64>(size, qint64(256) << 20)));
+    largest_ = std::max<qint64>(8 * size, qint64(64) << 20);
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
     deadline_ = Clock::now() + limits.time;
 }
@@ -135,11 +138,13 @@ bool JetReading::wait(std::chrono::milliseconds slice) {
     while (fd_ >= 0) {
         char buffer[1 << 16];
         const ssize_t n = ::read(fd_, buffer, sizeof buffer);
-        if (n > 0) {
+        if (n > 0)
             bytes_.append(buffer, n);
-            continue;
+        if (bytes_.size() > largest_) {
+            stop(damagedFileText(name_));
+            return true;
         }
-        if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
             ::close(fd_);
             fd_ = -1;
             break;
@@ -152,8 +157,10 @@ bool JetReading::wait(std::chrono::milliseconds slice) {
                          .arg(name_, secondsText(allowed_)));
             return stopped_.has_value();
         }
-        pollfd ready{fd_, POLLIN, 0};
-        ::poll(&ready, 1, int(left.count()));
+        if (n < 0) {
+            pollfd ready{fd_, POLLIN, 0};
+            ::poll(&ready, 1, int(left.count()));
+        }
     }
     // The pipe closed: the child has written all it will and is ending.
     reap();

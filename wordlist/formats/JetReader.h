@@ -89,6 +89,7 @@ private:
     pid_t child_ = -1;
     int fd_ = -1;
     QByteArray bytes_;
+    qint64 largest_ = 0; // more from the child is not the file's text
     int status_ = 0;
     std::optional<QString> stopped_;
 };

@@ -178,7 +178,8 @@ private:
         std::uint32_t count = 0;
         mdb_rewind_table(table);
         while (mdb_fetch_row(table)) {
-            ++count;
+            if (++count > table->num_rows) // pages that lead round in a circle
+                break;
             out.flushIfFull();
             // The fetch leaves the row's page in pg_buf; taking the row apart
             // again tells a null from an empty text, which bound columns do not.
@@ -216,10 +217,11 @@ private:
                 out.field(value);
         }
         if (count != table->num_rows)
-            fail(QStringLiteral("'%1' is damaged: table %2 holds %3 rows, but only %4 can be read.")
+            fail(QStringLiteral("'%1' is damaged: table %2 holds %3 rows, but %4 can be read.")
                      .arg(name_, quoted(name))
                      .arg(table->num_rows)
-                     .arg(count));
+                     .arg(count > table->num_rows ? QStringLiteral("more")
+                                                  : QStringLiteral("only %1").arg(count)));
         out.byte('Z');
     }
 
