@@ -321,8 +321,11 @@ private slots:
         words.start(QStringLiteral(LEXITOR_WORDS_EXE), {"convert", "--dir", dir.path()});
         QVERIFY(words.waitForStarted());
         const QString children = QStringLiteral("/proc/%1/task/%1/children").arg(words.processId());
+        // The reader has the file mapped once it has bound itself to its parent.
         QByteArray reader;
-        QTRY_VERIFY_WITH_TIMEOUT(!(reader = fileBytes(children).trimmed()).isEmpty(), 60'000);
+        QTRY_VERIFY_WITH_TIMEOUT(!(reader = fileBytes(children).trimmed()).isEmpty() &&
+                                     fileBytes("/proc/" + reader + "/maps").contains("/word2.mdb"),
+                                 60'000);
         ::kill(pid_t(words.processId()), SIGKILL);
         QVERIFY(words.waitForFinished());
         // Ended, or at least sent its SIGKILL, by the time the parent is gone.

@@ -42,6 +42,12 @@ QString secondsText(std::chrono::milliseconds time) {
     return seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
 }
 
+QString tooLongText(const QString& name, std::chrono::milliseconds allowed) {
+    return QStringLiteral("'%1' could not be read within %2: the Jet reader was stopped, and the "
+                          "file looks damaged.")
+        .arg(name, secondsText(allowed));
+}
+
 JetWords parsePayload(const QByteArray& bytes, const QString& name) {
     jet::PayloadReader in(bytes);
     const auto failure = [&in] { fail(QString::fromStdString(in.text())); };
@@ -105,6 +111,7 @@ JetReading::JetReading(const QString& path, const QString& table, const JetLimit
         fail(QStringLiteral("Cannot read '%1': %2.")
                  .arg(name_, QString::fromLocal8Bit(std::strerror(errno))));
     const pid_t parent = ::getpid();
+    deadline_ = Clock::now() + limits.time;
     child_ = ::fork();
     if (child_ == 0) {
         ::close(ends[0]);
@@ -124,7 +131,6 @@ JetReading::JetReading(const QString& path, const QString& table, const JetLimit
     bytes_.reserve(qsizetype(std::min<qint64>(size, qint64(256) << 20)));
     largest_ = std::max<qint64>(8 * size, qint64(64) << 20);
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
-    deadline_ = Clock::now() + limits.time;
 }
 
 JetReading::~JetReading() {
@@ -152,9 +158,7 @@ bool JetReading::wait(std::chrono::milliseconds slice) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now());
         if (left <= 0ms) {
             if (Clock::now() >= deadline_)
-                stop(QStringLiteral("'%1' could not be read within %2: the Jet reader was "
-                                    "stopped, and the file looks damaged.")
-                         .arg(name_, secondsText(allowed_)));
+                stop(tooLongText(name_, allowed_));
             return stopped_.has_value();
         }
         if (n < 0) {
@@ -193,6 +197,8 @@ void JetReading::reap() {
 JetWords JetReading::words() const {
     if (stopped_)
         fail(*stopped_);
+    if (WIFSIGNALED(status_) && WTERMSIG(status_) == SIGXCPU)
+        fail(tooLongText(name_, allowed_));
     // A crash, a limit reached or a failed write: whatever came is not to be trusted.
     if (!WIFEXITED(status_) || WEXITSTATUS(status_) > 1)
         fail(damagedFileText(name_));

@@ -251,7 +251,9 @@ void bound(pid_t parent, const JetLimits& limits) {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (::getppid() != parent)
         ::_exit(3); // the parent died before the line above took effect
-    const auto seconds = rlim_t(std::chrono::ceil<std::chrono::seconds>(limits.time).count());
+    // The parent's deadline comes first; this is for a parent that cannot
+    // keep it (stopped, or starved of time).
+    const auto seconds = rlim_t(std::chrono::ceil<std::chrono::seconds>(limits.time).count()) + 2;
     const rlimit cpu{seconds, seconds + 1};
     ::setrlimit(RLIMIT_CPU, &cpu);
     const rlim_t memory = addressSpace() + limits.memory;
