@@ -46,23 +46,24 @@ bool holdsControl(std::string_view text) {
     return false;
 }
 
-// Appends the character `c` as UTF-8.
-void appendUtf8(std::string& out, char32_t c) {
+// Writes the character `c` as UTF-8 at `out`; gives the byte after it.
+char* putUtf8(char* out, char32_t c) {
     if (c < 0x80) {
-        out.push_back(char(c));
+        *out++ = char(c);
     } else if (c < 0x800) {
-        out.push_back(char(0xc0 | c >> 6));
-        out.push_back(char(0x80 | (c & 0x3f)));
+        *out++ = char(0xc0 | c >> 6);
+        *out++ = char(0x80 | (c & 0x3f));
     } else if (c < 0x10000) {
-        out.push_back(char(0xe0 | c >> 12));
-        out.push_back(char(0x80 | (c >> 6 & 0x3f)));
-        out.push_back(char(0x80 | (c & 0x3f)));
+        *out++ = char(0xe0 | c >> 12);
+        *out++ = char(0x80 | (c >> 6 & 0x3f));
+        *out++ = char(0x80 | (c & 0x3f));
     } else {
-        out.push_back(char(0xf0 | c >> 18));
-        out.push_back(char(0x80 | (c >> 12 & 0x3f)));
-        out.push_back(char(0x80 | (c >> 6 & 0x3f)));
-        out.push_back(char(0x80 | (c & 0x3f)));
+        *out++ = char(0xf0 | c >> 18);
+        *out++ = char(0x80 | (c >> 12 & 0x3f));
+        *out++ = char(0x80 | (c >> 6 & 0x3f));
+        *out++ = char(0x80 | (c & 0x3f));
     }
+    return out;
 }
 
 // Jet 4 text: UTF-16LE, or after FF FE compressed, one byte a character
@@ -71,8 +72,9 @@ void appendUtf8(std::string& out, char32_t c) {
 // that a character outside the BMP comes through whole; a lone surrogate is
 // damage.
 std::string decodeUtf16(const unsigned char* bytes, std::size_t size) {
-    std::string text;
-    text.reserve(size);
+    // A byte becomes at most two bytes of UTF-8, two bytes at most three.
+    std::string text(2 * size, '\0');
+    char* out = text.data();
     const bool compressed = size >= 2 && bytes[0] == 0xff && bytes[1] == 0xfe;
     bool oneByte = compressed;
     char16_t high = 0; // a surrogate waiting for its other half
@@ -91,6 +93,10 @@ std::string decodeUtf16(const unsigned char* bytes, std::size_t size) {
         } else {
             break; // an odd byte at the end, as libmdb leaves it
         }
+        if (unit < 0x80 && high == 0) {
+            *out++ = char(unit);
+            continue;
+        }
         const bool isHigh = unit >= 0xd800 && unit < 0xdc00;
         const bool isLow = unit >= 0xdc00 && unit < 0xe000;
         if ((high != 0 && !isLow) || (high == 0 && isLow))
@@ -98,14 +104,15 @@ std::string decodeUtf16(const unsigned char* bytes, std::size_t size) {
         if (isHigh) {
             high = unit;
         } else if (isLow) {
-            appendUtf8(text, 0x10000 + (char32_t(high - 0xd800) << 10) + (unit - 0xdc00));
+            out = putUtf8(out, 0x10000 + (char32_t(high - 0xd800) << 10) + (unit - 0xdc00));
             high = 0;
         } else {
-            appendUtf8(text, unit);
+            out = putUtf8(out, unit);
         }
     }
     if (high != 0)
         throw Damage{"does not decode to text"};
+    text.resize(std::size_t(out - text.data()));
     return text;
 }
 
