@@ -1,6 +1,7 @@
 #include "wordlist/JetFolderConversionFiles.h"
 
 #include "store/FileKind.h"
+#include "store/WordRecord.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -56,6 +57,11 @@ bool sameBytes(const QString& a, const QString& b) {
             return false;
     }
     return true;
+}
+
+QString levelFileName(int level) {
+    const std::string_view name = store::levelDatabase(level).file;
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
 QString systemError(const QString& what, const QString& path) {

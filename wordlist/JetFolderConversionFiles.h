@@ -17,6 +17,9 @@ public:
     explicit FileError(const QString& text) : std::runtime_error(text.toStdString()) {}
 };
 
+// word0.mdb, word1.mdb or word2.mdb.
+QString levelFileName(int level);
+
 // "<what> '<name>': <the system's reason>", from errno.
 QString systemError(const QString& what, const QString& path);
 

@@ -27,11 +27,6 @@ QStringList texts(const QJsonValue& value) {
     return all;
 }
 
-QString fileName(int level) {
-    const std::string_view name = store::levelDatabase(level).file;
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
 } // namespace
 
 std::optional<FolderConversion> loadFindings(const QString& folder) {
@@ -91,7 +86,7 @@ std::optional<QString> writeReport(const FolderConversion& conversion) {
                        .arg(conversion.started);
     for (const ConvertedFile& file : conversion.converted)
         text += QStringLiteral("  %1: %2 rows; the original is kept as %3\n")
-                    .arg(fileName(file.level))
+                    .arg(levelFileName(file.level))
                     .arg(file.rows)
                     .arg(file.keptAs);
     for (const QString& line : conversion.unchecked)
