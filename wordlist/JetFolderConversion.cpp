@@ -39,7 +39,7 @@ QString levelPath(const QString& folder, int level) {
 }
 
 QString fileName(int level) {
-    return QFileInfo(levelPath({}, level)).fileName();
+    return conversion::levelFileName(level);
 }
 
 QString convertingPath(const QString& path) {

@@ -1,7 +1,6 @@
 #include "wordlist/formats/JetReader.h"
 
 #include "store/FileKind.h"
-#include "store/MessageText.h"
 #include "wordlist/formats/JetReaderChild.h"
 #include "wordlist/formats/JetReaderPayload.h"
 
@@ -137,6 +136,8 @@ JetReading::~JetReading() {
     if (child_ > 0)
         ::kill(child_, SIGKILL);
     reap();
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 bool JetReading::wait(std::chrono::milliseconds slice) {
