@@ -175,16 +175,21 @@ private slots:
             << "word1-extra.mdb" << 1 << QStringList{"id", "added"} << false;
     }
 
-    // A folder path longer than SQLite's own limit: the Jet side reads it.
+    // A folder path longer than SQLite's own limit: the Jet side reads it,
+    // and the whole folder is brought across.
     void aFileInADeepFolderIsRead() {
         QTemporaryDir dir;
         QString deep = dir.path();
         while (deep.size() < 600)
             deep += QStringLiteral("/a-folder-with-a-long-name");
         QVERIFY(QDir().mkpath(deep));
-        QVERIFY(
-            QFile::copy(fixture(QStringLiteral("word2.mdb")), deep + QStringLiteral("/word2.mdb")));
-        QVERIFY(readJetWords(deep + QStringLiteral("/word2.mdb")).rows == tsvRows(2));
+        for (int level = 0; level < store::kLevelCount; ++level)
+            place(deep, QStringLiteral("word%1.mdb").arg(level), level);
+        QVERIFY(readJetWords(levelFile(deep, 2)).rows == tsvRows(2));
+        const WordsRun converted = runWords({"convert", "--dir", deep});
+        QVERIFY2(converted.exitCode == 0, qPrintable(converted.describe()));
+        for (int level = 0; level < store::kLevelCount; ++level)
+            QVERIFY2(holdsRows(levelFile(deep, level), level), qPrintable(QString::number(level)));
     }
 
     void filesThatCannotBeBroughtAcrossAreLeftAsTheyAre() {
