@@ -13,6 +13,9 @@
 
 namespace lexitor::wordlist {
 
+// DIR/wordN.mdb, the file of level N in the word folder DIR.
+QString levelFilePath(const QString& dir, int level);
+
 class LevelFiles {
 public:
     // Opens DIR/wordN.mdb and its table for every level whose file exists;
@@ -27,8 +30,7 @@ public:
     // index kept in step would be re-sorted on every row.
     store::Recordset& tableForAdding(int level);
 
-    // The first level whose index holds `word` (compared as the index
-    // compares: without regard to case and surrounding blanks).
+    // The first level that already holds `word` (store/LevelWords.h).
     std::optional<int> levelHolding(const std::string& word);
 
 private:
