@@ -144,9 +144,4 @@ std::unique_ptr<store::FolderLock> claimFolder(const QString& command, const QSt
     return nullptr;
 }
 
-QString levelFilePath(const QString& dir, int level) {
-    const auto file = store::levelDatabase(level).file;
-    return QDir(dir).filePath(QString::fromLatin1(file.data(), qsizetype(file.size())));
-}
-
 } // namespace lexitor::wordlist

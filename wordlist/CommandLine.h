@@ -1,6 +1,5 @@
 #pragma once
-// What the sub-commands share: their options, messages to the user, and
-// the paths of the level databases in a folder.
+// What the sub-commands share: their options and messages to the user.
 
 #include "store/FolderLock.h"
 #include "wordlist/formats/WordList.h"
@@ -63,8 +62,5 @@ void printHelp();
 // Takes the word folder `dir` for a command that writes there; nullptr,
 // after saying why, while Lexitor or another writing command works there.
 std::unique_ptr<store::FolderLock> claimFolder(const QString& command, const QString& dir);
-
-// DIR/wordN.mdb for level N.
-QString levelFilePath(const QString& dir, int level);
 
 } // namespace lexitor::wordlist

@@ -4,6 +4,7 @@
 #include "store/WordRecord.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Commands.h"
+#include "wordlist/LevelFiles.h"
 #include "wordlist/formats/CsvCodec.h"
 #include "wordlist/formats/KvtmlWriter.h"
 #include "wordlist/formats/TsvCodec.h"
