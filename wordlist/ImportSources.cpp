@@ -1,30 +1,56 @@
 #include "wordlist/ImportSources.h"
 
+#include "store/FileKind.h"
 #include "wordlist/WordsImport.h"
 #include "wordlist/formats/JetReader.h"
 #include "wordlist/formats/PairsReader.h"
-#include "wordlist/formats/RowChecks.h"
+#include "wordlist/formats/WordListReader.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <unistd.h>
 
 namespace lexitor::wordlist {
 
 namespace {
 
-ReadList readJet(const ImportRequest& request) {
-    ReadList result;
-    result.place = Place::Row;
-    try {
-        const JetWords words = readJetWords(request.path, request.table);
-        int row = 0;
-        for (const store::WordRecord& record : words.rows)
-            result.rows.push_back({++row, record});
-        checkRows(result.rows, result.place, result.issues);
-    } catch (const JetError& error) {
-        result.issues.push_back({kWholeFile, QString::fromStdString(error.what())});
+// How much of a file tells whether it is a bare list of words: its first
+// lines decide, and a list of words is never refused for what comes later.
+constexpr qint64 kSniffBytes = 1 << 20;
+
+std::unique_ptr<RowSource> refusal(const QString& reason) {
+    ReadList list;
+    list.issues.push_back({kWholeFile, reason});
+    return std::make_unique<ListSource>(std::move(list));
+}
+
+// The file, opened only when it is a regular one, without waiting on what
+// stands at the path; nullptr, with the reason, when it cannot be read.
+std::unique_ptr<QFile> openFile(const QString& path, QString& why) {
+    std::string reason;
+    const int fd = store::openRegularFile(QFile::encodeName(path).toStdString(), reason);
+    auto file = std::make_unique<QFile>();
+    if (fd < 0 || !file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
+        why = fd < 0 ? QString::fromStdString(reason) : QStringLiteral("cannot read the file");
+        return nullptr;
     }
-    return result;
+    return file;
+}
+
+std::unique_ptr<RowSource> jetSource(const ImportRequest& request) {
+    ReadList list;
+    list.place = Place::Row;
+    try {
+        JetWords words = readJetWords(request.path, request.table);
+        int row = 0;
+        for (store::WordRecord& record : words.rows)
+            list.rows.push_back({++row, std::move(record)});
+    } catch (const JetError& error) {
+        list.issues.push_back({kWholeFile, QString::fromStdString(error.what())});
+    }
+    return std::make_unique<ListSource>(std::move(list));
 }
 
 } // namespace
@@ -37,31 +63,35 @@ std::optional<Format> importFormat(const QString& path, std::optional<Format> gi
     const std::optional<Format> byName = formatFromFileName(path);
     if (byName == Format::Kvtml)
         return byName;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && isBareWordList(file.readAll()))
-        return Format::Words;
+    QString why;
+    if (const std::unique_ptr<QFile> file = openFile(path, why)) {
+        QByteArray start = file->read(kSniffBytes);
+        if (!file->atEnd())
+            start.truncate(start.lastIndexOf('\n') + 1);
+        if (isBareWordList(start))
+            return Format::Words;
+    }
     return byName;
 }
 
-ReadList readImportFile(const ImportRequest& request) {
+std::unique_ptr<RowSource> openImportSource(const ImportRequest& request) {
     if (request.format == Format::Jet)
-        return readJet(request);
-    QFile file(request.path);
-    if (!QFileInfo(request.path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        ReadList unreadable;
-        unreadable.issues.push_back({kWholeFile, QStringLiteral("cannot read the file")});
-        return unreadable;
-    }
-    const QByteArray bytes = file.readAll();
+        return jetSource(request);
+    QString why;
+    std::unique_ptr<QFile> file = openFile(request.path, why);
+    if (!file)
+        return refusal(why);
     switch (request.format) {
-    case Format::Pairs:
-        return readPairs(bytes, pairsCodec(request.path, bytes));
+    case Format::Pairs: {
+        const Format codec = pairsCodec(request.path, file->peek(kSniffBytes));
+        return std::make_unique<PairsSource>(std::move(file), codec);
+    }
     case Format::Kvtml:
-        return readKvtml(bytes, request.translations);
+        return std::make_unique<KvtmlSource>(std::move(file), request.translations);
     case Format::Words:
-        return readBareWords(bytes, request.words);
+        return std::make_unique<ListSource>(readBareWords(file->readAll(), request.words));
     default:
-        return readWordList(bytes, request.format);
+        return std::make_unique<WordListSource>(std::move(file), request.format);
     }
 }
 

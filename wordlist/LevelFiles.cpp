@@ -26,15 +26,6 @@ LevelFiles::LevelFiles(const QString& dir, int required) {
     }
 }
 
-store::Recordset& LevelFiles::tableForAdding(int level) {
-    Level& slot = levels_[std::size_t(level)];
-    slot.table->Close();
-    slot.table.reset();
-    slot.table = slot.database->OpenRecordset(std::string(store::levelDatabase(level).table),
-                                              store::dbOpenTable);
-    return *slot.table;
-}
-
 std::optional<int> LevelFiles::levelHolding(const std::string& word) {
     store::LevelTables tables{};
     for (std::size_t level = 0; level < levels_.size(); ++level)

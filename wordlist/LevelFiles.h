@@ -22,14 +22,6 @@ public:
     // `required` must exist. An unreadable file is an EngineError.
     LevelFiles(const QString& dir, int required);
 
-    bool isOpen(int level) const { return levels_[std::size_t(level)].table != nullptr; }
-    store::Database& database(int level) { return *levels_[std::size_t(level)].database; }
-    store::Recordset& table(int level) { return *levels_[std::size_t(level)].table; }
-
-    // Reopens the level's table without an index, for adding many rows: an
-    // index kept in step would be re-sorted on every row.
-    store::Recordset& tableForAdding(int level);
-
     // The first level that already holds `word` (store/LevelWords.h).
     std::optional<int> levelHolding(const std::string& word);
 

@@ -1,23 +1,14 @@
 #include "wordlist/LevelWriter.h"
 
-#include "store/Recordset.h"
-#include "store/Transaction.h"
-#include "wordlist/Progress.h"
-
 namespace lexitor::wordlist {
 
-void addRecords(store::Database& database, store::Recordset& table,
-                const std::vector<store::WordRecord>& rows, const QString& label,
-                const std::function<void()>& beforeCommit) {
-    Progress progress(label, qsizetype(rows.size()));
-    store::Transaction transaction(database);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        store::appendRecord(table, rows[i]);
-        progress.update(qsizetype(i + 1));
-    }
-    if (beforeCommit)
-        beforeCommit();
-    transaction.commit();
+LevelAppender::LevelAppender(store::Database& database, store::Recordset& table,
+                             const QString& label, qsizetype total)
+    : table_(table), progress_(label, total), transaction_(database) {}
+
+void LevelAppender::add(const store::WordRecord& row) {
+    store::appendRecord(table_, row);
+    progress_.update(++added_);
 }
 
 void writeLevelFile(const QString& path, int level, const std::vector<store::WordRecord>& rows,
@@ -26,7 +17,15 @@ void writeLevelFile(const QString& path, int level, const std::vector<store::Wor
     auto database = store::DBEngine::instance().OpenDatabase(path.toStdString());
     auto table =
         database->OpenRecordset(std::string(store::levelDatabase(level).table), store::dbOpenTable);
-    addRecords(*database, *table, rows, QStringLiteral("Converting"), beforeCommit);
+    {
+        LevelAppender appender(*database, *table, QStringLiteral("Converting"),
+                               qsizetype(rows.size()));
+        for (const store::WordRecord& row : rows)
+            appender.add(row);
+        if (beforeCommit)
+            beforeCommit();
+        appender.commit();
+    }
     table->Close();
     database->Close();
 }

@@ -1,6 +1,7 @@
 // The word list codecs and reader on their own: exact round trips of odd
 // texts, and every reason to refuse a file with the line it names.
 
+#include "CheckedRows.h"
 #include "wordlist/formats/CsvCodec.h"
 #include "wordlist/formats/TsvCodec.h"
 #include "wordlist/formats/Utf8Check.h"
@@ -21,6 +22,11 @@ const std::vector<Fields> kOddRows = {
     {"Привет", "здравствуйте — a greeting", "你好世界", "مرحبا بالعالم", "emoji 🙂", ""},
     {"tab\there", "line\nbreak", "crlf\r\nbreak", "lone\rreturn", "\n", "a,\"b\",\r\nc"},
 };
+
+ReadList readWordList(const QByteArray& text, Format format) {
+    WordListSource source(memoryDevice(text), format);
+    return lexitor::testing::readChecked(source, format);
+}
 
 QString firstIssue(const ReadList& list) {
     return list.issues.empty() ? QString()

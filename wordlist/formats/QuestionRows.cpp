@@ -1,68 +1,55 @@
 #include "wordlist/formats/QuestionRows.h"
 
-#include "store/IndexKey.h"
 #include "store/WordRules.h"
-#include "wordlist/vocabulary/Random.h"
 
-#include <QHash>
+#include <QString>
 
+#include <algorithm>
 #include <array>
-#include <map>
-#include <unordered_set>
+#include <numeric>
 
 namespace lexitor::wordlist {
 
 namespace {
 
-using vocabulary::Random;
-
+constexpr std::uint32_t kNoMeaning = UINT32_MAX;
 const std::string kBlank = " ";
 
-std::string meaningKey(const std::string& text) {
-    return store::indexKey(text).folded;
+bool hasAnswer(const Question& q) {
+    return q.answer && store::isLongEnough(*q.answer, store::kShortestAnswer);
 }
-
-// The distinct meanings of a group of questions, in file order.
-struct Pool {
-    std::vector<std::string> keys, texts;
-    std::unordered_set<std::string> known;
-    void add(const std::string& key, const std::string& text) {
-        if (known.insert(key).second) {
-            keys.push_back(key);
-            texts.push_back(text);
-        }
-    }
-};
 
 class Picker {
 public:
-    Picker(const std::string& answerKey, Random& random) : random_(random) {
-        taken_.insert(answerKey);
+    Picker(std::uint32_t answer, vocabulary::Random& random) : random_(random) {
+        taken_.push_back(answer);
     }
     bool full() const { return picked.size() == 3; }
 
     // A few random draws, then a walk from a random start, so that even a
     // pool made mostly of taken meanings is used up.
-    void takeFrom(const Pool* pool) {
-        if (!pool || pool->keys.empty() || full())
+    void takeFrom(std::pair<const std::uint32_t*, std::size_t> pool) {
+        const auto [ids, size] = pool;
+        if (size == 0 || full())
             return;
-        const std::size_t size = pool->keys.size();
         for (int tries = 0; tries < 16 && !full(); ++tries)
-            take(*pool, random_.below(size));
+            take(ids[random_.below(size)]);
         const std::size_t start = random_.below(size);
         for (std::size_t i = 0; i < size && !full(); ++i)
-            take(*pool, (start + i) % size);
+            take(ids[(start + i) % size]);
     }
 
-    std::vector<std::string> picked;
+    std::vector<std::uint32_t> picked;
 
 private:
-    void take(const Pool& pool, std::size_t i) {
-        if (taken_.insert(pool.keys[i]).second)
-            picked.push_back(pool.texts[i]);
+    void take(std::uint32_t id) {
+        if (std::find(taken_.begin(), taken_.end(), id) != taken_.end())
+            return;
+        taken_.push_back(id);
+        picked.push_back(id);
     }
-    std::unordered_set<std::string> taken_;
-    Random& random_;
+    std::vector<std::uint32_t> taken_;
+    vocabulary::Random& random_;
 };
 
 std::array<std::string, 3> ownChoices(const std::vector<std::string>& choices) {
@@ -76,40 +63,90 @@ std::array<std::string, 3> ownChoices(const std::vector<std::string>& choices) {
 
 } // namespace
 
-std::vector<ListRow> questionRows(const std::vector<Question>& questions) {
-    Pool all;
-    std::map<int, Pool> byLesson;
-    std::map<std::pair<int, int>, Pool> byLessonAndType;
-    for (const Question& q : questions) {
-        if (!isLongEnough(q.answer, store::kShortestAnswer))
-            continue;
-        const std::string key = meaningKey(*q.answer);
-        all.add(key, *q.answer);
-        byLesson[q.lesson].add(key, *q.answer);
-        byLessonAndType[{q.lesson, q.wordType}].add(key, *q.answer);
-    }
+std::uint64_t QuestionRows::lessonKey(const Question& q) {
+    return std::uint32_t(q.lesson);
+}
 
-    Random random(vocabulary::kDefaultSeed);
-    std::vector<ListRow> rows;
-    rows.reserve(questions.size());
-    for (const Question& q : questions) {
-        std::array<std::string, 3> wrong{kBlank, kBlank, kBlank};
-        if (!q.choices.empty()) {
-            wrong = ownChoices(q.choices);
-        } else if (isLongEnough(q.answer, store::kShortestAnswer)) {
-            // (a question without a usable answer is refused and needs none)
-            Picker picker(meaningKey(*q.answer), random);
-            const auto sameType = byLessonAndType.find({q.lesson, q.wordType});
-            const auto sameLesson = byLesson.find(q.lesson);
-            picker.takeFrom(sameType == byLessonAndType.end() ? nullptr : &sameType->second);
-            picker.takeFrom(sameLesson == byLesson.end() ? nullptr : &sameLesson->second);
-            picker.takeFrom(&all);
-            for (std::size_t i = 0; i < picker.picked.size(); ++i)
-                wrong[i] = picker.picked[i];
-        }
-        rows.push_back({q.place, {q.word, q.answer, wrong[0], wrong[1], wrong[2], q.example}});
+std::uint64_t QuestionRows::typeKey(const Question& q) {
+    return std::uint64_t(std::uint32_t(q.lesson)) << 32 | std::uint32_t(q.wordType);
+}
+
+void QuestionRows::add(const Question& q) {
+    if (!hasAnswer(q)) {
+        answerOf_.push_back(kNoMeaning);
+        return;
     }
-    return rows;
+    const auto id = std::uint32_t(meanings_.size());
+    if (const auto known = meaningIds_.firstOf(*q.answer, int(id))) {
+        answerOf_.push_back(std::uint32_t(*known));
+    } else {
+        meanings_.push_back(texts_.add(*q.answer));
+        answerOf_.push_back(id);
+    }
+    byLesson_.members.push_back({lessonKey(q), answerOf_.back()});
+    byType_.members.push_back({typeKey(q), answerOf_.back()});
+}
+
+void QuestionRows::Pools::build(std::size_t meanings) {
+    std::stable_sort(members.begin(), members.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    likeAll = members.empty() || members.front().first == members.back().first;
+    std::vector<std::uint32_t> lastGroup(likeAll ? 0 : meanings, UINT32_MAX);
+    for (std::size_t i = 0; i < members.size() && !likeAll; ++i) {
+        const auto [key, id] = members[i];
+        if (keys.empty() || keys.back() != key) {
+            keys.push_back(key);
+            starts.push_back(ids.size());
+        }
+        if (lastGroup[id] != keys.size()) {
+            lastGroup[id] = std::uint32_t(keys.size());
+            ids.push_back(id);
+        }
+    }
+    starts.push_back(ids.size());
+    members = {};
+}
+
+std::pair<const std::uint32_t*, std::size_t> QuestionRows::Pools::of(std::uint64_t key,
+                                                                     const Ids& all) const {
+    if (likeAll)
+        return {all.data(), all.size()};
+    const auto found = std::lower_bound(keys.begin(), keys.end(), key);
+    if (found == keys.end() || *found != key)
+        return {nullptr, 0};
+    const auto group = std::size_t(found - keys.begin());
+    return {ids.data() + starts[group], starts[group + 1] - starts[group]};
+}
+
+void QuestionRows::start() {
+    if (!built_) {
+        meaningIds_ = {};
+        all_.resize(meanings_.size());
+        std::iota(all_.begin(), all_.end(), 0u);
+        byLesson_.build(meanings_.size());
+        byType_.build(meanings_.size());
+        built_ = true;
+    }
+    next_ = 0;
+    random_ = vocabulary::Random(vocabulary::kDefaultSeed);
+}
+
+ListRow QuestionRows::row(const Question& q) {
+    std::array<std::string, 3> wrong{kBlank, kBlank, kBlank};
+    const std::uint32_t answer = next_ < answerOf_.size() ? answerOf_[next_] : kNoMeaning;
+    ++next_;
+    if (!q.choices.empty()) {
+        wrong = ownChoices(q.choices);
+    } else if (answer != kNoMeaning) {
+        // (a question without a usable answer is refused and needs none)
+        Picker picker(answer, random_);
+        picker.takeFrom(byType_.of(typeKey(q), all_));
+        picker.takeFrom(byLesson_.of(lessonKey(q), all_));
+        picker.takeFrom({all_.data(), all_.size()});
+        for (std::size_t i = 0; i < picker.picked.size(); ++i)
+            wrong[i] = std::string(texts_.at(meanings_[picker.picked[i]]));
+    }
+    return {q.place, {q.word, q.answer, wrong[0], wrong[1], wrong[2], q.example}};
 }
 
 } // namespace lexitor::wordlist

@@ -4,8 +4,10 @@
 // entry's own multiple-choice choices where it has any, else meanings of
 // other entries of the same file.
 
-#include "wordlist/formats/WordListReader.h"
+#include "wordlist/formats/RowChecks.h"
+#include "wordlist/vocabulary/Random.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,41 @@ struct Question {
 // any; else three meanings of other questions, distinct and never the
 // answer once trimmed and case-folded, chosen with a fixed seed so that the
 // same file always gives the same rows, and " " where the file has too few.
-std::vector<ListRow> questionRows(const std::vector<Question>& questions);
+//
+// The meanings come first: add() every question of the file, in file order.
+// Then start(), and row() for every question again in the same order; a
+// second start() gives the same rows again.
+class QuestionRows {
+public:
+    void add(const Question& question);
+    void start();
+    ListRow row(const Question& question);
+
+private:
+    using Ids = std::vector<std::uint32_t>;
+    // The distinct meanings of each group, in file order, one group after
+    // another; a group is found by its key.
+    struct Pools {
+        std::vector<std::pair<std::uint64_t, std::uint32_t>> members; // while adding
+        Ids ids;
+        std::vector<std::uint64_t> keys;
+        std::vector<std::size_t> starts; // where each key's meanings start in `ids`
+        bool likeAll = false;            // one group holding every meaning
+        void build(std::size_t meanings);
+        std::pair<const std::uint32_t*, std::size_t> of(std::uint64_t key, const Ids& all) const;
+    };
+    static std::uint64_t lessonKey(const Question& q);
+    static std::uint64_t typeKey(const Question& q);
+
+    FirstPlaces meaningIds_; // by meaning, while adding
+    TextArena texts_;
+    std::vector<TextArena::Ref> meanings_;
+    Ids answerOf_; // per question: its meaning, or kNoMeaning
+    Ids all_;
+    Pools byLesson_, byType_;
+    bool built_ = false;
+    std::size_t next_ = 0;
+    vocabulary::Random random_{vocabulary::kDefaultSeed};
+};
 
 } // namespace lexitor::wordlist

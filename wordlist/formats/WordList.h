@@ -36,6 +36,9 @@ inline constexpr int kWholeFile = -1;
 struct ListIssue {
     int line = 0;
     QString reason;
+    // What `line` counts, where it is not what the file's other positions
+    // count (a KVTML file refused for its XML names a line, not an entry).
+    std::optional<Place> place;
 };
 
 struct ParsedList {
