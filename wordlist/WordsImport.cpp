@@ -1,12 +1,11 @@
 #include "wordlist/WordsImport.h"
 
-#include "store/IndexKey.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Progress.h"
+#include "wordlist/formats/RowChecks.h"
 #include "wordlist/formats/Utf8Check.h"
 #include "wordlist/vocabulary/WordListEntries.h"
 
-#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -101,17 +100,15 @@ ReadList readBareWords(QByteArrayView bytes, const WordSources& sources) {
         for (QString& word : wordsOfLine(lines[i]))
             words.push_back({int(i + 1), std::move(word)});
     Progress progress(QStringLiteral("Looking up"), qsizetype(words.size()));
-    QHash<QByteArray, int> firstLineOf;
+    FirstPlaces firstLineOf;
     for (const ListedWord& listed : words) {
         const std::string word = listed.word.toStdString();
-        const QByteArray key = QByteArray::fromStdString(store::indexKey(word).folded);
-        if (const auto seen = firstLineOf.constFind(key); seen != firstLineOf.cend()) {
+        if (const std::optional<int> seen = firstLineOf.firstOf(word, listed.line)) {
             result.issues.push_back(
                 {listed.line, QStringLiteral("the word \"%1\" is already on line %2")
                                   .arg(listed.word, QString::number(*seen))});
             continue;
         }
-        firstLineOf.insert(key, listed.line);
         auto made = maker.make(word);
         if (auto* record = std::get_if<store::WordRecord>(&made))
             result.rows.push_back({listed.line, std::move(*record)});
