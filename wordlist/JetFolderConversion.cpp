@@ -4,6 +4,7 @@
 #include "store/Recordset.h"
 #include "store/WordRecord.h"
 #include "store/WordRules.h"
+#include "wordlist/LevelFiles.h"
 #include "wordlist/LevelWriter.h"
 #include "wordlist/formats/JetReader.h"
 #include "wordlist/formats/RowChecks.h"
@@ -59,11 +60,6 @@ void syncToDisk(const QString& path, bool directory) {
     errno = error;
     if (!synced)
         throw ConversionError(systemError(QStringLiteral("cannot write to disk"), path));
-}
-
-QString levelPath(const QString& folder, int level) {
-    const auto file = store::levelDatabase(level).file;
-    return QDir(folder).filePath(QString::fromLatin1(file.data(), qsizetype(file.size())));
 }
 
 bool sameBytes(const QString& a, const QString& b) {
@@ -123,7 +119,7 @@ void removeLeftovers(const QString& temporary) {
 }
 
 ConvertedFile convertFile(const QString& folder, int level, const JetWords& words) {
-    const QString path = levelPath(folder, level);
+    const QString path = levelFilePath(folder, level);
     const QString temporary = path + QStringLiteral(".converting");
     removeLeftovers(temporary); // from a run that was killed
     try {
@@ -153,7 +149,7 @@ ConvertedFile convertFile(const QString& folder, int level, const JetWords& word
 }
 
 QString fileName(int level) {
-    return QFileInfo(levelPath({}, level)).fileName();
+    return QFileInfo(levelFilePath({}, level)).fileName();
 }
 
 // The words of a level already in Lexitor's format, in table order.
@@ -184,8 +180,8 @@ QStringList flaggedRows(const QString& folder,
         if (converted[level]) {
             for (const store::WordRecord& r : converted[level]->rows)
                 words[level].push_back(r.word);
-        } else if (QFileInfo::exists(levelPath(folder, level))) {
-            words[level] = storedWords(levelPath(folder, level), level);
+        } else if (QFileInfo::exists(levelFilePath(folder, level))) {
+            words[level] = storedWords(levelFilePath(folder, level), level);
         }
         for (std::size_t i = 0; i < words[level].size(); ++i) {
             if (isLongEnough(words[level][i], store::kShortestWord))
@@ -258,7 +254,7 @@ FolderConversion convertJetFolder(const QString& folder) {
     result.folder = QDir(folder).absolutePath();
     std::array<std::optional<JetWords>, store::kLevelCount> read;
     for (const store::LevelDatabase& level : store::kLevels) {
-        const QString path = levelPath(result.folder, level.level);
+        const QString path = levelFilePath(result.folder, level.level);
         if (!isJetFile(path))
             continue;
         try {
