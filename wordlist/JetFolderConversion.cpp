@@ -1,6 +1,6 @@
 #include "wordlist/JetFolderConversion.h"
 
-#include "store/IndexKey.h"
+#include "store/LevelWords.h"
 #include "store/Recordset.h"
 #include "store/WordRecord.h"
 #include "store/WordRules.h"
@@ -152,67 +152,60 @@ QString fileName(int level) {
     return QFileInfo(levelFilePath({}, level)).fileName();
 }
 
-// The words of a level already in Lexitor's format, in table order.
-std::vector<store::FieldValue> storedWords(const QString& path, int level) {
-    std::vector<store::FieldValue> words;
-    try {
-        auto database = store::DBEngine::instance().OpenDatabase(path.toStdString());
-        auto table = database->OpenRecordset(std::string(store::levelDatabase(level).table));
-        if (table->RecordCount() > 0) {
-            for (table->MoveFirst(); !table->Eof(); table->MoveNext())
-                words.push_back(table->Field("word"));
+// The levels of the folder in Lexitor's format, with the place of each row
+// in its table, so that a row the index finds can be named.
+struct StoredLevels {
+    std::array<std::unique_ptr<store::Database>, store::kLevelCount> databases;
+    std::array<std::unique_ptr<store::Recordset>, store::kLevelCount> tables; // closed first
+    std::array<QHash<long long, int>, store::kLevelCount> rowOf;              // by rowid
+};
+
+void openStoredLevels(const QString& folder, StoredLevels& levels) {
+    for (const store::LevelDatabase& level : store::kLevels) {
+        const QString path = levelFilePath(folder, level.level);
+        if (!QFileInfo::exists(path))
+            continue;
+        try {
+            auto database = store::DBEngine::instance().OpenDatabase(path.toStdString());
+            auto table = database->OpenRecordset(std::string(level.table));
+            int row = 0;
+            if (table->RecordCount() > 0) {
+                for (table->MoveFirst(); !table->Eof(); table->MoveNext())
+                    levels.rowOf[level.level].insert(table->Bookmark().rowId, ++row);
+            }
+            levels.databases[level.level] = std::move(database);
+            levels.tables[level.level] = std::move(table);
+        } catch (const store::EngineError&) {
+            // A level that cannot be read holds no words to compare with here.
         }
-    } catch (const store::EngineError&) {
-        // A level that cannot be read holds no words to compare with here.
     }
-    return words;
 }
 
 QStringList flaggedRows(const QString& folder,
                         const std::array<std::optional<JetWords>, store::kLevelCount>& converted) {
-    struct Place {
-        int level = 0;
-        int row = 0;
-    };
-    std::array<std::vector<store::FieldValue>, store::kLevelCount> words;
-    QHash<QByteArray, QList<Place>> placesOf;
-    for (int level = 0; level < store::kLevelCount; ++level) {
-        if (converted[level]) {
-            for (const store::WordRecord& r : converted[level]->rows)
-                words[level].push_back(r.word);
-        } else if (QFileInfo::exists(levelFilePath(folder, level))) {
-            words[level] = storedWords(levelFilePath(folder, level), level);
-        }
-        for (std::size_t i = 0; i < words[level].size(); ++i) {
-            if (isLongEnough(words[level][i], store::kShortestWord))
-                placesOf[QByteArray::fromStdString(store::indexKey(words[level][i]).folded)].append(
-                    {level, int(i) + 1});
-        }
-    }
+    StoredLevels stored;
+    openStoredLevels(folder, stored);
     QStringList lines;
     for (int level = 0; level < store::kLevelCount; ++level) {
         if (!converted[level])
             continue;
+        FirstPlaces earlier;
+        store::LevelTables others{};
+        for (int other = 0; other < store::kLevelCount; ++other)
+            others[other] = other == level ? nullptr : stored.tables[other].get();
         const std::vector<store::WordRecord>& rows = converted[level]->rows;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const int row = int(i) + 1;
             QStringList problems = rowProblems(rows[i]);
-            const auto places =
-                placesOf.value(QByteArray::fromStdString(store::indexKey(rows[i].word).folded));
-            for (const Place& other : places) {
-                if (other.level == level && other.row < row) {
-                    problems.append(QStringLiteral("the word is also on row %1").arg(other.row));
-                    break;
-                }
-            }
-            for (const Place& other : places) {
-                if (other.level != level) {
+            if (isLongEnough(rows[i].word, store::kShortestWord)) {
+                if (const std::optional<int> first = earlier.firstOf(*rows[i].word, row))
+                    problems.append(QStringLiteral("the word is also on row %1").arg(*first));
+                if (const std::optional<int> other = store::levelHolding(others, *rows[i].word))
                     problems.append(QStringLiteral("the word is also in level %1 (%2 row %3)")
-                                        .arg(other.level)
-                                        .arg(fileName(other.level))
-                                        .arg(other.row));
-                    break;
-                }
+                                        .arg(*other)
+                                        .arg(fileName(*other))
+                                        .arg(stored.rowOf[*other].value(
+                                            others[*other]->Bookmark().rowId)));
             }
             const QString word =
                 rows[i].word ? QString::fromStdString(searchWord(*rows[i].word)) : QString();
