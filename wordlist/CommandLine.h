@@ -56,8 +56,14 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
 void printError(const QString& message);
 // A line on stdout.
 void printLine(const QString& message);
-// The full help text, also printed by `lexitor-words --help`.
+// `lexitor-words --help`: every command and option, the file formats and
+// examples, in the shape help2man reads.
 void printHelp();
+// `lexitor-words COMMAND --help` of the commands parseOptions reads; false
+// for another.
+bool printCommandHelp(const QString& command);
+// `lexitor-words --version`.
+void printVersion();
 
 // Takes the word folder `dir` for a command that writes there; nullptr,
 // after saying why, while Lexitor or another writing command works there.
