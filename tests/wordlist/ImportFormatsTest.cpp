@@ -4,6 +4,7 @@
 
 #include "CheckedRows.h"
 #include "WordsRunner.h"
+#include "wordlist/ImportCommandPasses.h"
 #include "wordlist/formats/KvtmlReader.h"
 #include "wordlist/formats/PairsReader.h"
 #include "wordlist/formats/TsvCodec.h"
@@ -282,6 +283,32 @@ private slots:
             qPrintable(run.describe()));
         const auto rows = levelRows(dir.filePath("word1.mdb"), 1);
         QVERIFY(rows.size() == 1 && rows[0].word == "owl");
+    }
+
+    // The second reading adds only what the first one passed: a file that
+    // changed in between is refused, and the level keeps what it held.
+    void aFileChangedBetweenReadingsIsRefused() {
+        struct Changing final : RowSource {
+            Place place() const override { return Place::Line; }
+            void read(RowSink& sink) override {
+                sink.take({2, testing::wordRow("apple", "a fruit")});
+                sink.take({3, testing::wordRow(reads++ == 0 ? "pear" : "plum", "a fruit")});
+            }
+            int reads = 0;
+        } source;
+        QTemporaryDir dir;
+        QVERIFY(createLevels(dir.path(), {1}));
+        CheckedImport checked;
+        {
+            LevelFiles levels(dir.path(), 1);
+            IssueReport report(QStringLiteral("l.tsv"), Place::Line, 50);
+            checked = checkImport(source, Format::Tsv, levels, report);
+        }
+        QCOMPARE(checked.rows, std::size_t(2));
+        auto database = store::DBEngine::instance().OpenDatabase(levelFile(dir.path(), 1).toStdString());
+        auto table = database->OpenRecordset("word1");
+        QVERIFY_THROWS_EXCEPTION(FileChanged, addCheckedRows(source, checked, *database, *table));
+        QVERIFY(levelRows(levelFile(dir.path(), 1), 1).empty());
     }
 
     // Lexitor -> KVTML, read by KDE's own library -> Lexitor gives back the

@@ -179,6 +179,10 @@ private slots:
         QTest::newRow("null c2") << csv + "plum,a fruit,x,,z,\r\n" << c << 2 << "c2 is null";
         static const char nulRow[] = "plum\ta fr\0uit\tx\ty\tz\t \n";
         QTest::newRow("nul char") << tsv + QByteArray(nulRow, sizeof nulRow - 1) << t << 2 << "NUL";
+        QTest::newRow("del") << tsv + "plum\ta fruit\x7F\tx\ty\tz\t \n"
+                             << t << 2 << "ans holds the control character U+007F";
+        QTest::newRow("c1 control") << csv + "plum,fruit,x,y,z,\"see\xC2\x9B" "1m\"\r\n"
+                                    << c << 2 << "ref holds the control character U+009B";
         QTest::newRow("tab in tsv field") << tsv + good + "plum\ta\tfruit\tx\ty\tz\t \n"
                                           << t << 3 << "7 fields";
         QTest::newRow("cr in tsv field") << tsv + good + "plum\ta\rfruit\tx\ty\tz\t \n"

@@ -1,5 +1,9 @@
 #include "wordlist/formats/KvtmlReader.h"
 
+#include "wordlist/formats/Utf8Check.h"
+
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <climits>
 #include <functional>
@@ -36,6 +40,20 @@ void firstOfEachId(std::vector<T>& all, Id id) {
                           [&id](const T& a, const T& b) { return id(a) == id(b); }),
               all.end());
     all.shrink_to_fit();
+}
+
+// Whether the document is UTF-8, as XML is unless a byte order mark or its
+// declaration tells another encoding.
+bool isUtf8Document(QIODevice& device) {
+    device.seek(0);
+    const QByteArray start = device.peek(256);
+    if (start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF"))
+        return false;
+    static const QRegularExpression declared(
+        QStringLiteral("^(\\xEF\\xBB\\xBF)?<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']*)"));
+    const QRegularExpressionMatch match = declared.match(QString::fromLatin1(start));
+    return !match.hasMatch() ||
+           match.captured(2).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
 }
 
 int groupOf(const std::vector<std::pair<int, int>>& groups, int id) {
@@ -85,7 +103,12 @@ void KvtmlSource::prepare() {
         (lesson ? lessonOf_ : wordTypeOf_).push_back({entry, group});
     };
     const int to = options_.to.value_or(1);
-    refused_ = walkKvtml(*device_, options_.from, to, structure);
+    // A bad byte is told by its line and place, which the XML reader,
+    // decoding ahead, cannot tell.
+    if (isUtf8Document(*device_))
+        refused_ = notUtf8(*device_);
+    if (!refused_)
+        refused_ = walkKvtml(*device_, options_.from, to, structure);
     if (refused_)
         return;
     firstOfEachId(firstEntries_, [](const FirstEntry& e) { return e.id; });

@@ -65,8 +65,8 @@ private:
     bool next() {
         xml_.readNext();
         if (xml_.isStartElement() && ++depth_ > kDeepestKvtml)
-            xml_.raiseError(QStringLiteral("the elements are nested more than %1 deep; no "
-                                           "vocabulary collection nests them so")
+            xml_.raiseError(QStringLiteral("the elements are nested more than %1 deep, "
+                                           "deeper than any vocabulary collection")
                                 .arg(kDeepestKvtml));
         else if (xml_.isEndElement())
             --depth_;

@@ -49,7 +49,8 @@ int sequenceLength(QByteArrayView bytes, qsizetype i) {
 constexpr qint64 kPieceBytes = 1 << 20;
 
 ListIssue notUtf8Issue(int line, qint64 offset) {
-    return {line, QStringLiteral("the file is not UTF-8 (byte %1 of the file)").arg(offset + 1)};
+    return {line, QStringLiteral("the file is not UTF-8 (byte %1 of the file)").arg(offset + 1),
+            Place::Line};
 }
 
 } // namespace
