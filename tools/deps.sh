@@ -8,6 +8,7 @@ lexitor_packages=(
     fonts-dejavu-core fonts-liberation fonts-urw-base35
     wordnet-base wordnet-sense-index scowl
     mdbtools mdbtools-dev kdeedu-kvtml-data libkeduvocdocument-dev
+    clang libclang-rt-dev
 )
 
 install_missing() {

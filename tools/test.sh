@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Lexitor and runs every test through CTest: once in a normal build
 # with warnings as errors (benchmarks compiled too), once under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Tests use the offscreen
-# platform and need no display.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then runs each fuzzing
+# harness for a short while. Tests use the offscreen platform and need no
+# display.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/tools/deps.sh"
@@ -21,3 +22,7 @@ cmake -S "$top" -B "$top/build-sanitize" -DLEXITOR_WERROR=ON -DLEXITOR_SANITIZE=
     -DLEXITOR_DEFAULT_LISTS=OFF
 cmake --build "$top/build-sanitize" -j"$jobs"
 ctest --test-dir "$top/build-sanitize" --output-on-failure -j"$jobs"
+
+# Every fuzzing harness a short while under clang, from its corpus;
+# tools/fuzz.sh runs them for longer.
+bash "$top/tools/fuzz.sh" 20
