@@ -20,8 +20,11 @@ public:
 
     Ref add(std::string_view text) {
         if (blocks_.empty() || blockSize_ - used_ < text.size()) {
-            blockSize_ = std::max(kBlockBytes, text.size());
-            blocks_.push_back(std::make_unique<char[]>(blockSize_));
+            // Small lists take little; blocks grow to a size that makes the
+            // allocations few.
+            nextSize_ = std::min(nextSize_ * 2, kLargestBlock);
+            blockSize_ = std::max(nextSize_, text.size());
+            blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize_));
             used_ = 0;
         }
         const Ref ref{std::uint32_t(blocks_.size() - 1), std::uint32_t(used_),
@@ -36,9 +39,9 @@ public:
     }
 
 private:
-    static constexpr std::size_t kBlockBytes = 1 << 20;
+    static constexpr std::size_t kLargestBlock = 1 << 20;
     std::vector<std::unique_ptr<char[]>> blocks_;
-    std::size_t blockSize_ = 0, used_ = 0;
+    std::size_t nextSize_ = 2048, blockSize_ = 0, used_ = 0;
 };
 
 } // namespace lexitor::wordlist

@@ -86,7 +86,8 @@ std::optional<ListIssue> notUtf8(QIODevice& device) {
     int line = 1;
     QByteArray piece;
     for (;;) {
-        const QByteArray more = device.read(kPieceBytes);
+        // (read() makes room for all it is asked for)
+        const QByteArray more = device.read(std::min(kPieceBytes, device.size() - device.pos()));
         const bool last = more.isEmpty();
         piece += more;
         const auto bad = firstInvalidUtf8(piece);
