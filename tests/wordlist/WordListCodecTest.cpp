@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using namespace lexitor::wordlist;
 using lexitor::store::WordRecord;
 
@@ -190,6 +192,38 @@ private slots:
         QTest::newRow("repeat in list")
             << tsv + good + "pear\tp\u00e9re\tx\ty\tz\t \n  APPLE \tagain\tx\ty\tz\t \n"
             << t << 4 << "already on line 2";
+    }
+
+    // Files are read a block of lines at a time and checked for UTF-8 a
+    // megabyte at a time: a quoted field or a character across a boundary
+    // stays whole, and the lines after it keep their numbers.
+    void longFilesAcrossBlocks() {
+        const QByteArray filler = "filler %1,a meaning,x,y,z,\r\n";
+        QByteArray csv = "word,ans,c1,c2,c3,ref\r\n";
+        int line = 1;
+        for (int i = 0; csv.size() < 260'000; ++i, ++line)
+            csv += QByteArray(filler).replace("%1", QByteArray::number(i));
+        // A quoted field whose first line ends past the first block's 256 KB.
+        const QByteArray rest = ",a meaning,x,y,z,\r\n";
+        csv += QByteArray((256 << 10) - 5 - csv.size() - rest.size(), 'q') + rest;
+        ++line;
+        csv += "split,\"one\ntwo\nthree\",x,y,z,\r\n";
+        for (int i = 0; csv.size() < (1 << 20) - 200; ++i, ++line)
+            csv += QByteArray(filler).replace("%1", "b" + QByteArray::number(i));
+        // An é whose two bytes lie on either side of the first megabyte.
+        csv += QByteArray((1 << 20) - 1 - csv.size(), 'p') + "\xC3\xA9,xx,y,z,w,\r\n";
+        csv += "short,a,x,y,z,\r\n";
+        const ReadList list = readWordList(csv, Format::Csv);
+        QCOMPARE(firstIssue(list), QStringLiteral("%1: the answer (ans) is missing or shorter than "
+                                                  "2 characters")
+                                       .arg(line + 5));
+        QVERIFY(std::any_of(list.rows.begin(), list.rows.end(),
+                            [](const ListRow& r) { return r.record.ans == "one\ntwo\nthree"; }));
+
+        const ReadList bad = readWordList(csv + "caf\xE9,x,y,z,w,\r\n", Format::Csv);
+        QCOMPARE(firstIssue(bad), QStringLiteral("%1: the file is not UTF-8 (byte %2 of the file)")
+                                      .arg(line + 6)
+                                      .arg(csv.size() + 4));
     }
 
     void readerAcceptsAndKeepsTextsVerbatim() {
