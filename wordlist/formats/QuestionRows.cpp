@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
+#include <functional>
 
 namespace lexitor::wordlist {
 
@@ -28,15 +28,16 @@ public:
 
     // A few random draws, then a walk from a random start, so that even a
     // pool made mostly of taken meanings is used up.
-    void takeFrom(std::pair<const std::uint32_t*, std::size_t> pool) {
-        const auto [ids, size] = pool;
+    template <class Pool>
+    void takeFrom(const Pool& pool) {
+        const std::size_t size = pool.size;
         if (size == 0 || full())
             return;
         for (int tries = 0; tries < 16 && !full(); ++tries)
-            take(ids[random_.below(size)]);
+            take(pool[random_.below(size)]);
         const std::size_t start = random_.below(size);
         for (std::size_t i = 0; i < size && !full(); ++i)
-            take(ids[(start + i) % size]);
+            take(pool[(start + i) % size]);
     }
 
     std::vector<std::uint32_t> picked;
@@ -71,29 +72,64 @@ std::uint64_t QuestionRows::typeKey(const Question& q) {
     return std::uint64_t(std::uint32_t(q.lesson)) << 32 | std::uint32_t(q.wordType);
 }
 
+std::uint32_t QuestionRows::meaningOf(const std::string& answer) {
+    if ((meanings_.size() + 1) * 2 > slots_.size()) {
+        Ids grown(std::max<std::size_t>(64, slots_.size() * 2), 0);
+        for (std::uint32_t id = 0; id < meanings_.size(); ++id) {
+            std::size_t i = keyHashes_[id] & (grown.size() - 1);
+            while (grown[i] != 0)
+                i = (i + 1) & (grown.size() - 1);
+            grown[i] = id + 1;
+        }
+        slots_.swap(grown);
+    }
+    const std::string key = store::wordKey(answer);
+    const std::uint64_t hash = std::hash<std::string>{}(key);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        if (slots_[i] == 0) {
+            slots_[i] = std::uint32_t(meanings_.size() + 1);
+            keyHashes_.push_back(hash);
+            meanings_.push_back(texts_.add(answer));
+            return std::uint32_t(meanings_.size() - 1);
+        }
+        // Only the text is kept; its key is made again to compare.
+        const std::uint32_t id = slots_[i] - 1;
+        if (keyHashes_[id] == hash && store::wordKey(texts_.at(meanings_[id])) == key)
+            return id;
+    }
+}
+
 void QuestionRows::add(const Question& q) {
     if (!hasAnswer(q)) {
         answerOf_.push_back(kNoMeaning);
         return;
     }
-    const auto id = std::uint32_t(meanings_.size());
-    if (const auto known = meaningIds_.firstOf(*q.answer, int(id))) {
-        answerOf_.push_back(std::uint32_t(*known));
-    } else {
-        meanings_.push_back(texts_.add(*q.answer));
-        answerOf_.push_back(id);
+    const std::uint32_t meaning = meaningOf(*q.answer);
+    byLesson_.add(lessonKey(q), meaning, answerOf_);
+    byType_.add(typeKey(q), meaning, answerOf_);
+    answerOf_.push_back(meaning);
+}
+
+void QuestionRows::Pools::add(std::uint64_t key, std::uint32_t meaning, const Ids& meaningsSoFar) {
+    if (members.empty() && (!onlyKey || *onlyKey == key)) {
+        onlyKey = key;
+        return;
     }
-    byLesson_.members.push_back({lessonKey(q), answerOf_.back()});
-    byType_.members.push_back({typeKey(q), answerOf_.back()});
+    if (members.empty()) {
+        for (const std::uint32_t earlier : meaningsSoFar) {
+            if (earlier != kNoMeaning)
+                members.push_back({*onlyKey, earlier});
+        }
+    }
+    members.push_back({key, meaning});
 }
 
 void QuestionRows::Pools::build(std::size_t meanings) {
     std::stable_sort(members.begin(), members.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    likeAll = members.empty() || members.front().first == members.back().first;
-    std::vector<std::uint32_t> lastGroup(likeAll ? 0 : meanings, UINT32_MAX);
-    for (std::size_t i = 0; i < members.size() && !likeAll; ++i) {
-        const auto [key, id] = members[i];
+    std::vector<std::uint32_t> lastGroup(members.empty() ? 0 : meanings, UINT32_MAX);
+    for (const auto& [key, id] : members) {
         if (keys.empty() || keys.back() != key) {
             keys.push_back(key);
             starts.push_back(ids.size());
@@ -107,22 +143,20 @@ void QuestionRows::Pools::build(std::size_t meanings) {
     members = {};
 }
 
-std::pair<const std::uint32_t*, std::size_t> QuestionRows::Pools::of(std::uint64_t key,
-                                                                     const Ids& all) const {
-    if (likeAll)
-        return {all.data(), all.size()};
+QuestionRows::Pool QuestionRows::Pools::of(std::uint64_t key, std::size_t meanings) const {
+    if (keys.empty())
+        return {nullptr, onlyKey == key ? meanings : 0};
     const auto found = std::lower_bound(keys.begin(), keys.end(), key);
     if (found == keys.end() || *found != key)
-        return {nullptr, 0};
+        return {};
     const auto group = std::size_t(found - keys.begin());
     return {ids.data() + starts[group], starts[group + 1] - starts[group]};
 }
 
 void QuestionRows::start() {
     if (!built_) {
-        meaningIds_ = {};
-        all_.resize(meanings_.size());
-        std::iota(all_.begin(), all_.end(), 0u);
+        keyHashes_ = {};
+        slots_ = {};
         byLesson_.build(meanings_.size());
         byType_.build(meanings_.size());
         built_ = true;
@@ -140,9 +174,9 @@ ListRow QuestionRows::row(const Question& q) {
     } else if (answer != kNoMeaning) {
         // (a question without a usable answer is refused and needs none)
         Picker picker(answer, random_);
-        picker.takeFrom(byType_.of(typeKey(q), all_));
-        picker.takeFrom(byLesson_.of(lessonKey(q), all_));
-        picker.takeFrom({all_.data(), all_.size()});
+        picker.takeFrom(byType_.of(typeKey(q), meanings_.size()));
+        picker.takeFrom(byLesson_.of(lessonKey(q), meanings_.size()));
+        picker.takeFrom(Pool{nullptr, meanings_.size()});
         for (std::size_t i = 0; i < picker.picked.size(); ++i)
             wrong[i] = std::string(texts_.at(meanings_[picker.picked[i]]));
     }

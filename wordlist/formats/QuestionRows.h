@@ -8,6 +8,7 @@
 #include "wordlist/vocabulary/Random.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,25 +40,37 @@ public:
 
 private:
     using Ids = std::vector<std::uint32_t>;
-    // The distinct meanings of each group, in file order, one group after
-    // another; a group is found by its key.
+    // Meanings to choose from: `size` of them, by id; every meaning when
+    // `ids` is null.
+    struct Pool {
+        const std::uint32_t* ids = nullptr;
+        std::size_t size = 0;
+        std::uint32_t operator[](std::size_t i) const { return ids ? ids[i] : std::uint32_t(i); }
+    };
+    // The distinct meanings of each group of one kind, in file order, one
+    // group after another, found by the group's key. While every question
+    // so far is of one group, the group is every meaning and nothing is kept.
     struct Pools {
-        std::vector<std::pair<std::uint64_t, std::uint32_t>> members; // while adding
+        std::optional<std::uint64_t> onlyKey;                          // while there is one group
+        std::vector<std::pair<std::uint64_t, std::uint32_t>> members; // once there are more
         Ids ids;
         std::vector<std::uint64_t> keys;
         std::vector<std::size_t> starts; // where each key's meanings start in `ids`
-        bool likeAll = false;            // one group holding every meaning
+        void add(std::uint64_t key, std::uint32_t meaning, const Ids& meaningsSoFar);
         void build(std::size_t meanings);
-        std::pair<const std::uint32_t*, std::size_t> of(std::uint64_t key, const Ids& all) const;
+        Pool of(std::uint64_t key, std::size_t meanings) const;
     };
     static std::uint64_t lessonKey(const Question& q);
     static std::uint64_t typeKey(const Question& q);
+    std::uint32_t meaningOf(const std::string& answer);
 
-    FirstPlaces meaningIds_; // by meaning, while adding
     TextArena texts_;
     std::vector<TextArena::Ref> meanings_;
+    // Finding a meaning by its key, while adding: the key's hash by meaning,
+    // and an open table of meaning + 1.
+    std::vector<std::uint64_t> keyHashes_;
+    Ids slots_;
     Ids answerOf_; // per question: its meaning, or kNoMeaning
-    Ids all_;
     Pools byLesson_, byType_;
     bool built_ = false;
     std::size_t next_ = 0;
