@@ -54,7 +54,7 @@ void FirstPlaces::grow() {
 }
 
 std::optional<int> FirstPlaces::firstOf(std::string_view word, int place) {
-    if ((entries_.size() + 1) * 2 > slots_.size())
+    if ((entries_.size() + 1) * 4 > slots_.size() * 3)
         grow();
     const std::string key = store::wordKey(word);
     const std::size_t slot = slotOf(key);
