@@ -15,7 +15,7 @@ namespace lexitor::app {
 
 using namespace screens;
 
-Form2::Form2() : ScreenWith(form2Table()) {
+Form2::Form2(const Services& services) : ScreenWith(form2Table(), services) {
     onClick(ui.cmdEdit, &Form2::cmdEdit_Click);
     onClick(ui.cmdEdit2, &Form2::cmdEdit2_Click);
     onClick(ui.cmdtest, &Form2::cmdtest_Click);
@@ -32,18 +32,18 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form2::cmdEdit_Click() {
-    refs::get<Form2>().hideScreen();
-    refs::get<frmLogin>().showScreen();
+    refs::get<Form2>(services()).hideScreen();
+    refs::get<frmLogin>(services()).showScreen();
 }
 
 void Form2::cmdEdit2_Click() {
-    refs::get<Form2>().hideScreen();
-    refs::get<frmChoice>().showScreen();
+    refs::get<Form2>(services()).hideScreen();
+    refs::get<frmChoice>(services()).showScreen();
 }
 
 void Form2::cmdtest_Click() {
-    refs::get<Form2>().hideScreen();
-    refs::get<quiz::frmTest>().showScreen();
+    refs::get<Form2>(services()).hideScreen();
+    refs::get<quiz::frmTest>(services()).showScreen();
 }
 
 void Form2::cmdExit_Click() {
@@ -53,11 +53,11 @@ void Form2::cmdExit_Click() {
     refs::release<Form2>();
     refs::release<frmChoice>();
     refs::release<frmLogin>();
-    app::endProgram();
+    services().endProgram();
 }
 
 void Form2::Label1_Click() {
-    if (const auto failure = app::openHelpPage())
+    if (const auto failure = app::openHelpPage(services()))
         MsgBox(*failure, vbExclamation);
 }
 

@@ -9,7 +9,7 @@ namespace lexitor::app {
 class Form2 : public screens::ScreenWith<screens::Form2Controls> {
     Q_OBJECT
 public:
-    Form2();
+    explicit Form2(const screens::Services& services);
 
     // The editor level code (1, 2 or 3) the level chooser hands to the editor.
     qint16 n = 0;

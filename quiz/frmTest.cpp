@@ -14,7 +14,7 @@ using namespace screens;
 
 static_assert(std::tuple_size_v<OptionButtons> == kOptionCount);
 
-frmTest::frmTest() : ScreenWith(frmTestTable()) {
+frmTest::frmTest(const Services& services) : ScreenWith(frmTestTable(), services) {
     onClick(ui.cmdHelp, &frmTest::cmdHelp_Click);
     onClick(ui.cmdDone, &frmTest::cmdDone_Click);
     onClick(ui.cmdSubmit, &frmTest::cmdSubmit_Click);
@@ -65,7 +65,7 @@ void frmTest::Form_Load() {
 void frmTest::failStart(const QString& text) {
     MsgBox(text, vbOKOnly, QStringLiteral("Testing Failed"));
     closeLevels();
-    refs::get<app::Form2>().showScreen();
+    refs::get<app::Form2>(services()).showScreen();
     refs::unload<frmTest>();
 }
 
@@ -111,7 +111,7 @@ void frmTest::cmdSubmit_Click() {
            vbOKOnly + vbInformation, QStringLiteral("Score"));
     hideScreen();
     closeLevels();
-    refs::get<app::Form2>().showScreen();
+    refs::get<app::Form2>(services()).showScreen();
     refs::unload<frmTest>();
 }
 

@@ -66,7 +66,8 @@ bool printCommandHelp(const QString& command);
 void printVersion();
 
 // Takes the word folder `dir` for a command that writes there; nullptr,
-// after saying why, while Lexitor or another writing command works there.
+// after saying why, while Lexitor or another writing command works there
+// or where no lock can be had (see store/FolderLock.h).
 std::unique_ptr<store::FolderLock> claimFolder(const QString& command, const QString& dir);
 
 } // namespace lexitor::wordlist
