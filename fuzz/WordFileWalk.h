@@ -3,6 +3,7 @@
 // write, and a walk over an opened level table that uses every way the
 // screens read it.
 
+#include "store/Engine.h"
 #include "store/Recordset.h"
 #include "store/WordRecord.h"
 
@@ -11,8 +12,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 namespace lexitor::fuzz {
 
@@ -20,8 +23,10 @@ namespace lexitor::fuzz {
 // notices about set-aside journals are dropped and no lock is waited for.
 inline const QTemporaryDir& scratchFolder() {
     static const QTemporaryDir folder = [] {
-        store::setNoticeHook([](const std::string&) {});
-        store::setLockWaitLimit(std::chrono::milliseconds(0));
+        store::EngineSettings settings;
+        settings.notice = [](const std::string&) {};
+        settings.lockWaitLimit = std::chrono::milliseconds(0);
+        store::DBEngine::instance().setSettings(std::move(settings));
         return QTemporaryDir();
     }();
     return folder;
