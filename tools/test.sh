@@ -29,4 +29,4 @@ ctest --test-dir "$top/build-sanitize" --output-on-failure -j"$jobs"
 
 # Every fuzzing harness a short while under clang, from its corpus;
 # tools/fuzz.sh runs them for longer.
-bash "$top/tools/fuzz.sh" 20
+bash "$top/tools/fuzz.sh" 10
