@@ -44,9 +44,17 @@ std::unique_ptr<RowSource> jetSource(const ImportRequest& request) {
     list.place = Place::Row;
     try {
         JetWords words = readJetWords(request.path, request.table);
-        int row = 0;
-        for (store::WordRecord& record : words.rows)
-            list.rows.push_back({++row, std::move(record)});
+        auto damaged = words.damaged.begin();
+        for (std::size_t i = 0; i < words.rows.size(); ++i) {
+            const int row = int(i) + 1;
+            if (damaged != words.damaged.end() && damaged->row == row) {
+                list.issues.push_back({row, QStringLiteral("the row is damaged: field %1 %2")
+                                                .arg(damaged->field, damaged->what)});
+                ++damaged;
+                continue;
+            }
+            list.rows.push_back({row, std::move(words.rows[i])});
+        }
     } catch (const JetError& error) {
         list.issues.push_back({kWholeFile, QString::fromStdString(error.what())});
     }

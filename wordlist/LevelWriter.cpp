@@ -2,13 +2,37 @@
 
 namespace lexitor::wordlist {
 
+namespace {
+// Rows added by one statement run; enough to take the cost of each call away.
+constexpr std::size_t kRowsAtOnce = 1024;
+} // namespace
+
 LevelAppender::LevelAppender(store::Database& database, store::Recordset& table,
                              const QString& label, qsizetype total)
-    : table_(table), progress_(label, total), transaction_(database) {}
+    : table_(table), progress_(label, total), transaction_(database) {
+    batch_.reserve(kRowsAtOnce);
+}
 
 void LevelAppender::add(const store::WordRecord& row) {
-    store::appendRecord(table_, row);
-    progress_.update(++added_);
+    batch_.push_back(row);
+    if (batch_.size() == kRowsAtOnce)
+        flush();
+}
+
+void LevelAppender::flush() {
+    if (batch_.empty())
+        return;
+    store::appendRecords(table_, batch_);
+    added_ += qsizetype(batch_.size());
+    batch_.clear();
+    progress_.update(added_);
+}
+
+void LevelAppender::commit(const std::function<void()>& beforeCommit) {
+    flush();
+    if (beforeCommit)
+        beforeCommit();
+    transaction_.commit();
 }
 
 void writeLevelFile(const QString& path, int level, const std::vector<store::WordRecord>& rows,
@@ -22,9 +46,7 @@ void writeLevelFile(const QString& path, int level, const std::vector<store::Wor
                                qsizetype(rows.size()));
         for (const store::WordRecord& row : rows)
             appender.add(row);
-        if (beforeCommit)
-            beforeCommit();
-        appender.commit();
+        appender.commit(beforeCommit);
     }
     table->Close();
     database->Close();

@@ -14,19 +14,24 @@
 
 namespace lexitor::wordlist {
 
-// Rows added one at a time, with a progress line labelled `label` over
-// `total` rows; none stays unless commit() is called.
+// Rows handed over one at a time and added a batch at a time, with a
+// progress line labelled `label` over `total` rows; none stays unless
+// commit() is called.
 class LevelAppender {
 public:
     LevelAppender(store::Database& database, store::Recordset& table, const QString& label,
                   qsizetype total);
     void add(const store::WordRecord& row);
-    void commit() { transaction_.commit(); }
+    // Adds what is still held, runs `beforeCommit`, then commits.
+    void commit(const std::function<void()>& beforeCommit = {});
 
 private:
+    void flush();
+
     store::Recordset& table_;
     Progress progress_;
     store::Transaction transaction_;
+    std::vector<store::WordRecord> batch_;
     qsizetype added_ = 0;
 };
 
