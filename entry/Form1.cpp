@@ -4,6 +4,7 @@
 #include "entry/NumberText.h"
 #include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
+#include "store/LevelWords.h"
 #include "store/WordRecord.h"
 #include "store/WordRules.h"
 
@@ -71,13 +72,11 @@ void Form1::cmdAdd_Click() {
 
     if (!store::isLongEnough(searchWord, store::kShortestWord))
         return refuse("Invalid Word", vbExclamation, kErrorTitle, word, true);
-    if (!isNumeric(level->text()))
+    // A number too large for 16 bits is a wrong level, not a fatal overflow.
+    const LevelReading levelRead = readLevel(level->text(), store::kLevelCount);
+    if (levelRead.status == LevelReading::Status::NotNumeric)
         return refuse(kLevelMessage, vbOKOnly, kErrorTitle, level, false);
-    const Int16Reading roundedLevel = readInt16(level->text());
-    // A number too large for a level is a wrong level, not a fatal overflow.
-    if (!roundedLevel.ok())
-        return refuse(kLevelMessage, vbOKOnly, kErrorTitle, level, false);
-    if (roundedLevel.value >= store::kLevelCount)
+    if (levelRead.status == LevelReading::Status::TooHigh)
         return refuse("Level is madatory", vbOKOnly, kErrorTitle, level, false);
 
     if (existsInAnyLevel(searchWord)) {
@@ -88,26 +87,17 @@ void Form1::cmdAdd_Click() {
         return refuse("Invalid answer for word. Please correct", vbExclamation, kErrorTitle, answer,
                       true);
 
-    const double levelValue = numberValue(level->text()).value_or(-1.0);
-    for (const auto& target : store::kLevels) {
-        if (levelValue == target.level)
-            return addRow(target.level);
-    }
+    if (levelRead.status == LevelReading::Status::Level)
+        return addRow(levelRead.level);
     // A level such as -1 or 1.5 passed the checks above; storing nothing
     // without a word would let the user believe the word was kept.
     refuse(kLevelMessage, vbOKOnly, kErrorTitle, level, false);
 }
 
 bool Form1::existsInAnyLevel(const QString& searchWord) {
-    // The index compares trimmed, case-folded words, so " Apple" finds "apple ".
-    const std::string key = searchWord.toStdString();
-    levelRs_[0]->Index(std::string(store::kLevels[0].index));
-    levelRs_[0]->Seek("=", key);
-    levelRs_[1]->Index(std::string(store::kLevels[1].index));
-    levelRs_[2]->Index(std::string(store::kLevels[2].index));
-    levelRs_[1]->Seek("=", key);
-    levelRs_[2]->Seek("=", key);
-    return !levelRs_[0]->NoMatch() || !levelRs_[1]->NoMatch() || !levelRs_[2]->NoMatch();
+    return store::levelHolding({levelRs_[0].get(), levelRs_[1].get(), levelRs_[2].get()},
+                               searchWord.toStdString())
+        .has_value();
 }
 
 void Form1::addRow(int level) {

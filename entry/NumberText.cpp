@@ -130,4 +130,18 @@ Int16Reading readInt16(const QString& text) {
     return {Int16Reading::Status::Ok, static_cast<qint16>(value)};
 }
 
+LevelReading readLevel(const QString& text, int levelCount) {
+    const Int16Reading rounded = readInt16(text);
+    if (!rounded.ok())
+        return {};
+    if (rounded.value >= levelCount)
+        return {LevelReading::Status::TooHigh};
+    const double exact = numberValue(text).value_or(-1.0);
+    for (int level = 0; level < levelCount; ++level) {
+        if (exact == level)
+            return {LevelReading::Status::Level, level};
+    }
+    return {LevelReading::Status::NotALevel};
+}
+
 } // namespace lexitor::entry

@@ -36,4 +36,20 @@ struct Int16Reading {
 
 Int16Reading readInt16(const QString& text);
 
+// The level box of "Add Records": a level is checked against the levels
+// there are after rounding as readInt16 does, but a word is stored only
+// when the number is exactly a level (0, 1 or 2; "1.0" and "1e0" too).
+struct LevelReading {
+    enum class Status {
+        NotNumeric, // or too large for 16 bits: not a level at all
+        TooHigh,    // rounds to `levelCount` or more
+        NotALevel,  // passes the rounding check, but is -1, 0.4, 1.5 ...
+        Level,
+    };
+    Status status = Status::NotNumeric;
+    int level = -1; // meaningful only when status is Level
+};
+
+LevelReading readLevel(const QString& text, int levelCount);
+
 } // namespace lexitor::entry

@@ -9,6 +9,7 @@ lexitor_packages=(
     wordnet-base wordnet-sense-index scowl
     mdbtools mdbtools-dev kdeedu-kvtml-data libkeduvocdocument-dev
     help2man groff-base appstream desktop-file-utils dpkg-dev file lintian
+    clang libclang-rt-dev
 )
 
 install_missing() {

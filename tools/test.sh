@@ -2,9 +2,10 @@
 # Builds Lexitor and runs every test through CTest: once in a normal build
 # with warnings as errors (benchmarks compiled too), once under
 # AddressSanitizer and UndefinedBehaviorSanitizer; the normal build also
-# makes the Debian package and checks it. Tests use the offscreen platform
-# and need no display. The tests that read the shared fixtures fail here,
-# rather than skip, when the fixtures are missing.
+# makes the Debian package and checks it; then each fuzzing harness runs for
+# a short while. Tests use the offscreen platform and need no display. The
+# tests that read the shared fixtures fail here, rather than skip, when the
+# fixtures are missing.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/tools/deps.sh"
@@ -25,3 +26,7 @@ cmake -S "$top" -B "$top/build-sanitize" -DLEXITOR_WERROR=ON -DLEXITOR_SANITIZE=
     -DLEXITOR_DEFAULT_LISTS=OFF
 cmake --build "$top/build-sanitize" -j"$jobs"
 ctest --test-dir "$top/build-sanitize" --output-on-failure -j"$jobs"
+
+# Every fuzzing harness a short while under clang, from its corpus;
+# tools/fuzz.sh runs them for longer.
+bash "$top/tools/fuzz.sh" 10

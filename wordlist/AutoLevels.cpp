@@ -1,13 +1,13 @@
 #include "wordlist/AutoLevels.h"
 
 #include "store/Recordset.h"
-#include "store/Transaction.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Commands.h"
-#include "wordlist/Progress.h"
+#include "wordlist/LevelWriter.h"
 #include "wordlist/vocabulary/LevelBands.h"
 #include "wordlist/vocabulary/TextTools.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -39,10 +39,22 @@ int commonnessOfRow(const WordNet* wn, const ScowlWords& scowl, const store::Wor
 
 } // namespace
 
-int addByCommonness(LevelFiles& levels, const std::vector<ListRow>& rows,
-                    const WordSources& sources, const AutoImport& import) {
+int addByCommonness(const std::vector<ListRow>& rows, const WordSources& sources,
+                    const AutoImport& import) {
+    struct Level {
+        std::unique_ptr<store::Database> database;
+        std::unique_ptr<store::Recordset> table; // declared last: closed first
+    };
+    std::array<Level, store::kLevelCount> levels;
     for (int level = 0; level < store::kLevelCount; ++level) {
-        if (!levels.isOpen(level)) {
+        const QString path = levelFilePath(import.dir, level);
+        if (QFileInfo::exists(path)) {
+            Level& slot = levels[std::size_t(level)];
+            slot.database = store::DBEngine::instance().OpenDatabase(path.toStdString());
+            slot.table = slot.database->OpenRecordset(
+                std::string(store::levelDatabase(level).table), store::dbOpenTable);
+        }
+        if (!levels[std::size_t(level)].table) {
             printError(QStringLiteral("import: --level auto adds to all three levels, and %1 does "
                                       "not exist; create it first with lexitor-words create")
                            .arg(levelFilePath(import.dir, level)));
@@ -63,7 +75,7 @@ int addByCommonness(LevelFiles& levels, const std::vector<ListRow>& rows,
     }
     std::array<int, 3> present{};
     for (int level = 0; level < store::kLevelCount; ++level)
-        present[std::size_t(level)] = levels.table(level).RecordCount();
+        present[std::size_t(level)] = levels[std::size_t(level)].table->RecordCount();
     std::vector<int> commonness;
     for (const ListRow& row : rows)
         commonness.push_back(commonnessOfRow(wn.get(), scowl, row.record));
@@ -85,23 +97,22 @@ int addByCommonness(LevelFiles& levels, const std::vector<ListRow>& rows,
         printLine(QStringLiteral("Dry run: would import ") + where +
                   QStringLiteral("; nothing was written.") + import.skippedText);
     } else {
-        Progress progress(QStringLiteral("Importing"), qsizetype(rows.size()));
-        std::array<std::unique_ptr<store::Transaction>, store::kLevelCount> transactions;
-        qsizetype done = 0;
+        std::array<std::unique_ptr<LevelAppender>, store::kLevelCount> appenders;
         for (int level = 0; level < store::kLevelCount; ++level) {
-            if (byLevel[std::size_t(level)].empty())
+            const auto& records = byLevel[std::size_t(level)];
+            if (records.empty())
                 continue;
-            store::Recordset& table = levels.tableForAdding(level);
-            transactions[std::size_t(level)] =
-                std::make_unique<store::Transaction>(levels.database(level));
-            for (const store::WordRecord& record : byLevel[std::size_t(level)]) {
-                store::appendRecord(table, record);
-                progress.update(++done);
-            }
+            Level& slot = levels[std::size_t(level)];
+            auto& appender = appenders[std::size_t(level)];
+            appender = std::make_unique<LevelAppender>(*slot.database, *slot.table,
+                                                       QStringLiteral("Importing"),
+                                                       qsizetype(records.size()));
+            for (const store::WordRecord& record : records)
+                appender->add(record);
         }
-        for (auto& transaction : transactions)
-            if (transaction)
-                transaction->commit();
+        for (auto& appender : appenders)
+            if (appender)
+                appender->commit();
         printLine(QStringLiteral("Imported ") + where + QStringLiteral(".") + import.skippedText);
     }
     for (int level = 0; level < store::kLevelCount; ++level)

@@ -19,10 +19,10 @@ struct AutoImport {
     QString skippedText; // what was left out, for the closing line
 };
 
-// Adds `rows` to the levels of `levels` (all three must exist), each level's
-// rows in one transaction, all committed together, and reports how many
-// went where; with a dry run only the report. Returns the exit status.
-int addByCommonness(LevelFiles& levels, const std::vector<ListRow>& rows,
-                    const WordSources& sources, const AutoImport& import);
+// Adds `rows` to the levels of `import.dir` (all three must exist), each
+// level's rows in one transaction, all committed together, and reports how
+// many went where; with a dry run only the report. Returns the exit status.
+int addByCommonness(const std::vector<ListRow>& rows, const WordSources& sources,
+                    const AutoImport& import);
 
 } // namespace lexitor::wordlist

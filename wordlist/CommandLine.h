@@ -1,6 +1,5 @@
 #pragma once
-// What the sub-commands share: their options, messages to the user, and
-// the paths of the level databases in a folder.
+// What the sub-commands share: their options and messages to the user.
 
 #include "store/FolderLock.h"
 #include "wordlist/formats/WordList.h"
@@ -59,15 +58,18 @@ std::optional<Options> parseOptions(const QString& command, const QStringList& a
 void printError(const QString& message);
 // A line on stdout.
 void printLine(const QString& message);
-// The full help text, also printed by `lexitor-words --help`.
+// `lexitor-words --help`: every command and option, the file formats and
+// examples, in the shape help2man reads.
 void printHelp();
+// `lexitor-words COMMAND --help` of the commands parseOptions reads; false
+// for another.
+bool printCommandHelp(const QString& command);
+// `lexitor-words --version`.
+void printVersion();
 
 // Takes the word folder `dir` for a command that writes there; nullptr,
 // after saying why, while Lexitor or another writing command works there
 // or where no lock can be had (see store/FolderLock.h).
 std::unique_ptr<store::FolderLock> claimFolder(const QString& command, const QString& dir);
-
-// DIR/wordN.mdb for level N.
-QString levelFilePath(const QString& dir, int level);
 
 } // namespace lexitor::wordlist

@@ -1,9 +1,12 @@
 // lexitor-words export --level N [--dir DIR] [--format tsv|csv|kvtml] [OUT]
 
+#include "store/LevelWords.h"
+#include "store/MessageText.h"
 #include "store/Recordset.h"
 #include "store/WordRecord.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Commands.h"
+#include "wordlist/LevelFiles.h"
 #include "wordlist/formats/CsvCodec.h"
 #include "wordlist/formats/KvtmlWriter.h"
 #include "wordlist/formats/TsvCodec.h"
@@ -94,11 +97,12 @@ int runExport(const QStringList& args) {
         problem = writeTsv(rows, bytes);
     }
     if (problem) {
-        const QString word = QString::fromStdString(rows[problem->row][0].value_or(std::string()));
+        const QString word = QString::fromStdString(
+            store::excerpt(store::searchWord(rows[problem->row][0].value_or(std::string()))));
         printError(QStringLiteral("export: row %1 (word \"%2\"): %3 %4; %5 cannot hold it, "
                                   "use --format csv. Nothing was written.")
                        .arg(problem->row)
-                       .arg(word.trimmed())
+                       .arg(word)
                        .arg(QString::fromLatin1(store::kWordFields[problem->field].name.data()))
                        .arg(problem->reason, formatName(format)));
         return kExitRefused;

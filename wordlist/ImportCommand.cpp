@@ -8,20 +8,16 @@
 // the others listed.
 
 #include "store/FileKind.h"
-#include "store/WordRecord.h"
+#include "store/MessageText.h"
+#include "store/Recordset.h"
 #include "wordlist/AutoLevels.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Commands.h"
+#include "wordlist/ImportCommandPasses.h"
 #include "wordlist/ImportSources.h"
-#include "wordlist/LevelFiles.h"
-#include "wordlist/LevelWriter.h"
-#include "wordlist/Progress.h"
 #include "wordlist/WordsImport.h"
-#include "wordlist/formats/RowChecks.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSet>
 
 namespace lexitor::wordlist {
 
@@ -29,46 +25,12 @@ namespace {
 
 constexpr std::size_t kIssuesShown = 50;
 
-// Adds the words found in any level to `issues`.
-void findDuplicates(LevelFiles& levels, const std::vector<ListRow>& rows,
-                    std::vector<ListIssue>& issues) {
-    Progress progress(QStringLiteral("Checking"), qsizetype(rows.size()));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string word = searchWord(*rows[i].record.word);
-        if (const std::optional<int> level = levels.levelHolding(word))
-            issues.push_back({rows[i].line,
-                              QStringLiteral("the word \"%1\" is already in level %2")
-                                  .arg(QString::fromStdString(word), QString::number(*level)),
-                              rows[i].item});
-        progress.update(qsizetype(i + 1));
-    }
-}
-
-// Lists the problems on stderr, in file order; returns how many rows (of a
-// bare list: words) they name.
-int reportIssues(const QString& listPath, Place place, std::vector<ListIssue> issues,
-                 std::size_t shown) {
-    std::stable_sort(issues.begin(), issues.end(), [](const ListIssue& a, const ListIssue& b) {
-        return std::pair(a.line, a.item) < std::pair(b.line, b.item);
-    });
-    QSet<std::pair<int, int>> rows;
-    for (std::size_t i = 0; i < issues.size(); ++i) {
-        if (issues[i].line != kWholeFile)
-            rows.insert({issues[i].line, issues[i].item});
-        if (i < shown)
-            printError(placeText(listPath, place, issues[i].line) + issues[i].reason);
-    }
-    if (issues.size() > shown)
-        printError(QStringLiteral("... and %1 more problems").arg(issues.size() - shown));
-    return int(rows.size());
-}
-
 std::optional<ImportRequest> request(const Options& options) {
     const QString path = options.positional.front();
     const std::optional<Format> format = importFormat(path, options.format);
     const auto usage = [](const QString& text) {
         printError(QStringLiteral("import: ") + text +
-                   QStringLiteral(" (see lexitor-words --help)"));
+                   QStringLiteral(" (see lexitor-words import --help)"));
         return std::nullopt;
     };
     if (!format)
@@ -87,12 +49,18 @@ std::optional<ImportRequest> request(const Options& options) {
     return request;
 }
 
-std::vector<store::WordRecord> records(const std::vector<ListRow>& rows) {
-    std::vector<store::WordRecord> all;
-    all.reserve(rows.size());
-    for (const ListRow& row : rows)
-        all.push_back(row.record);
-    return all;
+// Says why the file to import cannot be read at all; a named pipe or a
+// device is refused before anything opens it, as it would keep the import
+// waiting.
+bool refusedFile(const QString& path, bool missingToo) {
+    const std::string native = QFile::encodeName(path).toStdString();
+    std::optional<std::string> why = store::notARegularFile(native);
+    if (!why && missingToo && store::fileKind(native) == store::FileKind::Missing)
+        why = "cannot read the word list " + native;
+    if (why)
+        printError(QStringLiteral("import: %1 Nothing was imported.")
+                       .arg(QString::fromStdString(store::sentence(*why))));
+    return why.has_value();
 }
 
 } // namespace
@@ -105,19 +73,13 @@ int runImport(const QStringList& args) {
         {1, 1, "name exactly one word list file"}, status);
     if (!options)
         return status;
-    // A pipe or a device is never opened, not even to tell its format.
-    if (const auto refusal = store::notARegularFile(
-            QFile::encodeName(options->positional.front()).toStdString())) {
-        printError(QStringLiteral("import: ") + QString::fromStdString(*refusal));
+    if (refusedFile(options->positional.front(), false))
         return kExitRefused;
-    }
     const std::optional<ImportRequest> source = request(*options);
     if (!source)
         return kExitUsage;
-    if (!QFileInfo(source->path).isFile()) {
-        printError(QStringLiteral("import: cannot read the word list %1").arg(source->path));
+    if (refusedFile(source->path, true))
         return kExitRefused;
-    }
 
     const QString target =
         options->autoLevel ? QString() : levelFilePath(options->dir, options->level);
@@ -126,59 +88,65 @@ int runImport(const QStringList& args) {
     if (!options->dryRun && !folderLock)
         return kExitRefused;
     try {
-        ReadList list = readImportFile(*source);
-        for (const ListIssue& note : list.notes)
-            printError(placeText(source->path, list.place, note.line) + note.reason);
-        LevelFiles levels(options->dir, options->level);
-        std::vector<ListRow> accepted = rowsWithoutIssues(list.rows, list.issues);
-        findDuplicates(levels, accepted, list.issues);
-        accepted = rowsWithoutIssues(accepted, list.issues);
-        int skipped = 0;
-        if (!list.issues.empty()) {
-            skipped = reportIssues(source->path, list.place, list.issues,
-                                   options->skipInvalid ? list.issues.size() : kIssuesShown);
-            if (!options->skipInvalid || accepted.empty()) {
-                printError(QStringLiteral("import refused; nothing was imported"));
-                return kExitRefused;
-            }
+        const std::unique_ptr<RowSource> rows = openImportSource(*source);
+        // A bare list is told word by word, the others row by row.
+        const bool words = source->format == Format::Words;
+        IssueReport report(source->path, rows->place(),
+                           options->skipInvalid ? SIZE_MAX : kIssuesShown, words);
+        CheckedImport checked;
+        std::vector<ListRow> passed; // --level auto places them once all are known
+        {
+            LevelFiles levels(options->dir, options->level);
+            checked = checkImport(*rows, source->format, levels, report,
+                                  [&](const ListRow& row) {
+                                      if (words && options->dryRun)
+                                          printEntries({row});
+                                      if (options->autoLevel)
+                                          passed.push_back(row);
+                                  });
+        }
+        report.finish();
+        if (report.problems() > 0 && (!options->skipInvalid || checked.rows == 0)) {
+            printError(QStringLiteral("import refused; nothing was imported"));
+            return kExitRefused;
         }
         // A bare list counts words, several to a line, and why each was left out.
-        const bool words = source->format == Format::Words;
         const QString rowsName = words ? QStringLiteral("words") : QStringLiteral("rows");
+        const std::size_t skipped = report.placesWithProblems();
         const QString skippedText =
-            words          ? wordsLeftOut(list.issues)
+            words          ? wordsLeftOut(report.kept())
             : skipped == 0 ? QString()
                            : QStringLiteral(" %1 rows with problems (listed above) were left out.")
                                  .arg(skipped);
-        if (options->autoLevel) {
-            if (words && options->dryRun)
-                printEntries(accepted);
-            return addByCommonness(levels, accepted, source->words,
+        if (options->autoLevel)
+            return addByCommonness(passed, source->words,
                                    {options->dir, options->dryRun, rowsName, skippedText});
-        }
         if (options->dryRun) {
-            if (words)
-                printEntries(accepted);
             printLine(QStringLiteral("Dry run: %1 %2 would be imported into %3 (level %4); "
                                      "nothing was written.")
-                          .arg(accepted.size())
+                          .arg(checked.rows)
                           .arg(rowsName)
                           .arg(target)
                           .arg(options->level) +
                       skippedText);
             return kExitOk;
         }
-        addRecords(levels.database(options->level), levels.tableForAdding(options->level),
-                   records(accepted), QStringLiteral("Importing"));
+        // A connection of its own, which keeps no index in step with the
+        // rows it adds.
+        const auto database = store::DBEngine::instance().OpenDatabase(target.toStdString());
+        const auto table = database->OpenRecordset(
+            std::string(store::levelDatabase(options->level).table), store::dbOpenTable);
+        addCheckedRows(*rows, checked, *database, *table);
         printLine(QStringLiteral("Imported %1 %2 into %3 (level %4).")
-                      .arg(accepted.size())
+                      .arg(checked.rows)
                       .arg(rowsName)
                       .arg(target)
                       .arg(options->level) +
                   skippedText);
-    } catch (const store::EngineError& error) {
-        printError(QStringLiteral("import: %1; nothing was imported")
-                       .arg(QString::fromStdString(error.what())));
+    } catch (const std::runtime_error& error) {
+        // An engine failure, or a file that changed while it was read.
+        printError(QStringLiteral("import: %1 Nothing was imported.")
+                       .arg(QString::fromStdString(store::sentence(error.what()))));
         return kExitRefused;
     }
     return kExitOk;

@@ -1,13 +1,15 @@
 #pragma once
-// Every kind of file `import` reads, turned into the same rows and problems:
-// six-column TSV and CSV lists, two-column lists, KVTML collections, the
-// level table of a Jet file and bare lists of words. Another kind of file needs only a reader here;
-// the checks against the levels, --skip-invalid, --dry-run and the report
-// are the import's own.
+// Every kind of file `import` reads, as a source of the same rows and
+// problems: six-column TSV and CSV lists, two-column lists, KVTML
+// collections, the level table of a Jet file and bare lists of words.
+// Another kind of file needs only a source here; Lexitor's rules for rows,
+// the levels, --skip-invalid, --dry-run and the report are the import's own.
 
 #include "wordlist/formats/KvtmlReader.h"
 
 #include <QString>
+
+#include <memory>
 
 namespace lexitor::wordlist {
 
@@ -31,8 +33,8 @@ struct ImportRequest {
 // nothing else, else what the extension tells; std::nullopt when nothing does.
 std::optional<Format> importFormat(const QString& path, std::optional<Format> given);
 
-// Reads the file; a file that cannot be read is one problem of the whole
-// file.
-ReadList readImportFile(const ImportRequest& request);
+// The rows of the file the request names, read as they are needed; a file
+// that cannot be read gives one problem of the whole file.
+std::unique_ptr<RowSource> openImportSource(const ImportRequest& request);
 
 } // namespace lexitor::wordlist

@@ -8,6 +8,7 @@
 #include "store/WordRules.h"
 #include "wordlist/JetFolderConversionFiles.h"
 #include "wordlist/JetFolderConversionState.h"
+#include "wordlist/LevelFiles.h"
 #include "wordlist/LevelWriter.h"
 #include "wordlist/formats/RowChecks.h"
 
@@ -33,11 +34,6 @@ QString sentence(const QString& text) {
     return QString::fromStdString(store::sentence(text.toStdString()));
 }
 
-QString levelPath(const QString& folder, int level) {
-    const auto file = store::levelDatabase(level).file;
-    return QDir(folder).filePath(QString::fromLatin1(file.data(), qsizetype(file.size())));
-}
-
 QString fileName(int level) {
     return conversion::levelFileName(level);
 }
@@ -49,7 +45,7 @@ QString convertingPath(const QString& path) {
 // Writes the level's new file beside the Jet file, where it waits for its
 // swap, and keeps the original by a second name.
 ConvertedFile prepareFile(const QString& folder, int level, const JetWords& words) {
-    const QString path = levelPath(folder, level);
+    const QString path = levelFilePath(folder, level);
     const QString temporary = convertingPath(path);
     conversion::removeLeftovers(temporary); // from a run that was killed
     try {
@@ -68,7 +64,7 @@ ConvertedFile prepareFile(const QString& folder, int level, const JetWords& word
 }
 
 void swapFile(const QString& folder, int level) {
-    const QString path = levelPath(folder, level);
+    const QString path = levelFilePath(folder, level);
     conversion::replaceFile(convertingPath(path), path);
     try {
         conversion::syncToDisk(folder, true);
@@ -115,7 +111,7 @@ QStringList flaggedRows(const QString& folder,
             for (const store::WordRecord& r : converted[level]->rows)
                 words[level].push_back(r.word);
         } else {
-            words[level] = storedWords(levelPath(folder, level), level, unchecked);
+            words[level] = storedWords(levelFilePath(folder, level), level, unchecked);
         }
         for (std::size_t i = 0; i < words[level].size(); ++i) {
             if (isLongEnough(words[level][i], store::kShortestWord))
@@ -165,7 +161,7 @@ QStringList flaggedRows(const QString& folder,
 // Whether the new file of an interrupted run can take its place: the Jet
 // file there is still the one it was made from.
 bool canFinish(const QString& folder, const ConvertedFile& file) {
-    const QString path = levelPath(folder, file.level);
+    const QString path = levelFilePath(folder, file.level);
     return !isJetFile(path) || (QFileInfo(convertingPath(path)).isFile() &&
                                 conversion::sameBytes(path, QDir(folder).filePath(file.keptAs)));
 }
@@ -208,7 +204,7 @@ JetFolderConversion::JetFolderConversion(const QString& folder) {
     }
     const std::optional<QString> readOnly = conversion::folderReadOnly(result_.folder);
     for (const store::LevelDatabase& level : store::kLevels) {
-        const QString path = levelPath(result_.folder, level.level);
+        const QString path = levelFilePath(result_.folder, level.level);
         const QByteArray native = QFile::encodeName(path);
         if (auto refusal = store::notARegularFile(native.toStdString())) {
             QString text = QString::fromStdString(*refusal);
@@ -301,7 +297,7 @@ void JetFolderConversion::finishEarlierRun() {
         return;
     bool changed = std::find(dropped_.begin(), dropped_.end(), true) != dropped_.end();
     for (const ConvertedFile& file : std::vector(earlier_->converted)) {
-        if (!isJetFile(levelPath(result_.folder, file.level)))
+        if (!isJetFile(levelFilePath(result_.folder, file.level)))
             continue;
         try {
             swapFile(result_.folder, file.level);
@@ -351,7 +347,7 @@ FolderConversion JetFolderConversion::finish(const std::function<bool()>& keepWa
         // Before the first swap: a kill from here on is still reported.
         if (const std::optional<QString> failure = keepFindings()) {
             for (const ConvertedFile& file : std::exchange(fresh, {})) {
-                conversion::removeLeftovers(convertingPath(levelPath(result_.folder, file.level)));
+                conversion::removeLeftovers(convertingPath(levelFilePath(result_.folder, file.level)));
                 dropLevel(result_, file.level);
                 result_.refused.push_back(notConverted(file.level, *failure));
             }
@@ -361,7 +357,7 @@ FolderConversion JetFolderConversion::finish(const std::function<bool()>& keepWa
         try {
             swapFile(result_.folder, file.level);
         } catch (const FileError& error) {
-            conversion::removeLeftovers(convertingPath(levelPath(result_.folder, file.level)));
+            conversion::removeLeftovers(convertingPath(levelFilePath(result_.folder, file.level)));
             dropLevel(result_, file.level);
             result_.refused.push_back(notConverted(file.level, QString::fromUtf8(error.what())));
             keepFindings();

@@ -1,11 +1,17 @@
 #include "wordlist/LevelFiles.h"
 
+#include "store/LevelWords.h"
 #include "store/WordRecord.h"
-#include "wordlist/CommandLine.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace lexitor::wordlist {
+
+QString levelFilePath(const QString& dir, int level) {
+    const auto file = store::levelDatabase(level).file;
+    return QDir(dir).filePath(QString::fromLatin1(file.data(), qsizetype(file.size())));
+}
 
 LevelFiles::LevelFiles(const QString& dir, int required) {
     for (const store::LevelDatabase& level : store::kLevels) {
@@ -17,29 +23,14 @@ LevelFiles::LevelFiles(const QString& dir, int required) {
         Level& slot = levels_[std::size_t(level.level)];
         slot.database = store::DBEngine::instance().OpenDatabase(path.toStdString());
         slot.table = slot.database->OpenRecordset(std::string(level.table), store::dbOpenTable);
-        slot.table->Index(std::string(level.index));
     }
-}
-
-store::Recordset& LevelFiles::tableForAdding(int level) {
-    Level& slot = levels_[std::size_t(level)];
-    slot.table->Close();
-    slot.table.reset();
-    slot.table = slot.database->OpenRecordset(std::string(store::levelDatabase(level).table),
-                                              store::dbOpenTable);
-    return *slot.table;
 }
 
 std::optional<int> LevelFiles::levelHolding(const std::string& word) {
-    for (const store::LevelDatabase& level : store::kLevels) {
-        if (!isOpen(level.level))
-            continue;
-        store::Recordset& rs = table(level.level);
-        rs.Seek("=", word);
-        if (!rs.NoMatch())
-            return level.level;
-    }
-    return std::nullopt;
+    store::LevelTables tables{};
+    for (std::size_t level = 0; level < levels_.size(); ++level)
+        tables[level] = levels_[level].table.get();
+    return store::levelHolding(tables, word);
 }
 
 } // namespace lexitor::wordlist

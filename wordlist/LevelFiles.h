@@ -13,22 +13,16 @@
 
 namespace lexitor::wordlist {
 
+// DIR/wordN.mdb, the file of level N in the word folder DIR.
+QString levelFilePath(const QString& dir, int level);
+
 class LevelFiles {
 public:
     // Opens DIR/wordN.mdb and its table for every level whose file exists;
     // `required` must exist. An unreadable file is an EngineError.
     LevelFiles(const QString& dir, int required);
 
-    bool isOpen(int level) const { return levels_[std::size_t(level)].table != nullptr; }
-    store::Database& database(int level) { return *levels_[std::size_t(level)].database; }
-    store::Recordset& table(int level) { return *levels_[std::size_t(level)].table; }
-
-    // Reopens the level's table without an index, for adding many rows: an
-    // index kept in step would be re-sorted on every row.
-    store::Recordset& tableForAdding(int level);
-
-    // The first level whose index holds `word` (compared as the index
-    // compares: without regard to case and surrounding blanks).
+    // The first level that already holds `word` (store/LevelWords.h).
     std::optional<int> levelHolding(const std::string& word);
 
 private:

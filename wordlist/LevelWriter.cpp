@@ -1,27 +1,38 @@
 #include "wordlist/LevelWriter.h"
 
-#include "store/Recordset.h"
-#include "store/Transaction.h"
-#include "wordlist/Progress.h"
-
-#include <algorithm>
-
 namespace lexitor::wordlist {
 
-void addRecords(store::Database& database, store::Recordset& table,
-                const std::vector<store::WordRecord>& rows, const QString& label,
-                const std::function<void()>& beforeCommit) {
-    constexpr std::size_t kRowsAtOnce = 1024;
-    Progress progress(label, qsizetype(rows.size()));
-    store::Transaction transaction(database);
-    for (std::size_t from = 0; from < rows.size(); from += kRowsAtOnce) {
-        const std::size_t count = std::min(kRowsAtOnce, rows.size() - from);
-        store::appendRecords(table, std::span(rows).subspan(from, count));
-        progress.update(qsizetype(from + count));
-    }
+namespace {
+// Rows added by one statement run; enough to take the cost of each call away.
+constexpr std::size_t kRowsAtOnce = 1024;
+} // namespace
+
+LevelAppender::LevelAppender(store::Database& database, store::Recordset& table,
+                             const QString& label, qsizetype total)
+    : table_(table), progress_(label, total), transaction_(database) {
+    batch_.reserve(kRowsAtOnce);
+}
+
+void LevelAppender::add(const store::WordRecord& row) {
+    batch_.push_back(row);
+    if (batch_.size() == kRowsAtOnce)
+        flush();
+}
+
+void LevelAppender::flush() {
+    if (batch_.empty())
+        return;
+    store::appendRecords(table_, batch_);
+    added_ += qsizetype(batch_.size());
+    batch_.clear();
+    progress_.update(added_);
+}
+
+void LevelAppender::commit(const std::function<void()>& beforeCommit) {
+    flush();
     if (beforeCommit)
         beforeCommit();
-    transaction.commit();
+    transaction_.commit();
 }
 
 void writeLevelFile(const QString& path, int level, const std::vector<store::WordRecord>& rows,
@@ -30,7 +41,13 @@ void writeLevelFile(const QString& path, int level, const std::vector<store::Wor
     auto database = store::DBEngine::instance().OpenDatabase(path.toStdString());
     auto table =
         database->OpenRecordset(std::string(store::levelDatabase(level).table), store::dbOpenTable);
-    addRecords(*database, *table, rows, QStringLiteral("Converting"), beforeCommit);
+    {
+        LevelAppender appender(*database, *table, QStringLiteral("Converting"),
+                               qsizetype(rows.size()));
+        for (const store::WordRecord& row : rows)
+            appender.add(row);
+        appender.commit(beforeCommit);
+    }
     table->Close();
     database->Close();
 }

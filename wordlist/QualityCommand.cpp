@@ -5,6 +5,7 @@
 #include "store/WordRecord.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Commands.h"
+#include "wordlist/LevelFiles.h"
 #include "wordlist/formats/WordListReader.h"
 #include "wordlist/vocabulary/QualityReport.h"
 
@@ -81,7 +82,10 @@ std::optional<std::vector<store::WordRecord>> recordsOf(const QString& path) {
         printError(QStringLiteral("quality: cannot read %1").arg(path));
         return std::nullopt;
     }
-    ReadList list = readWordList(file.readAll(), formatFromFileName(path).value_or(Format::Tsv));
+    RowList read;
+    WordListSource(memoryDevice(file.readAll()), formatFromFileName(path).value_or(Format::Tsv))
+        .read(read);
+    ReadList& list = read.list;
     if (!list.issues.empty()) {
         printError(QStringLiteral("quality: %1 is not a word list: %2")
                        .arg(placeText(path, Place::Line, list.issues.front().line),

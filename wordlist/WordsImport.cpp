@@ -1,12 +1,11 @@
 #include "wordlist/WordsImport.h"
 
-#include "store/IndexKey.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Progress.h"
+#include "wordlist/formats/RowChecks.h"
 #include "wordlist/formats/Utf8Check.h"
 #include "wordlist/vocabulary/WordListEntries.h"
 
-#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -61,10 +60,6 @@ bool isWordLine(const QString& line) {
 
 QString shown(const store::FieldValue& value) {
     return QString::fromStdString(value.value_or(std::string()));
-}
-
-QByteArray keyOf(const std::string& word) {
-    return QByteArray::fromStdString(store::indexKey(word).folded);
 }
 
 // The words of the list in order, or nothing when it holds more than kMaxBareWords.
@@ -154,7 +149,7 @@ ReadList readBareWords(QByteArrayView bytes, const WordSources& sources) {
         sources.level >= 0 ? std::optional(sources.level) : std::nullopt;
 
     Progress progress(QStringLiteral("Looking up"), qsizetype(words->size()));
-    QHash<QByteArray, int> firstLineOf; // by the word as listed and as stored
+    FirstPlaces firstLineOf; // by the word as listed and as stored
     std::size_t done = 0;
     for (const ListedWord& listed : *words) {
         progress.update(qsizetype(++done));
@@ -162,12 +157,11 @@ ReadList readBareWords(QByteArrayView bytes, const WordSources& sources) {
         const auto issue = [&](const QString& reason) {
             result.issues.push_back({listed.line, reason, listed.item});
         };
-        if (const auto seen = firstLineOf.constFind(keyOf(word)); seen != firstLineOf.cend()) {
+        if (const std::optional<int> seen = firstLineOf.firstOf(word, listed.line)) {
             issue(QStringLiteral("the word \"%1\" is already on line %2")
                       .arg(listed.word, QString::number(*seen)));
             continue;
         }
-        firstLineOf.insert(keyOf(word), listed.line);
         auto made = maker.make(word, level);
         if (const auto* refused = std::get_if<Refused>(&made)) {
             issue(QStringLiteral("\"%1\" %2")
@@ -177,13 +171,12 @@ ReadList readBareWords(QByteArrayView bytes, const WordSources& sources) {
         MadeEntry& entry = std::get<MadeEntry>(made);
         const QString stored = shown(entry.record.word);
         if (entry.inflected) {
-            if (const auto seen = firstLineOf.constFind(keyOf(*entry.record.word));
-                seen != firstLineOf.cend()) {
+            if (const std::optional<int> seen =
+                    firstLineOf.firstOf(*entry.record.word, listed.line)) {
                 issue(QStringLiteral("the word \"%1\" (listed as \"%2\") is already on line %3")
                           .arg(stored, listed.word, QString::number(*seen)));
                 continue;
             }
-            firstLineOf.insert(keyOf(*entry.record.word), listed.line);
             result.notes.push_back({listed.line,
                                     QStringLiteral("%1 \u2192 %2").arg(listed.word, stored),
                                     listed.item});

@@ -12,7 +12,12 @@ int main(int argc, char* argv[]) {
     using namespace lexitor::wordlist;
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
-    const QString command = args.isEmpty() ? QStringLiteral("help") : args.takeFirst();
+    QString command = args.isEmpty() ? QStringLiteral("help") : args.takeFirst();
+    // "help import" is "import --help".
+    if (command == u"help" && !args.isEmpty()) {
+        command = args.takeFirst();
+        args = QStringList{QStringLiteral("--help")};
+    }
 
     try {
         if (command == u"create")
@@ -30,6 +35,10 @@ int main(int argc, char* argv[]) {
     } catch (const std::exception& error) {
         printError(command + QStringLiteral(": ") + QString::fromUtf8(error.what()));
         return kExitRefused;
+    }
+    if (command == u"--version" || command == u"-v") {
+        printVersion();
+        return kExitOk;
     }
     if (command == u"help" || command == u"--help" || command == u"-h") {
         printHelp();

@@ -9,8 +9,10 @@
 
 using lexitor::entry::Int16Reading;
 using lexitor::entry::isNumeric;
+using lexitor::entry::LevelReading;
 using lexitor::entry::numberValue;
 using lexitor::entry::readInt16;
+using lexitor::entry::readLevel;
 using Status = Int16Reading::Status;
 
 class NumberTextTest : public QObject {
@@ -80,6 +82,23 @@ private slots:
         QCOMPARE(readInt16(QString(5000, QLatin1Char('9'))).status, Status::OutOfRange);
         QCOMPARE(readInt16(QStringLiteral("-") + QString(5000, QLatin1Char('1'))).status,
                  Status::OutOfRange);
+    }
+
+    // The level box is checked rounded and stored exact: 2.5 rounds to 2
+    // yet is no level, 2.6 rounds past the levels.
+    void levelBoxRoundedForTheCheckExactForTheLevel() {
+        using S = LevelReading::Status;
+        // clang-format off
+        const std::tuple<const char*, S, int> cases[] = {
+            {"0", S::Level, 0}, {" 2 ", S::Level, 2}, {"1.0", S::Level, 1}, {"1e0", S::Level, 1},
+            {"-0", S::Level, 0}, {"2.5", S::NotALevel, -1}, {"0.4", S::NotALevel, -1},
+            {"-1", S::NotALevel, -1}, {"2.6", S::TooHigh, -1}, {"3", S::TooHigh, -1},
+            {"32768", S::NotNumeric, -1}, {"x", S::NotNumeric, -1}, {"", S::NotNumeric, -1}};
+        // clang-format on
+        for (const auto& [text, status, level] : cases) {
+            const LevelReading reading = readLevel(QString::fromLatin1(text), 3);
+            QVERIFY2(reading.status == status && reading.level == level, text);
+        }
     }
 };
 

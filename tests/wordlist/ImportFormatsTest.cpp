@@ -2,8 +2,10 @@
 // two-column lists, wrong meanings taken from other entries, --skip-invalid,
 // and the round trip Lexitor -> KVTML (read by KDE's own library) -> Lexitor.
 
+#include "CheckedRows.h"
 #include "WordsRunner.h"
 #include "support/SharedFixtures.h"
+#include "wordlist/ImportCommandPasses.h"
 #include "wordlist/formats/KvtmlReader.h"
 #include "wordlist/formats/PairsReader.h"
 #include "wordlist/formats/TsvCodec.h"
@@ -66,6 +68,16 @@ QByteArray wordEntry(int id, const QByteArray& word, const QByteArray& answer) {
 }
 
 const QString kShipped = QStringLiteral("/usr/share/apps/kvtml");
+
+ReadList readKvtml(const QByteArray& document, KvtmlOptions options) {
+    KvtmlSource source(memoryDevice(document), options);
+    return readChecked(source, Format::Kvtml);
+}
+
+ReadList readPairs(const QString& name, const QByteArray& content) {
+    PairsSource source(memoryDevice(content), pairsCodec(name, content));
+    return readChecked(source, Format::Pairs);
+}
 
 } // namespace
 
@@ -189,7 +201,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
         QFETCH(QStringList, expected);
-        QCOMPARE(describe(readPairs(content, pairsCodec(name, content))), expected);
+        QCOMPARE(describe(readPairs(name, content)), expected);
     }
     void twoColumnListsBecomeRows_data() {
         QTest::addColumn<QString>("name");
@@ -213,9 +225,9 @@ private slots:
             << QByteArray("term,definition\nx,a letter\nbee,an insect,extra\n"
                           "ant,,\nowl,a bird\n")
             << QStringList{"2:x|a letter|a bird| | |\\N", "5:owl|a bird|a letter| | |\\N",
+                           "!2: the word is missing or shorter than 2 characters",
                            "!3: 3 fields where 2 are needed (a word and its meaning)",
-                           "!4: 3 fields where 2 are needed (a word and its meaning)",
-                           "!2: the word is missing or shorter than 2 characters"};
+                           "!4: 3 fields where 2 are needed (a word and its meaning)"};
     }
 
     // Every collection KDE ships in English, and one in French, reads
@@ -272,6 +284,32 @@ private slots:
             qPrintable(run.describe()));
         const auto rows = levelRows(dir.filePath("word1.mdb"), 1);
         QVERIFY(rows.size() == 1 && rows[0].word == "owl");
+    }
+
+    // The second reading adds only what the first one passed: a file that
+    // changed in between is refused, and the level keeps what it held.
+    void aFileChangedBetweenReadingsIsRefused() {
+        struct Changing final : RowSource {
+            Place place() const override { return Place::Line; }
+            void read(RowSink& sink) override {
+                sink.take({2, testing::wordRow("apple", "a fruit")});
+                sink.take({3, testing::wordRow(reads++ == 0 ? "pear" : "plum", "a fruit")});
+            }
+            int reads = 0;
+        } source;
+        QTemporaryDir dir;
+        QVERIFY(createLevels(dir.path(), {1}));
+        CheckedImport checked;
+        {
+            LevelFiles levels(dir.path(), 1);
+            IssueReport report(QStringLiteral("l.tsv"), Place::Line, 50);
+            checked = checkImport(source, Format::Tsv, levels, report);
+        }
+        QCOMPARE(checked.rows, std::size_t(2));
+        auto database = store::DBEngine::instance().OpenDatabase(levelFile(dir.path(), 1).toStdString());
+        auto table = database->OpenRecordset("word1");
+        QVERIFY_THROWS_EXCEPTION(FileChanged, addCheckedRows(source, checked, *database, *table));
+        QVERIFY(levelRows(levelFile(dir.path(), 1), 1).empty());
     }
 
     // Lexitor -> KVTML, read by KDE's own library -> Lexitor gives back the

@@ -1,12 +1,15 @@
 // The word list codecs and reader on their own: exact round trips of odd
 // texts, and every reason to refuse a file with the line it names.
 
+#include "CheckedRows.h"
 #include "wordlist/formats/CsvCodec.h"
 #include "wordlist/formats/TsvCodec.h"
 #include "wordlist/formats/Utf8Check.h"
 #include "wordlist/formats/WordListReader.h"
 
 #include <QTest>
+
+#include <algorithm>
 
 using namespace lexitor::wordlist;
 using lexitor::store::WordRecord;
@@ -21,6 +24,11 @@ const std::vector<Fields> kOddRows = {
     {"Привет", "здравствуйте — a greeting", "你好世界", "مرحبا بالعالم", "emoji 🙂", ""},
     {"tab\there", "line\nbreak", "crlf\r\nbreak", "lone\rreturn", "\n", "a,\"b\",\r\nc"},
 };
+
+ReadList readWordList(const QByteArray& text, Format format) {
+    WordListSource source(memoryDevice(text), format);
+    return lexitor::testing::readChecked(source, format);
+}
 
 QString firstIssue(const ReadList& list) {
     return list.issues.empty() ? QString()
@@ -173,6 +181,10 @@ private slots:
         QTest::newRow("null c2") << csv + "plum,a fruit,x,,z,\r\n" << c << 2 << "c2 is null";
         static const char nulRow[] = "plum\ta fr\0uit\tx\ty\tz\t \n";
         QTest::newRow("nul char") << tsv + QByteArray(nulRow, sizeof nulRow - 1) << t << 2 << "NUL";
+        QTest::newRow("del") << tsv + "plum\ta fruit\x7F\tx\ty\tz\t \n"
+                             << t << 2 << "ans holds the control character U+007F";
+        QTest::newRow("c1 control") << csv + "plum,fruit,x,y,z,\"see\xC2\x9B" "1m\"\r\n"
+                                    << c << 2 << "ref holds the control character U+009B";
         QTest::newRow("tab in tsv field") << tsv + good + "plum\ta\tfruit\tx\ty\tz\t \n"
                                           << t << 3 << "7 fields";
         QTest::newRow("cr in tsv field") << tsv + good + "plum\ta\rfruit\tx\ty\tz\t \n"
@@ -180,6 +192,38 @@ private slots:
         QTest::newRow("repeat in list")
             << tsv + good + "pear\tp\u00e9re\tx\ty\tz\t \n  APPLE \tagain\tx\ty\tz\t \n"
             << t << 4 << "already on line 2";
+    }
+
+    // Files are read a block of lines at a time and checked for UTF-8 a
+    // megabyte at a time: a quoted field or a character across a boundary
+    // stays whole, and the lines after it keep their numbers.
+    void longFilesAcrossBlocks() {
+        const QByteArray filler = "filler %1,a meaning,x,y,z,\r\n";
+        QByteArray csv = "word,ans,c1,c2,c3,ref\r\n";
+        int line = 1;
+        for (int i = 0; csv.size() < 260'000; ++i, ++line)
+            csv += QByteArray(filler).replace("%1", QByteArray::number(i));
+        // A quoted field whose first line ends past the first block's 256 KB.
+        const QByteArray rest = ",a meaning,x,y,z,\r\n";
+        csv += QByteArray((256 << 10) - 5 - csv.size() - rest.size(), 'q') + rest;
+        ++line;
+        csv += "split,\"one\ntwo\nthree\",x,y,z,\r\n";
+        for (int i = 0; csv.size() < (1 << 20) - 200; ++i, ++line)
+            csv += QByteArray(filler).replace("%1", "b" + QByteArray::number(i));
+        // An é whose two bytes lie on either side of the first megabyte.
+        csv += QByteArray((1 << 20) - 1 - csv.size(), 'p') + "\xC3\xA9,xx,y,z,w,\r\n";
+        csv += "short,a,x,y,z,\r\n";
+        const ReadList list = readWordList(csv, Format::Csv);
+        QCOMPARE(firstIssue(list), QStringLiteral("%1: the answer (ans) is missing or shorter than "
+                                                  "2 characters")
+                                       .arg(line + 5));
+        QVERIFY(std::any_of(list.rows.begin(), list.rows.end(),
+                            [](const ListRow& r) { return r.record.ans == "one\ntwo\nthree"; }));
+
+        const ReadList bad = readWordList(csv + "caf\xE9,x,y,z,w,\r\n", Format::Csv);
+        QCOMPARE(firstIssue(bad), QStringLiteral("%1: the file is not UTF-8 (byte %2 of the file)")
+                                      .arg(line + 6)
+                                      .arg(csv.size() + 4));
     }
 
     void readerAcceptsAndKeepsTextsVerbatim() {

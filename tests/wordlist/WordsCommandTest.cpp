@@ -6,8 +6,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <span>
+
+#include <sys/stat.h>
 
 using namespace lexitor;
 using namespace lexitor::testing;
@@ -23,16 +28,28 @@ class WordsCommandTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The help comes from the options themselves, each with its text, in
+    // the shape help2man reads: a usage line, then sections.
     void helpDocumentsEveryCommand() {
-        for (const QStringList& args : {QStringList{}, QStringList{"help"}, QStringList{"--help"},
-                                        QStringList{"import", "--help"}}) {
+        const char* everything[] = {"create FILE --level N", "import LIST --level N",
+                                    "export --level N", "convert [--dir DIR]", "generate --out",
+                                    "--skip-invalid", "--format pairs", "tsv|csv|kvtml",
+                                    "-v, --version", "Examples:"};
+        const char* import[] = {"--skip-invalid", "--from <N>", "--wordnet <DIR>", "Examples:",
+                                "KVTML files:"};
+        const std::pair<QStringList, std::span<const char*>> helps[] = {
+            {{}, everything}, {{"help"}, everything}, {{"--help"}, everything},
+            {{"import", "--help"}, import}, {{"help", "import"}, import}};
+        for (const auto& [args, texts] : helps) {
             const WordsRun run = runWords(args);
-            QCOMPARE(run.exitCode, 0);
-            for (const char* text : {"create FILE --level N", "import LIST --level N",
-                                     "export --level N", "convert [--dir DIR]", "generate",
-                                     "--skip-invalid", "--format pairs", "tsv|csv|kvtml"})
+            QVERIFY2(run.exitCode == 0 && run.out.startsWith(QStringLiteral("Usage: lexitor-words ")),
+                     qPrintable(run.describe()));
+            for (const char* text : texts)
                 QVERIFY2(run.out.contains(QLatin1String(text)), text);
+            static const QRegularExpression bareOption(QStringLiteral("\\n  (-\\S+, )?--\\S+( <\\w+>)?\\n"));
+            QVERIFY2(!run.out.contains(bareOption), qPrintable(run.out));
         }
+        QVERIFY(runWords({"--version"}).out.contains(QRegularExpression("^lexitor-words \\d+\\.\\d+")));
         // clang-format off
         const QList<QStringList> usageErrors = {
             {"frobnicate"}, {"import", "list.tsv"}, {"import", "list.tsv", "--level", "3"},
@@ -41,7 +58,7 @@ private slots:
             {"import", "list.tsv", "--level", "0", "--table", "word0"},
             {"import", "list.kvtml", "--level", "0", "--to", "x"},
             {"export", "--level", "0", "--format", "pairs"}, {"export", "--level", "0", "a.tsv", "b.tsv"},
-            {"convert", "word0.mdb"}, {"export", "--level", "auto"}};
+            {"convert", "word0.mdb"}, {"export", "--level", "auto"}, {"help", "frobnicate"}};
         // clang-format on
         for (const QStringList& args : usageErrors) {
             const WordsRun run = runWords(args);
@@ -110,26 +127,67 @@ private slots:
         QVERIFY(run.exitCode == 1 && run.out.isEmpty());
     }
 
-    // Every reason the reader gives is in WordListCodecTest; these rows
-    // check that a refusal reaches the user with the file's name and line,
-    // and that nothing is written.
+    // Hostile and damaged files: each refusal reaches the user with the
+    // file's name, the place and the reason, quotes a long text cut short,
+    // and writes nothing. (Every reason a reader gives is in
+    // WordListCodecTest and ImportFormatsTest.)
     void refusedImportsWriteNothing() {
         QTemporaryDir dir;
         QVERIFY(createLevels(dir.path()));
         const QByteArray before = levelFileBytes(dir.path());
-        const std::pair<QByteArray, const char*> cases[] = {
-            {"na\xEFve\tsimple\tx\ty\tz\t \n", "l.tsv:3: the file is not UTF-8"},
-            {"a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n",
-             "l.tsv:4: the word \"A%1B\" is already on line 3"}};
-        for (const auto& [content, problem] : cases) {
-            writeFile(dir.filePath("l.tsv"),
-                      kTsvHeader + "pear\ta fruit\tx1\tx2\tx3\t \n" + content);
-            const WordsRun run = runWords({"import", "l.tsv", "--level", "1"}, dir.path());
-            QVERIFY2(run.exitCode == 1 && run.err.contains(problem) &&
-                         run.err.contains("nothing was imported"),
-                     qPrintable(run.describe()));
+        const QByteArray good = kTsvHeader + "pear\ta fruit\tx1\tx2\tx3\t \n";
+        const QByteArray longWord(10'000'000, 'w');
+        const QByteArray kvtmlStart = "<kvtml version=\"2.0\">\n<lessons>";
+        const QByteArray entry = "<entries><entry id=\"1\"><translation id=\"0\"><text>";
+        struct Case {
+            QString name;
+            QByteArray content;
+            const char* problem;
+            QStringList options = {};
+        };
+        const Case cases[] = {
+            {"l.tsv", good + "na\xEFve\tsimple\tx\ty\tz\t \n", "l.tsv:3: the file is not UTF-8"},
+            {"l.tsv", good + "a%1b\txx\tx\ty\tz\t \nA%1B\txx\tx\ty\tz\t \n",
+             "l.tsv:4: the word \"A%1B\" is already on line 3"},
+            {"l.tsv", good + "bell\tri\x07ng\tx\ty\tz\t \n",
+             "l.tsv:3: ans holds the control character U+0007"},
+            {"l.csv", "word,ans,c1,c2,c3,ref\r\nink,\"dark\x1B[31m\",x,y,z,\"\xC2\x85\"\r\n",
+             "l.csv:2: ans holds the control character U+001B"},
+            {"l.csv", "word,ans,c1,c2,c3,ref\r\nink,\"\nca\xFF\",x,y,z,\r\n", "l.csv:3: the file is not UTF-8"},
+            {"deck.txt", "sol\tsun\nluna\tmo\x01on\n", "deck.txt:2: ans holds the control character",
+             {"--format", "pairs"}},
+            {"l.kvtml", kvtmlStart + QByteArray(100'000, 'x').replace("x", "<container>"),
+             "l.kvtml:2: the elements are nested more than 256 deep"},
+            {"l.kvtml", "<kvtml version=\"2.0\">\n" + entry + QByteArray(100'000, 'x').replace("x", "<b>"),
+             "l.kvtml:2: the elements are nested more than 256 deep"},
+            {"l.kvtml", "<kvtml version=\"2.0\">\n" + entry + "caf\xE9</text>", "l.kvtml:2: the file is not UTF-8"},
+            {"l.kvtml", "<kvtml version=\"2.0\">\n" + entry + "bell&#7;</text>", "l.kvtml:2: not well-formed XML"},
+            {"l.tsv", good + longWord + "\taa\tx\ty\tz\t \n" + longWord + "\tbb\tx\ty\tz\t \n",
+             "l.tsv:4: the word \"wwwwwwwwww"},
+        };
+        for (const Case& c : cases) {
+            writeFile(dir.filePath(c.name), c.content);
+            const WordsRun run = runWords(QStringList{"import", c.name, "--level", "1"} + c.options, dir.path());
+            QVERIFY2(run.exitCode == 1 && run.err.contains(c.problem) &&
+                         run.err.contains("nothing was imported") && run.err.size() < 1000,
+                     qPrintable(run.describe().left(2000)));
             QCOMPARE(levelFileBytes(dir.path()), before);
+            QFile::remove(dir.filePath(c.name));
         }
+        // What stands at the path is told, without waiting on a pipe's
+        // writer or reading a device without end.
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("list.tsv")).constData(), 0600) == 0);
+        QVERIFY(QDir(dir.path()).mkdir("x.kvtml"));
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("words.csv")));
+        for (const auto& [name, kind] : {std::pair{"list.tsv", "a named pipe (FIFO)"},
+                                         {"x.kvtml", "a folder"}, {"words.csv", "a device"}}) {
+            const WordsRun run = runWords({"import", name, "--level", "1"}, dir.path());
+            QVERIFY2(run.exitCode == 1 && run.err.contains(QStringLiteral("%1' is %2, not a file. "
+                                                                          "Nothing was imported.")
+                                                               .arg(name, kind)),
+                     qPrintable(run.describe()));
+        }
+        QCOMPARE(levelFileBytes(dir.path()), before);
     }
 
     // A TSV list comes back byte for byte; a word already in another level

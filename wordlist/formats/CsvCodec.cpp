@@ -116,10 +116,10 @@ bool needsQuotes(const std::string& value) {
 
 } // namespace
 
-ParsedList parseCsv(QByteArrayView text) {
+ParsedList parseCsv(QByteArrayView text, int firstLine) {
     ParsedList parsed;
     qsizetype pos = 0;
-    int line = 1;
+    int line = firstLine;
     RowReader reader(text, pos, line);
     while (pos < text.size()) {
         if (text[pos] == '\n' ||

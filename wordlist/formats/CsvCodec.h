@@ -10,9 +10,10 @@
 
 namespace lexitor::wordlist {
 
-// Splits `text` (already checked to be UTF-8) into rows; empty lines outside
-// quotes are skipped.
-ParsedList parseCsv(QByteArrayView text);
+// Splits `text` (already checked to be UTF-8), whose first line is line
+// `firstLine` of its file, into rows; empty lines outside quotes are
+// skipped.
+ParsedList parseCsv(QByteArrayView text, int firstLine = 1);
 
 // Appends `rows` to `out`. CSV holds every value, so nothing is refused.
 void writeCsv(const std::vector<Fields>& rows, QByteArray& out);

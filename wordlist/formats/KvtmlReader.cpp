@@ -1,204 +1,167 @@
 #include "wordlist/formats/KvtmlReader.h"
 
-#include "wordlist/formats/QuestionRows.h"
-#include "wordlist/formats/RowChecks.h"
+#include "wordlist/formats/Utf8Check.h"
 
-#include <QXmlStreamReader>
+#include <QRegularExpression>
 
-#include <map>
+#include <algorithm>
+#include <climits>
+#include <functional>
 
 namespace lexitor::wordlist {
 
 namespace {
 
-struct Translation {
-    store::FieldValue text, comment;
-    std::vector<std::string> choices;
+// What a walk hands on, to functions.
+struct Visit final : KvtmlVisitor {
+    std::function<void(int)> onIdentifiers;
+    std::function<void(const KvtmlEntry&)> onEntry;
+    std::function<void(bool, int, int)> onMember;
+    void identifiers(int count) override {
+        if (onIdentifiers)
+            onIdentifiers(count);
+    }
+    void entry(const KvtmlEntry& entry) override {
+        if (onEntry)
+            onEntry(entry);
+    }
+    void member(bool lesson, int group, int entryId) override {
+        if (onMember)
+            onMember(lesson, group, entryId);
+    }
 };
 
-struct Entry {
-    int id = 0;
-    int line = 0;
-    std::map<int, Translation> translations;
-    store::FieldValue example; // the first in the entry
-};
+// Sorted by id, each id once, as it came first.
+template <class T, class Id>
+void firstOfEachId(std::vector<T>& all, Id id) {
+    std::stable_sort(all.begin(), all.end(),
+                     [&id](const T& a, const T& b) { return id(a) < id(b); });
+    all.erase(std::unique(all.begin(), all.end(),
+                          [&id](const T& a, const T& b) { return id(a) == id(b); }),
+              all.end());
+    all.shrink_to_fit();
+}
 
-class Parser {
-public:
-    explicit Parser(QByteArrayView bytes) : xml_(bytes.toByteArray()) {}
+// Whether the document is UTF-8, as XML is unless a byte order mark or its
+// declaration tells another encoding.
+bool isUtf8Document(QIODevice& device) {
+    device.seek(0);
+    const QByteArray start = device.peek(256);
+    if (start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF"))
+        return false;
+    static const QRegularExpression declared(
+        QStringLiteral("^(\\xEF\\xBB\\xBF)?<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']*)"));
+    const QRegularExpressionMatch match = declared.match(QString::fromLatin1(start));
+    return !match.hasMatch() ||
+           match.captured(2).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
+}
 
-    // Empty when the file was read; else why it is refused.
-    QString parse() {
-        if (!xml_.readNextStartElement() || xml_.name() != u"kvtml")
-            return xml_.hasError() ? QString() : QStringLiteral("the file is not a KVTML file");
-        if (!xml_.attributes().value(QLatin1String("version")).startsWith(u"2"))
-            return QStringLiteral("only KVTML 2.0 files are read; this is an older KVTML "
-                                  "file (KDE's Parley saves it as KVTML 2.0)");
-        while (xml_.readNextStartElement()) {
-            if (xml_.name() == u"identifiers")
-                identifiers = countChildren(u"identifier");
-            else if (xml_.name() == u"entries")
-                readEntries();
-            else if (xml_.name() == u"lessons")
-                readContainers(lessonOf);
-            else if (xml_.name() == u"wordtypes")
-                readContainers(wordTypeOf);
-            else
-                xml_.skipCurrentElement();
-        }
-        return QString();
-    }
-
-    bool failed() const { return xml_.hasError(); }
-    QString error() const { return xml_.errorString(); }
-    int line() const { return int(xml_.lineNumber()); }
-
-    int identifiers = 0;
-    std::vector<Entry> entries;
-    std::map<int, int> lessonOf, wordTypeOf; // entry id -> innermost container
-
-private:
-    int countChildren(QStringView name) {
-        int count = 0;
-        while (xml_.readNextStartElement()) {
-            count += xml_.name() == name;
-            xml_.skipCurrentElement();
-        }
-        return count;
-    }
-
-    std::optional<int> id() {
-        bool ok = false;
-        const int value = xml_.attributes().value(QLatin1String("id")).toInt(&ok);
-        return ok ? std::optional<int>(value) : std::nullopt;
-    }
-
-    std::string text() {
-        return xml_.readElementText(QXmlStreamReader::IncludeChildElements).toStdString();
-    }
-
-    void readEntries() {
-        while (xml_.readNextStartElement()) {
-            if (xml_.name() != u"entry") {
-                xml_.skipCurrentElement();
-                continue;
-            }
-            Entry& entry = entries.emplace_back();
-            entry.line = line();
-            entry.id = id().value_or(kWholeFile);
-            while (xml_.readNextStartElement()) {
-                const std::optional<int> translation = id();
-                if (xml_.name() == u"translation" && translation)
-                    readTranslation(entry, entry.translations[*translation]);
-                else
-                    xml_.skipCurrentElement();
-            }
-        }
-    }
-
-    void readTranslation(Entry& entry, Translation& t) {
-        while (xml_.readNextStartElement()) {
-            if (xml_.name() == u"text") {
-                t.text = text();
-            } else if (xml_.name() == u"comment") {
-                t.comment = text();
-            } else if (xml_.name() == u"example") {
-                std::string example = text();
-                if (!entry.example)
-                    entry.example = std::move(example);
-            } else if (xml_.name() == u"multiplechoice") {
-                while (xml_.readNextStartElement()) {
-                    if (xml_.name() == u"choice")
-                        t.choices.push_back(text());
-                    else
-                        xml_.skipCurrentElement();
-                }
-            } else {
-                xml_.skipCurrentElement();
-            }
-        }
-    }
-
-    // Containers nest; an entry belongs to the innermost one that names it
-    // first.
-    void readContainers(std::map<int, int>& groupOf) {
-        const int group = nextGroup_++;
-        while (xml_.readNextStartElement()) {
-            if (xml_.name() == u"container") {
-                readContainers(groupOf);
-            } else if (xml_.name() == u"entry") {
-                if (const std::optional<int> entry = id())
-                    groupOf.emplace(*entry, group);
-                xml_.skipCurrentElement();
-            } else {
-                xml_.skipCurrentElement();
-            }
-        }
-    }
-
-    QXmlStreamReader xml_;
-    int nextGroup_ = 0;
-};
-
-int groupOf(const std::map<int, int>& groups, int id) {
-    const auto found = groups.find(id);
-    return found == groups.end() ? -1 : found->second;
+int groupOf(const std::vector<std::pair<int, int>>& groups, int id) {
+    const auto found = std::lower_bound(groups.begin(), groups.end(), std::pair{id, INT_MIN});
+    return found == groups.end() || found->first != id ? -1 : found->second;
 }
 
 } // namespace
 
-ReadList readKvtml(QByteArrayView bytes, const KvtmlOptions& options, OptionJudge* judge) {
-    ReadList result;
-    result.place = Place::Entry;
-    Parser parser(bytes);
-    const QString refused = parser.parse();
-    if (parser.failed() || !refused.isEmpty()) {
-        result.place = Place::Line;
-        result.issues.push_back(
-            {parser.failed() ? parser.line() : kWholeFile,
-             parser.failed() ? QStringLiteral("not well-formed XML: %1").arg(parser.error())
-                             : refused});
-        return result;
-    }
-    const bool oneLanguage = parser.identifiers < 2 && !options.to;
-    const int to = options.to.value_or(1);
-    for (const int translation : {options.from, to}) {
-        if (parser.identifiers > 0 && translation >= parser.identifiers &&
-            (translation == options.from || !oneLanguage)) {
-            result.issues.push_back(
-                {kWholeFile, QStringLiteral("the file has %1 translations (0 to %2); there is no "
-                                            "translation %3")
-                                 .arg(parser.identifiers)
-                                 .arg(parser.identifiers - 1)
-                                 .arg(translation)});
-            return result;
+KvtmlSource::KvtmlSource(std::unique_ptr<QIODevice> device, KvtmlOptions options,
+                         OptionJudge* judge)
+    : device_(std::move(device)), options_(options), questions_(judge) {}
+
+const KvtmlSource::FirstEntry* KvtmlSource::firstWithId(int id) const {
+    const auto found = std::lower_bound(firstEntries_.begin(), firstEntries_.end(), id,
+                                        [](const FirstEntry& e, int id) { return e.id < id; });
+    return found == firstEntries_.end() || found->id != id ? nullptr : &*found;
+}
+
+std::optional<Question> KvtmlSource::question(const KvtmlEntry& entry, int ordinal) const {
+    const FirstEntry* first = entry.id ? firstWithId(*entry.id) : nullptr;
+    if (!first || first->ordinal != ordinal)
+        return std::nullopt;
+    const KvtmlTranslation& answer = oneLanguage_ ? entry.word : entry.answer;
+    return Question{*entry.id,
+                    entry.word.text,
+                    oneLanguage_ ? entry.word.comment : entry.answer.text,
+                    entry.example,
+                    answer.choices,
+                    groupOf(lessonOf_, *entry.id),
+                    groupOf(wordTypeOf_, *entry.id)};
+}
+
+// The structure first (languages, ids, lessons, word types), then every
+// entry's meaning, so that each row can be made as its entry comes again.
+void KvtmlSource::prepare() {
+    prepared_ = true;
+    int identifiers = 0;
+    int ordinal = 0;
+    Visit structure;
+    structure.onIdentifiers = [&](int count) { identifiers = count; };
+    structure.onEntry = [&](const KvtmlEntry& e) {
+        if (e.id)
+            firstEntries_.push_back({*e.id, ordinal, e.line});
+        ++ordinal;
+    };
+    structure.onMember = [this](bool lesson, int group, int entry) {
+        (lesson ? lessonOf_ : wordTypeOf_).push_back({entry, group});
+    };
+    const int to = options_.to.value_or(1);
+    // A bad byte is told by its line and place, which the XML reader,
+    // decoding ahead, cannot tell.
+    if (isUtf8Document(*device_))
+        refused_ = notUtf8(*device_);
+    if (!refused_)
+        refused_ = walkKvtml(*device_, options_.from, to, structure);
+    if (refused_)
+        return;
+    firstOfEachId(firstEntries_, [](const FirstEntry& e) { return e.id; });
+    firstOfEachId(lessonOf_, [](const auto& member) { return member.first; });
+    firstOfEachId(wordTypeOf_, [](const auto& member) { return member.first; });
+
+    oneLanguage_ = identifiers < 2 && !options_.to;
+    for (const int translation : {options_.from, to}) {
+        if (identifiers > 0 && translation >= identifiers &&
+            (translation == options_.from || !oneLanguage_)) {
+            refused_ = {kWholeFile, QStringLiteral("the file has %1 translations (0 to %2); "
+                                                   "there is no translation %3")
+                                        .arg(identifiers)
+                                        .arg(identifiers - 1)
+                                        .arg(translation)};
+            return;
         }
     }
 
-    std::vector<Question> questions;
-    std::map<int, int> seen;
-    for (const Entry& entry : parser.entries) {
-        if (entry.id == kWholeFile || !seen.emplace(entry.id, entry.line).second) {
-            result.issues.push_back(
-                {kWholeFile, QStringLiteral("the entry on line %1 has no id, or the id of the "
-                                            "entry on line %2")
-                                 .arg(entry.line)
-                                 .arg(seen.count(entry.id) ? seen[entry.id] : entry.line)});
-            continue;
-        }
-        const auto translation = [&entry](int id) {
-            const auto found = entry.translations.find(id);
-            return found == entry.translations.end() ? Translation() : found->second;
-        };
-        const Translation word = translation(options.from);
-        const Translation answer = oneLanguage ? word : translation(to);
-        questions.push_back({entry.id, word.text, oneLanguage ? word.comment : answer.text,
-                             entry.example, answer.choices, groupOf(parser.lessonOf, entry.id),
-                             groupOf(parser.wordTypeOf, entry.id)});
+    ordinal = 0;
+    Visit meanings;
+    meanings.onEntry = [&](const KvtmlEntry& e) {
+        if (const std::optional<Question> q = question(e, ordinal++))
+            questions_.add(*q);
+    };
+    refused_ = walkKvtml(*device_, options_.from, to, meanings);
+}
+
+void KvtmlSource::read(RowSink& sink) {
+    if (!prepared_)
+        prepare();
+    if (refused_) {
+        sink.refuse(*refused_);
+        return;
     }
-    result.rows = questionRows(questions, judge);
-    checkRows(result.rows, result.place, result.issues);
-    return result;
+    questions_.start();
+    int ordinal = 0;
+    Visit rows;
+    rows.onEntry = [&](const KvtmlEntry& e) {
+        if (const std::optional<Question> q = question(e, ordinal++)) {
+            sink.take(questions_.row(*q));
+            return;
+        }
+        const FirstEntry* first = e.id ? firstWithId(*e.id) : nullptr;
+        sink.refuse({kWholeFile, QStringLiteral("the entry on line %1 has no id, or the id of "
+                                                "the entry on line %2")
+                                     .arg(e.line)
+                                     .arg(first ? first->line : e.line)});
+    };
+    if (std::optional<ListIssue> changed = walkKvtml(*device_, options_.from,
+                                                     options_.to.value_or(1), rows))
+        sink.refuse(*changed);
 }
 
 } // namespace lexitor::wordlist

@@ -1,13 +1,10 @@
 #pragma once
-// KVTML 2.0, the XML vocabulary format of the KDE education programs: each
-// entry holds translations (one per identifier, i.e. language), each with a
-// text and optionally a comment, example sentences and multiple-choice
-// choices; lessons and word types are nested containers naming entries.
+// KVTML 2.0 collections as rows to import (see KvtmlWalk.h for the format).
 
+#include "wordlist/formats/KvtmlWalk.h"
 #include "wordlist/formats/QuestionRows.h"
 
-#include <QByteArrayView>
-
+#include <memory>
 #include <optional>
 
 namespace lexitor::wordlist {
@@ -19,9 +16,34 @@ struct KvtmlOptions {
 };
 
 // The rows of a KVTML file, placed by entry id: the word, the answer, the
-// wrong meanings (see questionRows) and the entry's first example as ref,
-// texts exactly as the file has them; and every reason to refuse an entry
-// or, when the file cannot be read as KVTML 2.0, the whole file.
-ReadList readKvtml(QByteArrayView bytes, const KvtmlOptions& options, OptionJudge* judge = nullptr);
+// wrong meanings (see QuestionRows) and the entry's first example as ref,
+// texts exactly as the file has them; an entry without an id, or with the
+// id of an earlier one, is a problem of its own. The file is refused when
+// it is not KVTML 2.0 or lacks the translations asked for.
+class KvtmlSource final : public RowSource {
+public:
+    KvtmlSource(std::unique_ptr<QIODevice> device, KvtmlOptions options,
+                OptionJudge* judge = nullptr);
+    Place place() const override { return Place::Entry; }
+    void read(RowSink& sink) override;
+
+private:
+    struct FirstEntry {
+        int id = 0, ordinal = 0, line = 0;
+    };
+    void prepare();
+    // The question of the entry, or nullopt when its id is missing or taken.
+    std::optional<Question> question(const KvtmlEntry& entry, int ordinal) const;
+    const FirstEntry* firstWithId(int id) const;
+
+    std::unique_ptr<QIODevice> device_;
+    KvtmlOptions options_;
+    bool prepared_ = false;
+    std::optional<ListIssue> refused_;
+    bool oneLanguage_ = false;
+    std::vector<FirstEntry> firstEntries_;                  // by id
+    std::vector<std::pair<int, int>> lessonOf_, wordTypeOf_; // entry id -> group, by id
+    QuestionRows questions_;
+};
 
 } // namespace lexitor::wordlist

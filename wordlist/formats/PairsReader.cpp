@@ -1,7 +1,7 @@
 #include "wordlist/formats/PairsReader.h"
 
-#include "wordlist/formats/QuestionRows.h"
-#include "wordlist/formats/RowChecks.h"
+#include "wordlist/formats/TextRecords.h"
+#include "wordlist/formats/Utf8Check.h"
 
 #include <QRegularExpression>
 
@@ -33,45 +33,64 @@ bool isAnkiHeader(const ListRecord& record) {
 
 } // namespace
 
-Format pairsCodec(const QString& fileName, QByteArrayView bytes) {
+Format pairsCodec(const QString& fileName, QByteArrayView start) {
     const std::optional<Format> named = formatFromFileName(fileName);
     if (named == Format::Tsv || named == Format::Csv)
         return *named;
-    for (qsizetype start = 0; start < bytes.size();) {
-        qsizetype end = bytes.indexOf('\n', start);
-        end = end < 0 ? bytes.size() : end;
-        const QByteArrayView line = bytes.sliced(start, end - start);
+    for (qsizetype from = 0; from < start.size();) {
+        qsizetype end = start.indexOf('\n', from);
+        end = end < 0 ? start.size() : end;
+        const QByteArrayView line = start.sliced(from, end - from);
         if (!line.startsWith('#'))
             return line.contains('\t') ? Format::Tsv : Format::Csv;
-        start = end + 1;
+        from = end + 1;
     }
     return Format::Csv;
 }
 
-ReadList readPairs(QByteArrayView bytes, Format codec, OptionJudge* judge) {
-    ReadList result;
-    const std::optional<std::vector<ListRecord>> records = parseList(bytes, codec, result.issues);
-    if (!records)
-        return result;
-    auto record = records->cbegin();
-    while (record != records->cend() && isAnkiHeader(*record))
-        ++record;
-    if (record != records->cend() && isHeader(*record))
-        ++record;
+PairsSource::PairsSource(std::unique_ptr<QIODevice> device, Format codec, OptionJudge* judge)
+    : device_(std::move(device)), codec_(codec), questions_(judge) {}
 
-    std::vector<Question> questions;
-    for (; record != records->cend(); ++record) {
-        if (record->fields.size() != 2) {
-            result.issues.push_back({record->line, QStringLiteral("%1 fields where 2 are needed "
-                                                                  "(a word and its meaning)")
-                                                       .arg(record->fields.size())});
-            continue;
-        }
-        questions.push_back({record->line, record->fields[0], record->fields[1]});
+void PairsSource::walk(const std::function<void(const Question&)>& each, RowSink* sink) {
+    TextRecords records(*device_, codec_);
+    bool preamble = true; // Anki's lines, then a header, may come first
+    ParsedList block;
+    while (records.next(block)) {
+        inFileOrder(
+            block,
+            [&](ListRecord record) {
+                if (preamble && isAnkiHeader(record))
+                    return;
+                const bool header = preamble && isHeader(record);
+                preamble = false;
+                if (header)
+                    return;
+                if (record.fields.size() == 2)
+                    each({record.line, std::move(record.fields[0]), std::move(record.fields[1])});
+                else if (sink)
+                    sink->refuse({record.line, QStringLiteral("%1 fields where 2 are needed "
+                                                              "(a word and its meaning)")
+                                                   .arg(record.fields.size())});
+            },
+            [&](ListIssue issue) {
+                if (sink)
+                    sink->refuse(std::move(issue));
+            });
     }
-    result.rows = questionRows(questions, judge);
-    checkRows(result.rows, result.place, result.issues);
-    return result;
+}
+
+void PairsSource::read(RowSink& sink) {
+    if (!notUtf8_) {
+        notUtf8_ = notUtf8(*device_);
+        if (!*notUtf8_)
+            walk([this](const Question& q) { questions_.add(q); }, nullptr);
+    }
+    if (*notUtf8_) {
+        sink.refuse(**notUtf8_);
+        return;
+    }
+    questions_.start();
+    walk([&](const Question& q) { sink.take(questions_.row(q)); }, &sink);
 }
 
 } // namespace lexitor::wordlist

@@ -2,9 +2,9 @@
 
 namespace lexitor::wordlist {
 
-ParsedList parseTsv(QByteArrayView text) {
+ParsedList parseTsv(QByteArrayView text, int firstLine) {
     ParsedList parsed;
-    int lineNumber = 0;
+    int lineNumber = firstLine - 1;
     qsizetype start = 0;
     while (start < text.size()) {
         ++lineNumber;

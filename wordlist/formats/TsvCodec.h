@@ -12,9 +12,9 @@ namespace lexitor::wordlist {
 
 inline constexpr std::string_view kTsvNull = "\\N";
 
-// Splits `text` (already checked to be UTF-8) into rows; empty lines are
-// skipped.
-ParsedList parseTsv(QByteArrayView text);
+// Splits `text` (already checked to be UTF-8), whose first line is line
+// `firstLine` of its file, into rows; empty lines are skipped.
+ParsedList parseTsv(QByteArrayView text, int firstLine = 1);
 
 // Appends `rows` to `out`; on a value TSV cannot hold, returns the problem
 // and `out` is incomplete.

@@ -46,6 +46,13 @@ int sequenceLength(QByteArrayView bytes, qsizetype i) {
     return length;
 }
 
+constexpr qint64 kPieceBytes = 1 << 20;
+
+ListIssue notUtf8Issue(int line, qint64 offset) {
+    return {line, QStringLiteral("the file is not UTF-8 (byte %1 of the file)").arg(offset + 1), 0,
+            Place::Line};
+}
+
 } // namespace
 
 std::optional<qsizetype> firstInvalidUtf8(QByteArrayView bytes) {
@@ -67,12 +74,34 @@ std::optional<QByteArrayView> listText(QByteArrayView bytes, std::vector<ListIss
     const qsizetype bomLength = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     bytes = bytes.sliced(bomLength);
     if (const auto bad = firstInvalidUtf8(bytes)) {
-        issues.push_back({lineAtOffset(bytes, *bad),
-                          QStringLiteral("the file is not UTF-8 (byte %1 of the file)")
-                              .arg(*bad + bomLength + 1)});
+        issues.push_back(notUtf8Issue(lineAtOffset(bytes, *bad), *bad + bomLength));
         return std::nullopt;
     }
     return bytes;
+}
+
+std::optional<ListIssue> notUtf8(QIODevice& device) {
+    device.seek(0);
+    qint64 offset = device.peek(3) == "\xEF\xBB\xBF" ? device.skip(3) : 0;
+    int line = 1;
+    QByteArray piece;
+    for (;;) {
+        // (read() makes room for all it is asked for)
+        const QByteArray more = device.read(std::min(kPieceBytes, device.size() - device.pos()));
+        const bool last = more.isEmpty();
+        piece += more;
+        const auto bad = firstInvalidUtf8(piece);
+        // A sequence the piece cuts short is read whole with the next one.
+        const bool cutShort = bad && !last && piece.size() - *bad < 4;
+        if (bad && !cutShort)
+            return notUtf8Issue(line + lineAtOffset(piece, *bad) - 1, offset + *bad);
+        const qsizetype good = bad ? *bad : piece.size();
+        line += int(piece.first(good).count('\n'));
+        offset += good;
+        piece.remove(0, good);
+        if (last)
+            return std::nullopt;
+    }
 }
 
 } // namespace lexitor::wordlist

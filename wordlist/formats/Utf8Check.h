@@ -5,6 +5,7 @@
 #include "wordlist/formats/WordList.h"
 
 #include <QByteArrayView>
+#include <QIODevice>
 
 #include <optional>
 #include <vector>
@@ -20,5 +21,9 @@ int lineAtOffset(QByteArrayView bytes, qsizetype offset);
 // A word list's bytes without a leading byte order mark (spreadsheets write
 // one); std::nullopt, after adding to `issues` where they stop being UTF-8.
 std::optional<QByteArrayView> listText(QByteArrayView bytes, std::vector<ListIssue>& issues);
+
+// The same check over a file read from a device a piece at a time: where
+// it stops being UTF-8, or nullopt when it is UTF-8 throughout.
+std::optional<ListIssue> notUtf8(QIODevice& device);
 
 } // namespace lexitor::wordlist

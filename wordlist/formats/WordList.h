@@ -37,6 +37,9 @@ struct ListIssue {
     int line = 0;
     QString reason;
     int item = 0; // which word of a bare list's line; 0: the whole line or row
+    // What `line` counts, where it is not what the file's other positions
+    // count (a KVTML file refused for its XML names a line, not an entry).
+    std::optional<Place> place;
 };
 
 struct ParsedList {

@@ -54,10 +54,13 @@ bool comparableLength(std::size_t a, std::size_t b) {
 
 } // namespace
 
+constexpr std::size_t kFactsKept = 20'000;
+
 const WordNetJudge::Facts& WordNetJudge::factsOf(const Question& question) {
-    if (const auto it = facts_.find(&question); it != facts_.end())
-        return it->second;
     const std::string word = question.word.value_or("");
+    std::string key = word + '\0' + question.answer.value_or("");
+    if (const auto it = facts_.find(key); it != facts_.end())
+        return it->second;
     Facts facts;
     std::string lemma = lemmaKey(word);
     if (lemma.starts_with("to_"))
@@ -67,10 +70,14 @@ const WordNetJudge::Facts& WordNetJudge::factsOf(const Question& question) {
     if (!facts.pos && question.answer)
         facts.pos = posOfMeaning(wn_, *question.answer);
     facts.answer = wordTokens(question.answer.value_or(""));
-    return facts_.emplace(&question, std::move(facts)).first->second;
+    return facts_.emplace(std::move(key), std::move(facts)).first->second;
 }
 
 std::optional<int> WordNetJudge::fit(const Question& question, const Question& other) {
+    // What was learnt of words is forgotten now and then, so that a large
+    // file is judged in bounded memory.
+    if (facts_.size() > kFactsKept)
+        facts_.clear();
     const std::string answer = question.answer.value_or(""),
                       otherAnswer = other.answer.value_or("");
     const Facts& mine = factsOf(question);

@@ -36,8 +36,10 @@ public:
 
 private:
     const WordNet& wn_;
-    std::unordered_map<const Question*, Facts> facts_; // a file's questions stay put
-    std::string ownWord_;                              // whose meanings own_ holds
+    // By word and answer: questions reach the judge as they are read, not
+    // kept in one place.
+    std::unordered_map<std::string, Facts> facts_;
+    std::string ownWord_; // whose meanings own_ holds
     OwnMeanings own_;
 };
 
