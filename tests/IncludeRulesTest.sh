@@ -50,16 +50,20 @@ mapfile -t store < <(sources store)
 logic=(quiz/Drawer.h quiz/Drawer.cpp quiz/Int16.h quiz/QuizRules.h quiz/QuizRules.cpp
        quiz/QuizState.h quiz/RnGen.h quiz/RnGen.cpp quiz/UsedOffsets.h quiz/UsedOffsets.cpp
        entry/NumberText.h entry/NumberText.cpp)
+reviewRules=(review/AnswerRecorder.h review/AnswerRecorder.cpp review/Clock.h review/Clock.cpp
+             review/Fsrs.h review/Fsrs.cpp review/ReviewQueue.h review/ReviewQueue.cpp
+             review/Schedule.h review/Schedule.cpp)
 mapfile -t screens < <(sources screens screens/pictures)
 mapfile -t pictures < <(sources screens/pictures)
 mapfile -t wordlist < <(sources wordlist)
-mapfile -t outsideStore < <(for dir in app quiz entry editor screens wordlist bench; do
+mapfile -t outsideStore < <(for dir in app quiz review entry editor screens wordlist bench; do
     sources "$dir"
 done)
 
 only 'store/' "${store[@]}"
 only 'store/|quiz/(Drawer|Int16|QuizRules|QuizState|RnGen|UsedOffsets)\.h|entry/NumberText\.h' "${logic[@]}"
-noWidgets "${store[@]}" "${logic[@]}"
+only 'store/|review/(AnswerRecorder|Clock|Fsrs|ReviewQueue|Schedule)\.h' "${reviewRules[@]}"
+noWidgets "${store[@]}" "${logic[@]}" "${reviewRules[@]}"
 only 'screens/|store/' "${screens[@]}"
 only 'screens/pictures/' "${pictures[@]}"
 only 'wordlist/|store/' "${wordlist[@]}"

@@ -65,6 +65,10 @@ void Statement::bind(int index, long long value) {
     sqlite3_bind_int64(stmt_, index, value);
 }
 
+void Statement::bind(int index, double value) {
+    sqlite3_bind_double(stmt_, index, value);
+}
+
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
     endLockWait();
@@ -94,6 +98,10 @@ FieldValue Statement::text(int column) const {
 
 long long Statement::integer(int column) const {
     return sqlite3_column_int64(stmt_, column);
+}
+
+double Statement::real(int column) const {
+    return sqlite3_column_double(stmt_, column);
 }
 
 } // namespace lexitor::store

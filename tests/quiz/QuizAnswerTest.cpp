@@ -2,6 +2,7 @@
 // scores and level moves, what the results announce, running out of words,
 // references, Help Me and Done, Submit and closing the window.
 #include "QuizFixture.h"
+#include "review/ReviewQueue.h"
 
 #include <QAccessible>
 
@@ -190,6 +191,15 @@ private slots:
             QCOMPARE(s.currentLevel, level);
             QCOMPARE(levelOfWord(quiz), QString::number(level));
         }
+        // Each answer is kept once, for its question's word.
+        review::OpenLevels files;
+        int kept = 0;
+        for (int level = 0; level < store::kLevelCount; ++level) {
+            store::ReviewLog log(*files.db[level], store::kLevels[level]);
+            for (int offset = 0; offset < 20; ++offset)
+                kept += int(log.answers(text("w", level, offset)).size());
+        }
+        QCOMPARE(kept, answers);
         QVERIFY(messages.shown.isEmpty());
         QVERIFY(messages.fatal.isEmpty());
     }

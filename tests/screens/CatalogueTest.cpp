@@ -9,6 +9,7 @@
 #include "editor/frmEdit.h"
 #include "entry/Form1.h"
 #include "quiz/frmTest.h"
+#include "review/frmReview.h"
 #include "screens/Line.h"
 #include "screens/Twips.h"
 #include "support/ScreenDriver.h"
@@ -45,6 +46,7 @@ const std::vector<Catalogued>& catalogue() {
         listed<entry::Form1>(form1Table(), "cmdAdd", "cmdExit2"),
         listed<editor::frmEdit>(frmEditTable()),
         listed<quiz::frmTest>(frmTestTable()),
+        listed<review::frmReview>(frmReviewTable(), "cmdNext", "cmdExit"),
     };
     return all;
 }
