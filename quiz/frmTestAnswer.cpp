@@ -11,8 +11,10 @@ using namespace screens;
 
 void frmTest::optSel_Click(int Index) {
     const bool right = isRightAnswer(Index);
-    recorder_.record(*levelDb[q.currentLevel], store::kLevels[q.currentLevel], questionWord_, right,
-                     store::AnswerPlace::Quiz);
+    // (A quiz that has ended has no files open, and nothing to keep.)
+    if (levelDb[q.currentLevel])
+        recorder_.record(*levelDb[q.currentLevel], store::kLevels[q.currentLevel], questionWord_,
+                         right, store::AnswerPlace::Quiz);
     ++q.blockPos;
     ui.lblinfo->setText(QString::number(q.currentLevel));
     ui.lblRefCap->setText(QStringLiteral("ref: "));

@@ -144,21 +144,24 @@ void ReviewLog::forEachDue(int day, const WordVisitor& visit) {
 
 void ReviewLog::forEachNew(long long afterRowId, const WordVisitor& visit) {
     const bool anyState = tablesExist();
-    Query query(connection_->statement("SELECT rowid, " + fieldList(", ") + " FROM " + table_ +
-                                       " WHERE rowid>? ORDER BY rowid"));
+    Query query(connection_->statement("SELECT rowid, word FROM " + table_ +
+                                       " WHERE rowid>? AND word IS NOT NULL ORDER BY rowid"));
     query->bind(1, afterRowId);
     while (query->step()) {
-        ReviewWord word{query->integer(0), rowAt(*query), {}, std::nullopt};
-        if (!word.row.word || !word.row.ans)
-            continue;
-        word.key = wordKey(*word.row.word);
+        const std::string key = wordKey(*query->text(1));
         if (anyState) {
             Query known(connection_->statement("SELECT 1 FROM lexitor_review WHERE word_key=?"));
-            known->bind(1, word.key);
+            known->bind(1, key);
             if (known->step())
                 continue;
         }
-        if (!visit(word))
+        Query row(connection_->statement("SELECT rowid, " + fieldList(", ") + " FROM " + table_ +
+                                         " WHERE rowid=?"));
+        row->bind(1, query->integer(0));
+        if (!row->step())
+            continue;
+        const ReviewWord word{row->integer(0), rowAt(*row), key, std::nullopt};
+        if (word.row.ans && !visit(word))
             return;
     }
 }

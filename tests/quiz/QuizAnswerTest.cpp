@@ -192,10 +192,10 @@ private slots:
             QCOMPARE(levelOfWord(quiz), QString::number(level));
         }
         // Each answer is kept once, for its question's word.
-        review::OpenLevels files;
+        review::OpenLevels levels;
         int kept = 0;
         for (int level = 0; level < store::kLevelCount; ++level) {
-            store::ReviewLog log(*files.db[level], store::kLevels[level]);
+            store::ReviewLog log(*levels.db[level], store::kLevels[level]);
             for (int offset = 0; offset < 20; ++offset)
                 kept += int(log.answers(text("w", level, offset)).size());
         }
