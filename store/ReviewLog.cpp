@@ -98,7 +98,7 @@ bool ReviewLog::record(const std::string& word, const Answer& answer,
     const std::string key = wordKey(word);
     const ReviewState after = next(state(word));
     {
-        Query log(connection_->statement("INSERT INTO lexitor_answers (word_key, word, at_ms, "
+        Query log(connection_->statement("INSERT INTO lexitor_answers (word_key, spelling, at_ms, "
                                          "day, correct, place) VALUES (?, ?, ?, ?, ?, ?)"));
         log->bind(1, key);
         log->bind(2, word);
@@ -109,7 +109,7 @@ bool ReviewLog::record(const std::string& word, const Answer& answer,
         log->step();
     }
     Query keep(connection_->statement(std::string("INSERT OR REPLACE INTO lexitor_review "
-                                                  "(word_key, word, ") +
+                                                  "(word_key, spelling, ") +
                                       kStateColumns + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     keep->bind(1, key);
     keep->bind(2, word);
@@ -128,7 +128,7 @@ bool ReviewLog::record(const std::string& word, const Answer& answer,
 void ReviewLog::forEachDue(int day, const WordVisitor& visit) {
     if (!tablesExist())
         return;
-    Query query(connection_->statement(std::string("SELECT word, ") + kStateColumns +
+    Query query(connection_->statement(std::string("SELECT spelling, ") + kStateColumns +
                                        " FROM lexitor_review WHERE due_day<=? "
                                        "ORDER BY due_day, word_key"));
     query->bind(1, static_cast<long long>(day));

@@ -15,15 +15,16 @@ bool reviewTablesExist(Connection& connection) {
 }
 
 void createReviewTables(Connection& connection) {
+    // No column is called "word": tables with one are word tables to the
+    // rest of the store, which checks them by rowid.
     connection.exec("CREATE TABLE IF NOT EXISTS lexitor_review (word_key TEXT PRIMARY KEY, "
-                    "word TEXT NOT NULL, stability REAL NOT NULL, difficulty REAL NOT NULL, "
+                    "spelling TEXT NOT NULL, stability REAL NOT NULL, difficulty REAL NOT NULL, "
                     "last_day INTEGER NOT NULL, due_day INTEGER NOT NULL, "
-                    "answers INTEGER NOT NULL, lapses INTEGER NOT NULL, new_day INTEGER) "
-                    "WITHOUT ROWID");
+                    "answers INTEGER NOT NULL, lapses INTEGER NOT NULL, new_day INTEGER)");
     connection.exec("CREATE INDEX IF NOT EXISTS lexitor_review_due ON lexitor_review "
                     "(due_day, word_key)");
     connection.exec("CREATE TABLE IF NOT EXISTS lexitor_answers (word_key TEXT NOT NULL, "
-                    "word TEXT NOT NULL, at_ms INTEGER NOT NULL, day INTEGER NOT NULL, "
+                    "spelling TEXT NOT NULL, at_ms INTEGER NOT NULL, day INTEGER NOT NULL, "
                     "correct INTEGER NOT NULL, place INTEGER NOT NULL)");
     connection.exec("CREATE INDEX IF NOT EXISTS lexitor_answers_word ON lexitor_answers "
                     "(word_key)");
@@ -45,7 +46,7 @@ void forgetDeletedWord(Connection& connection, const std::string& quotedTable,
         }
     }
     if (left) {
-        Query rename(connection.statement("UPDATE lexitor_review SET word=? WHERE word_key=?"));
+        Query rename(connection.statement("UPDATE lexitor_review SET spelling=? WHERE word_key=?"));
         rename->bind(1, *left);
         rename->bind(2, key);
         rename->step();

@@ -39,10 +39,12 @@ private slots:
         std::map<long long, int> acknowledged; // time -> word
         for (int round = 0; round < 3; ++round) {
             QProcess writers[2];
+            // The second starts once the first has settled what the last kill left.
             for (int i = 0; i < 2; ++i) {
                 writers[i].start(QStringLiteral(LEXITOR_ANSWER_HELPER),
                                  {files.path(0), QString::number((round * 2 + i + 1) * 1000000)});
                 QVERIFY2(writers[i].waitForStarted(), qPrintable(writers[i].errorString()));
+                QVERIFY(writers[0].canReadLine() || writers[0].waitForReadyRead(30000));
             }
             std::array<int, 2> kept{};
             while (kept[0] < 20 + round * 15 || kept[1] < 20) {
