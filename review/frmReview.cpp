@@ -149,14 +149,15 @@ void frmReview::showSummary() {
         control->hide();
     ui.cmdExit->show();
     ui.cmdExit->setFocus();
-    ui.lblMissed->show();
-    ui.lblMissed->setText(missed_.isEmpty()
-                              ? QString()
-                              : QStringLiteral("Missed: ") + missed_.join(QStringLiteral("; ")));
     ui.lblChartCap->show();
     ui.lblChart->show();
     ui.lblChart->setPixmap(drawDueChart(ahead, ui.lblChart->size(), devicePixelRatioF(), font()));
     ui.lblChart->setAccessibleDescription(describeDueChart(ahead));
+    // Shown after the chart, so that a long list stops above it.
+    ui.lblMissed->show();
+    ui.lblMissed->setText(missed_.isEmpty()
+                              ? QString()
+                              : QStringLiteral("Missed: ") + missed_.join(QStringLiteral("; ")));
     ui.lblSummary->show();
     ui.lblSummary->setText(planned_ == 0 && asked_ == 0
                                ? QStringLiteral("No words are due today.")

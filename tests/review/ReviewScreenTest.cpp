@@ -133,6 +133,7 @@ private slots:
         QVERIFY(!review.ui.txtWord->isVisible() && !review.ui.optSel[0]->isVisible());
         QCOMPARE(review.ui.lblSummary->text(), QString("Words asked: 4. Right: 2."));
         QCOMPARE(review.ui.lblMissed->text(), QString("Missed: w1_2: m1_2; w0_0: m0_0"));
+        QCOMPARE(overlaps(&review), QStringList());
         QVERIFY2(review.ui.lblChart->accessibleDescription().startsWith(
                      "tomorrow 2, in 2 days 0, in 3 days 1"),
                  qPrintable(review.ui.lblChart->accessibleDescription()));
