@@ -24,10 +24,9 @@ namespace lexitor::review {
 namespace {
 
 // FSRS-5's default parameters w0 .. w18.
-constexpr std::array<double, 19> w = {0.40255, 1.18385, 3.173,  15.69105, 7.1949,
-                                      0.5345,  1.4604,  0.0046, 1.54575,  0.1192,
-                                      1.01925, 1.9395,  0.11,   0.29605,  2.2698,
-                                      0.2315,  2.9898,  0.51655, 0.6621};
+constexpr std::array<double, 19> w = {0.40255, 1.18385, 3.173,  15.69105, 7.1949, 0.5345, 1.4604,
+                                      0.0046,  1.54575, 0.1192, 1.01925,  1.9395, 0.11,   0.29605,
+                                      2.2698,  0.2315,  2.9898, 0.51655,  0.6621};
 constexpr double kDecay = -0.5;
 constexpr double kFactor = 19.0 / 81.0;
 constexpr double kLeastStability = 0.01;
@@ -78,7 +77,8 @@ Memory nextMemory(const Memory& memory, int elapsedDays, Grade grade) {
         s = memory.stability * std::exp(w[17] * (g(grade) - 3 + w[18]));
     } else {
         const double r = retrievability(elapsedDays, memory.stability);
-        s = grade == Grade::Again ? lapsedStability(memory, r) : recalledStability(memory, r, grade);
+        s = grade == Grade::Again ? lapsedStability(memory, r)
+                                  : recalledStability(memory, r, grade);
     }
     return {std::max(s, kLeastStability), nextDifficulty(memory.difficulty, grade)};
 }

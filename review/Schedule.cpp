@@ -6,15 +6,14 @@
 
 namespace lexitor::review {
 
-store::ReviewState afterAnswer(const std::optional<store::ReviewState>& before, bool right,
-                               int day, bool asNew) {
+store::ReviewState afterAnswer(const std::optional<store::ReviewState>& before, bool right, int day,
+                               bool asNew) {
     const Grade grade = right ? Grade::Good : Grade::Again;
     store::ReviewState state = before.value_or(store::ReviewState{});
     // A clock set back counts as a review on the same day.
-    const Memory memory =
-        before ? nextMemory({state.stability, state.difficulty}, std::max(0, day - state.lastDay),
-                            grade)
-               : firstMemory(grade);
+    const Memory memory = before ? nextMemory({state.stability, state.difficulty},
+                                              std::max(0, day - state.lastDay), grade)
+                                 : firstMemory(grade);
     state.stability = memory.stability;
     state.difficulty = memory.difficulty;
     state.lastDay = day;

@@ -11,8 +11,8 @@ namespace lexitor::review {
 
 // The state after an answer on `day`; `asNew` when Review asked the word as
 // a new one.
-store::ReviewState afterAnswer(const std::optional<store::ReviewState>& before, bool right,
-                               int day, bool asNew = false);
+store::ReviewState afterAnswer(const std::optional<store::ReviewState>& before, bool right, int day,
+                               bool asNew = false);
 
 // The model's chance that the word is recalled on `day`.
 double recallChance(const store::ReviewState& state, int day);

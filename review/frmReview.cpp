@@ -55,10 +55,11 @@ void frmReview::askNext() {
         return showSummary();
     const store::WordRecord& row = question_->word.row;
     ui.txtWord->setText(text(row.word));
-    ui.lblProgress->setText(QStringLiteral("%1 of %2%3")
-                                .arg(asked_ + 1)
-                                .arg(std::max(planned_, asked_ + 1))
-                                .arg(question_->isNew ? QStringLiteral(", a new word") : QString()));
+    ui.lblProgress->setText(
+        QStringLiteral("%1 of %2%3")
+            .arg(asked_ + 1)
+            .arg(std::max(planned_, asked_ + 1))
+            .arg(question_->isNew ? QStringLiteral(", a new word") : QString()));
     for (Label* result : {ui.lblRight, ui.lblWrong, ui.lblMeaning})
         result->hide();
     ui.lblRef->setText(QString());
@@ -72,9 +73,8 @@ void frmReview::askNext() {
 // program's one source of chance. A wrong meaning too short to stand is
 // replaced by another word's meaning, as in the quiz.
 void frmReview::showOptions(const store::WordRecord& row) {
-    std::array<std::string, quiz::kOptionCount> meanings = {*row.ans, row.c1.value_or(""),
-                                                            row.c2.value_or(""),
-                                                            row.c3.value_or("")};
+    std::array<std::string, quiz::kOptionCount> meanings = {
+        *row.ans, row.c1.value_or(""), row.c2.value_or(""), row.c3.value_or("")};
     for (int choice = 1; choice < quiz::kOptionCount; ++choice) {
         if (quiz::needsSubstitute(meanings[choice]))
             meanings[choice] = otherAnswer(question_->level, *row.ans);
@@ -159,11 +159,10 @@ void frmReview::showSummary() {
                               ? QString()
                               : QStringLiteral("Missed: ") + missed_.join(QStringLiteral("; ")));
     ui.lblSummary->show();
-    ui.lblSummary->setText(planned_ == 0 && asked_ == 0
-                               ? QStringLiteral("No words are due today.")
-                               : QStringLiteral("Words asked: %1. Right: %2.")
-                                     .arg(asked_)
-                                     .arg(right_));
+    ui.lblSummary->setText(
+        planned_ == 0 && asked_ == 0
+            ? QStringLiteral("No words are due today.")
+            : QStringLiteral("Words asked: %1. Right: %2.").arg(asked_).arg(right_));
 }
 
 void frmReview::cmdExit_Click() {

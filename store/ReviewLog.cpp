@@ -17,8 +17,13 @@ int asInt(Statement& query, int column) {
 
 // The state in the columns of kStateColumns from `first` on.
 ReviewState stateAt(Statement& query, int first) {
-    ReviewState state{query.real(first), query.real(first + 1), asInt(query, first + 2),
-                      asInt(query, first + 3), asInt(query, first + 4), asInt(query, first + 5), {}};
+    ReviewState state{query.real(first),
+                      query.real(first + 1),
+                      asInt(query, first + 2),
+                      asInt(query, first + 3),
+                      asInt(query, first + 4),
+                      asInt(query, first + 5),
+                      {}};
     if (query.text(first + 6))
         state.newOnDay = asInt(query, first + 6);
     return state;
@@ -35,8 +40,13 @@ WordRecord rowAt(Statement& query) {
 
 } // namespace
 
+// Through the index on the trimmed word, where the file has one ("+word":
+// a plain comparison of the word would keep SQLite from using it).
 ReviewLog::ReviewLog(Database& database, const LevelDatabase& level)
-    : connection_(database.connection_), table_(quotedName(level.table)) {}
+    : connection_(database.connection_), table_(quotedName(level.table)),
+      holdingSql_("SELECT rowid, " + fieldList(", ") + " FROM " + table_ +
+                  " WHERE trim(word) COLLATE NOCASE=trim(?1) AND +word=?1 ORDER BY rowid LIMIT 1") {
+}
 
 std::optional<std::string> ReviewLog::whyNotKept() const {
     try {
@@ -76,12 +86,8 @@ std::vector<Answer> ReviewLog::answers(const std::string& word) {
     return all;
 }
 
-// The first row holding exactly `word`, found through the index on the
-// trimmed word where the file has one.
 std::optional<ReviewWord> ReviewLog::rowHolding(const std::string& word) {
-    Query query(connection_->statement("SELECT rowid, " + fieldList(", ") + " FROM " + table_ +
-                                       " WHERE trim(word)=trim(?1) COLLATE NOCASE AND word=?1 "
-                                       "ORDER BY rowid LIMIT 1"));
+    Query query(connection_->statement(holdingSql_));
     query->bind(1, word);
     if (!query->step())
         return std::nullopt;
@@ -143,20 +149,23 @@ void ReviewLog::forEachDue(int day, const WordVisitor& visit) {
 }
 
 void ReviewLog::forEachNew(long long afterRowId, const WordVisitor& visit) {
-    const bool anyState = tablesExist();
+    Statement* known =
+        tablesExist() ? &connection_->statement("SELECT 1 FROM lexitor_review WHERE word_key=?")
+                      : nullptr;
+    Statement& whole = connection_->statement("SELECT rowid, " + fieldList(", ") + " FROM " +
+                                              table_ + " WHERE rowid=?");
     Query query(connection_->statement("SELECT rowid, word FROM " + table_ +
                                        " WHERE rowid>? AND word IS NOT NULL ORDER BY rowid"));
     query->bind(1, afterRowId);
     while (query->step()) {
         const std::string key = wordKey(*query->text(1));
-        if (anyState) {
-            Query known(connection_->statement("SELECT 1 FROM lexitor_review WHERE word_key=?"));
-            known->bind(1, key);
-            if (known->step())
+        if (known) {
+            Query answered(*known);
+            answered->bind(1, key);
+            if (answered->step())
                 continue;
         }
-        Query row(connection_->statement("SELECT rowid, " + fieldList(", ") + " FROM " + table_ +
-                                         " WHERE rowid=?"));
+        Query row(whole);
         row->bind(1, query->integer(0));
         if (!row->step())
             continue;

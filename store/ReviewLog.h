@@ -78,11 +78,13 @@ public:
     int newOn(int day);
 
 private:
+    // The first row holding exactly `word`.
     std::optional<ReviewWord> rowHolding(const std::string& word);
     bool tablesExist();
 
     std::shared_ptr<Connection> connection_;
-    std::string table_; // quoted for SQL text
+    std::string table_;      // quoted for SQL text
+    std::string holdingSql_; // the row holding exactly a word
 };
 
 } // namespace lexitor::store

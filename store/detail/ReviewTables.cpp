@@ -23,6 +23,7 @@ void createReviewTables(Connection& connection) {
                     "answers INTEGER NOT NULL, lapses INTEGER NOT NULL, new_day INTEGER)");
     connection.exec("CREATE INDEX IF NOT EXISTS lexitor_review_due ON lexitor_review "
                     "(due_day, word_key)");
+    connection.exec("CREATE INDEX IF NOT EXISTS lexitor_review_new ON lexitor_review (new_day)");
     connection.exec("CREATE TABLE IF NOT EXISTS lexitor_answers (word_key TEXT NOT NULL, "
                     "spelling TEXT NOT NULL, at_ms INTEGER NOT NULL, day INTEGER NOT NULL, "
                     "correct INTEGER NOT NULL, place INTEGER NOT NULL)");
@@ -38,8 +39,8 @@ void forgetDeletedWord(Connection& connection, const std::string& quotedTable,
     // Keys are made in C++ (normalised, case-folded), so every row is looked at.
     std::optional<std::string> left;
     {
-        Query rows(connection.statement("SELECT word FROM " + quotedTable +
-                                        " WHERE word IS NOT NULL"));
+        Query rows(
+            connection.statement("SELECT word FROM " + quotedTable + " WHERE word IS NOT NULL"));
         while (!left && rows->step()) {
             if (auto other = rows->text(0); wordKey(*other) == key)
                 left = std::move(other);

@@ -121,12 +121,11 @@ private slots:
         learner.recorder.record(*learner.levels.db[0], store::kLevels[0], "a0", true,
                                 store::AnswerPlace::Quiz);
         QCOMPARE(learner.session(7), (QStringList{"a5", "b1", "a3", "c2", "a1", "a2", "a4"}));
-        QCOMPARE(learner.session(),
-                 (QStringList{"a6", "a7", "a8", "a9", "a10", "a11", "a12"}));
+        QCOMPARE(learner.session(), (QStringList{"a6", "a7", "a8", "a9", "a10", "a11", "a12"}));
         QCOMPARE(learner.session(), QStringList());
         learner.day = 105;
-        QCOMPARE(learner.session(), (QStringList{"a13", "a14", "b0", "b2", "b3", "b4", "c0",
-                                                 "c1", "c3"}));
+        QCOMPARE(learner.session(),
+                 (QStringList{"a13", "a14", "b0", "b2", "b3", "b4", "c0", "c1", "c3"}));
         review::ReviewQueue later(learner.levels, 106);
         QCOMPARE(later.dueToday().due, 0);
         // New words right with a stability of 3.173 fall due three days on:
@@ -173,8 +172,8 @@ private slots:
                 ++answersOf[word];
             }
             store::ReviewLog log(*learner->levels.db[0], store::kLevels[0]);
-            QVERIFY(log.state(word) == (model.count(word) ? std::optional(model[word])
-                                                          : std::nullopt));
+            QVERIFY(log.state(word) ==
+                    (model.count(word) ? std::optional(model[word]) : std::nullopt));
             QCOMPARE(int(log.answers(word).size()), answersOf.count(word) ? answersOf[word] : 0);
             std::vector<std::pair<int, std::string>> due, expected;
             log.forEachDue(learner->day, [&](const store::ReviewWord& w) {

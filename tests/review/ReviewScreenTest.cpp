@@ -92,9 +92,8 @@ private slots:
         QApplication::setActiveWindow(&review);
         QStringList heard;
         for (screens::Label* label : {review.ui.lblRight, review.ui.lblWrong, review.ui.lblMeaning})
-            connect(label, &screens::Label::announced, [&heard, label] {
-                heard.append(label->objectName());
-            });
+            connect(label, &screens::Label::announced,
+                    [&heard, label] { heard.append(label->objectName()); });
         const auto shows = [&](const char* word, const char* progress) {
             QCOMPARE(review.ui.txtWord->text(), QString(word));
             QCOMPARE(review.ui.lblProgress->text(), QString(progress));
@@ -146,8 +145,10 @@ private slots:
         const auto kept = [](int level, const std::string& word) {
             QStringList all;
             for (const store::Answer& a : answersTo(level, word))
-                all.append(QString("%1%2%3").arg(a.day - kToday).arg(a.right ? '+' : '-').arg(
-                    a.place == store::AnswerPlace::Review ? 'R' : 'Q'));
+                all.append(QString("%1%2%3")
+                               .arg(a.day - kToday)
+                               .arg(a.right ? '+' : '-')
+                               .arg(a.place == store::AnswerPlace::Review ? 'R' : 'Q'));
             return all;
         };
         QCOMPARE(kept(0, "w0_3"), (QStringList{"-5-Q", "0+R"}));

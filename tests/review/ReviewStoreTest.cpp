@@ -132,9 +132,9 @@ private slots:
         recorder.record(*levels.db[0], store::kLevels[0], "w2", true, store::AnswerPlace::Quiz);
         levels.db[0]->Close();
         writeFile(files.dir() + "/more.tsv", "word\tans\tc1\tc2\tc3\tref\nnew\tone\ta\tb\tc\t \n");
-        for (const QStringList& args :
-             {QStringList{"export", "--level", "0", "--dir", files.dir()},
-              QStringList{"import", files.dir() + "/more.tsv", "--level", "0", "--dir", files.dir()}}) {
+        for (const QStringList& args : {QStringList{"export", "--level", "0", "--dir", files.dir()},
+                                        QStringList{"import", files.dir() + "/more.tsv", "--level",
+                                                    "0", "--dir", files.dir()}}) {
             QProcess words;
             words.start(QStringLiteral(LEXITOR_WORDS_EXE), args);
             QVERIFY(words.waitForFinished(60000) && words.exitCode() == 0);
