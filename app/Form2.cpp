@@ -17,7 +17,7 @@ namespace lexitor::app {
 
 using namespace screens;
 
-Form2::Form2() : ScreenWith(form2Table()) {
+Form2::Form2(const Services& services) : ScreenWith(form2Table(), services) {
     onClick(ui.cmdEdit, &Form2::cmdEdit_Click);
     onClick(ui.cmdEdit2, &Form2::cmdEdit2_Click);
     onClick(ui.cmdtest, &Form2::cmdtest_Click);
@@ -35,19 +35,18 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form2::cmdEdit_Click() {
-    refs::get<Form2>().hideScreen();
-    refs::get<frmLogin>().showScreen();
+    refs::get<Form2>(services()).hideScreen();
+    refs::get<frmLogin>(services()).showScreen();
 }
 
 void Form2::cmdEdit2_Click() {
-    refs::get<Form2>().hideScreen();
-    refs::get<frmChoice>().showScreen();
+    refs::get<Form2>(services()).hideScreen();
+    refs::get<frmChoice>(services()).showScreen();
 }
 
 void Form2::cmdtest_Click() {
-    refs::get<Form2>().hideScreen();
-    refs::get<quiz::frmTest>().setClock(clock);
-    refs::get<quiz::frmTest>().showScreen();
+    refs::get<Form2>(services()).hideScreen();
+    refs::get<quiz::frmTest>(services()).showScreen();
 }
 
 void Form2::cmdExit_Click() {
@@ -57,18 +56,17 @@ void Form2::cmdExit_Click() {
     refs::release<Form2>();
     refs::release<frmChoice>();
     refs::release<frmLogin>();
-    app::endProgram();
+    services().endProgram();
 }
 
 void Form2::Label1_Click() {
-    if (const auto failure = app::openHelpPage())
+    if (const auto failure = app::openHelpPage(services()))
         MsgBox(*failure, vbExclamation);
 }
 
 void Form2::cmdReview_Click() {
-    refs::get<Form2>().hideScreen();
-    refs::get<review::frmReview>().setClock(clock);
-    refs::get<review::frmReview>().showScreen();
+    refs::get<Form2>(services()).hideScreen();
+    refs::get<review::frmReview>(services()).showScreen();
 }
 
 // The menu is up before the words are counted: the count starts once it
@@ -85,12 +83,12 @@ void Form2::paintEvent(QPaintEvent* event) {
 }
 
 void Form2::showDueCount() {
-    if (!isVisible())
+    if (!isVisible() || !services().now)
         return;
     QString count;
     try {
         review::OpenLevels levels;
-        review::ReviewQueue queue(levels, review::localDay(clock()));
+        review::ReviewQueue queue(levels, review::localDay(services().now()));
         const review::DueToday due = queue.dueToday();
         count = QString::number(due.due + due.fresh);
     } catch (const store::EngineError&) {

@@ -1,7 +1,6 @@
 #pragma once
 // The main menu: the hub every screen is reached from and returns to.
 
-#include "review/Clock.h"
 #include "screens/Screen.h"
 #include "screens/tables/Form2Table.h"
 
@@ -10,12 +9,10 @@ namespace lexitor::app {
 class Form2 : public screens::ScreenWith<screens::Form2Controls> {
     Q_OBJECT
 public:
-    Form2();
+    explicit Form2(const screens::Services& services);
 
     // The editor level code (1, 2 or 3) the level chooser hands to the editor.
     qint16 n = 0;
-    // The clock the quiz and Review keep answers by, handed to them here.
-    review::Clock clock = review::systemNow;
 
     void cmdEdit_Click();
     void cmdEdit2_Click();

@@ -10,10 +10,11 @@ wordlist::FolderConversion bringJetFilesAcross() {
     return wordlist::convertJetFolder(QDir::currentPath());
 }
 
-void reportJetConversion(const wordlist::FolderConversion& conversion) {
+void reportJetConversion(const screens::Services& services,
+                         const wordlist::FolderConversion& conversion) {
     if (conversion.isEmpty())
         return;
-    screens::MsgBox(wordlist::conversionMessage(conversion),
+    screens::MsgBox(services, wordlist::conversionMessage(conversion),
                     conversion.refused.empty() ? screens::vbInformation : screens::vbExclamation);
 }
 

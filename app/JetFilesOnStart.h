@@ -3,6 +3,7 @@
 // brought across to Lexitor's own format when the program starts, before
 // the main menu appears.
 
+#include "screens/Services.h"
 #include "wordlist/JetFolderConversion.h"
 
 namespace lexitor::app {
@@ -14,6 +15,7 @@ wordlist::FolderConversion bringJetFilesAcross();
 
 // Says in one message what was converted, where the originals are and
 // what was left as it was; shows nothing when the folder held no Jet file.
-void reportJetConversion(const wordlist::FolderConversion& conversion);
+void reportJetConversion(const screens::Services& services,
+                         const wordlist::FolderConversion& conversion);
 
 } // namespace lexitor::app

@@ -1,11 +1,13 @@
 #include "app/Program.h"
 
+#include "app/HelpWindow.h"
+#include "quiz/Drawer.h"
+#include "screens/Fatal.h"
 #include "screens/Messages.h"
 #include "store/Engine.h"
 #include "store/FolderLock.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,16 +16,20 @@
 
 namespace lexitor::app {
 
-namespace {
-std::function<void()>& endHandler() {
-    static std::function<void()> handler;
-    return handler;
+screens::Services systemServices() {
+    screens::Services services;
+    services.showMessage = screens::showMessageBox;
+    services.endAfterFatal = screens::endAtOnce;
+    // main then destroys every screen.
+    services.endProgram = [] { QCoreApplication::exit(0); };
+    services.now = [] { return QDateTime::currentDateTime(); };
+    services.quizDraws = std::make_shared<quiz::RndIntSource>();
+    // What follows the browser's start is reported through the pieces above.
+    services.openUrl = [guard = services](const QUrl& page) {
+        return openInWebBrowser(page, guard);
+    };
+    return services;
 }
-std::function<bool(const QUrl&)>& urlOpener() {
-    static std::function<bool(const QUrl&)> opener;
-    return opener;
-}
-} // namespace
 
 namespace {
 std::unique_ptr<store::FolderLock>& folderLock() {
@@ -37,7 +43,11 @@ bool claimWordFolder() {
     return folderLock()->state() != store::FolderLock::State::Taken;
 }
 
-void reportWordFolderTaken() {
+bool wordFolderHeld() {
+    return folderLock() && folderLock()->state() == store::FolderLock::State::Held;
+}
+
+void reportWordFolderTaken(const screens::Services& services) {
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     const QString text =
         folderLock() && folderLock()->takenByWordTool()
@@ -47,11 +57,12 @@ void reportWordFolderTaken() {
             : QStringLiteral("Lexitor is already running in the folder \"%1\". Only one copy "
                              "works on these words at a time: use the one that is open.")
                   .arg(folder);
-    screens::MsgBox(text, screens::vbExclamation);
+    screens::MsgBox(services, text, screens::vbExclamation);
 }
 
-void connectStore() {
-    store::setLockWaitHook([](bool waiting) {
+void connectStore(const screens::Services& services, std::chrono::milliseconds lockWaitLimit) {
+    store::EngineSettings settings;
+    settings.lockWait = [](bool waiting) {
         if (!waiting) {
             QApplication::restoreOverrideCursor();
             return;
@@ -59,51 +70,45 @@ void connectStore() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         // Shows the cursor; no click or key press is taken meanwhile.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-    store::setNoticeHook([](const std::string& text) {
-        screens::MsgBox(QString::fromStdString(text), screens::vbInformation);
-    });
+    };
+    settings.notice = [services](const std::string& text) {
+        screens::MsgBox(services, QString::fromStdString(text), screens::vbInformation);
+    };
+    settings.lockWaitLimit = lockWaitLimit;
+    // Without the folder's lock another program could change the words at
+    // the same time: they are then only read.
+    const bool unlocked =
+        folderLock() && folderLock()->state() == store::FolderLock::State::Unavailable;
+    if (unlocked)
+        settings.readOnly = "Lexitor could not lock its folder against changes by other programs";
+    store::DBEngine::instance().setSettings(std::move(settings));
+    if (unlocked)
+        screens::MsgBox(services, QString::fromStdString(folderLock()->problem()) +
+                            QStringLiteral("\nThe words are open for reading only: they can be "
+                                           "quizzed, but nothing can be added, corrected or "
+                                           "deleted."),
+                        screens::vbExclamation);
 }
 
-void endProgram() {
-    if (endHandler())
-        endHandler()();
-    else
-        QCoreApplication::exit(0);
-}
-
-void setEndProgramHandler(std::function<void()> handler) {
-    endHandler() = std::move(handler);
-}
-
-std::optional<QString> openHelpPage() {
+std::optional<QString> openHelpPage(const screens::Services& services) {
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("readme.html"));
-    // The viewer starts on its own and reports nothing; a page that is not
+    // A browser starts on its own and reports nothing; a page that is not
     // there, or cannot be read, is found here, with the system's reason.
-    QString reason;
     QFile page(path);
-    bool opened = !QFileInfo(path).isDir() && page.open(QIODevice::ReadOnly);
-    if (!opened) {
-        // Qt has no words of its own for a folder in the page's place.
-        reason = QFileInfo(path).isDir()
-                     ? QStringLiteral("There is a folder of that name, not a page.")
-                     : page.errorString();
-    } else {
+    if (!QFileInfo(path).isDir() && page.open(QIODevice::ReadOnly)) {
         page.close();
+        // Where no browser takes it, the page is shown in our own window.
         const QUrl url = QUrl::fromLocalFile(path);
-        opened = urlOpener() ? urlOpener()(url) : QDesktopServices::openUrl(url);
-    }
-    if (opened)
+        if (!services.openUrl(url))
+            showHelpWindow(url);
         return std::nullopt;
-    QString message = QStringLiteral("The help page readme.html could not be opened from %1.")
-                          .arg(QDir::toNativeSeparators(QDir::currentPath()));
-    if (!reason.isEmpty())
-        message += QStringLiteral("\n") + reason;
-    return message;
-}
-
-void setUrlOpener(std::function<bool(const QUrl&)> opener) {
-    urlOpener() = std::move(opener);
+    }
+    // Qt has no words of its own for a folder in the page's place.
+    const QString reason = QFileInfo(path).isDir()
+                               ? QStringLiteral("There is a folder of that name, not a page.")
+                               : page.errorString();
+    return QStringLiteral("The help page readme.html could not be opened from %1.\n%2")
+        .arg(QDir::toNativeSeparators(QDir::currentPath()), reason);
 }
 
 } // namespace lexitor::app

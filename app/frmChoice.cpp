@@ -8,15 +8,15 @@ namespace lexitor::app {
 
 using namespace screens;
 
-frmChoice::frmChoice() : ScreenWith(frmChoiceTable()) {
+frmChoice::frmChoice(const Services& services) : ScreenWith(frmChoiceTable(), services) {
     onClick(ui.Command1, &frmChoice::Command1_Click);
     onClick(ui.Command2, &frmChoice::Command2_Click);
     onClick(ui.Command3, &frmChoice::Command3_Click);
 }
 
 void frmChoice::chooseLevel(qint16 editorCode) {
-    refs::get<Form2>().n = editorCode;
-    refs::get<editor::frmEdit>().showScreen();
+    refs::get<Form2>(services()).n = editorCode;
+    refs::get<editor::frmEdit>(services()).showScreen();
     // An editor that refused the level has already unloaded this chooser
     // and shown the main menu.
     if (isUnloaded())
@@ -26,7 +26,7 @@ void frmChoice::chooseLevel(qint16 editorCode) {
 
 void frmChoice::closeRequested() {
     hideScreen();
-    refs::get<Form2>().showScreen();
+    refs::get<Form2>(services()).showScreen();
 }
 
 } // namespace lexitor::app

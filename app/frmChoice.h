@@ -9,7 +9,7 @@ namespace lexitor::app {
 class frmChoice : public screens::ScreenWith<screens::frmChoiceControls> {
     Q_OBJECT
 public:
-    frmChoice();
+    explicit frmChoice(const screens::Services& services);
 
     void Command1_Click() { chooseLevel(1); }
     void Command2_Click() { chooseLevel(2); }

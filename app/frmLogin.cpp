@@ -15,7 +15,7 @@ const QString kUserName = QStringLiteral("kavel");
 const QString kPassword = QStringLiteral("mupretdoxa");
 } // namespace
 
-frmLogin::frmLogin() : ScreenWith(frmLoginTable()) {
+frmLogin::frmLogin(const Services& services) : ScreenWith(frmLoginTable(), services) {
     onClick(ui.cmdOK, &frmLogin::cmdOK_Click);
     onClick(ui.cmdCancel, &frmLogin::cmdCancel_Click);
 }
@@ -30,7 +30,7 @@ void frmLogin::cmdOK_Click() {
         LoginSucceeded = true;
         hideScreen();
         password->clear();
-        refs::get<entry::Form1>().showScreen();
+        refs::get<entry::Form1>(services()).showScreen();
         return;
     }
     MsgBox("Invalid Password, try again!", vbOKOnly, "Login");
@@ -41,7 +41,7 @@ void frmLogin::cmdOK_Click() {
 void frmLogin::cmdCancel_Click() {
     LoginSucceeded = false;
     hideScreen();
-    refs::get<Form2>().showScreen();
+    refs::get<Form2>(services()).showScreen();
     refs::unload<frmLogin>();
 }
 

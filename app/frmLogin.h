@@ -9,7 +9,7 @@ namespace lexitor::app {
 class frmLogin : public screens::ScreenWith<screens::frmLoginControls> {
     Q_OBJECT
 public:
-    frmLogin();
+    explicit frmLogin(const screens::Services& services);
 
     bool LoginSucceeded = false;
 

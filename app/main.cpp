@@ -12,19 +12,20 @@ int main(int argc, char* argv[]) {
     // process still has a single thread.
     const bool folderClaimed = app::claimWordFolder();
     const auto conversion =
-        folderClaimed ? app::bringJetFilesAcross() : wordlist::FolderConversion{};
+        app::wordFolderHeld() ? app::bringJetFilesAcross() : wordlist::FolderConversion{};
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexitor"));
     // The program ends only through the main menu's Exit.
     QApplication::setQuitOnLastWindowClosed(false);
+    const screens::Services services = app::systemServices();
     if (!folderClaimed) {
-        app::reportWordFolderTaken();
+        app::reportWordFolderTaken(services);
         return 1;
     }
-    app::connectStore();
+    app::connectStore(services);
 
-    app::reportJetConversion(conversion);
-    screens::refs::get<app::Form2>().showScreen();
+    app::reportJetConversion(services, conversion);
+    screens::refs::get<app::Form2>(services).showScreen();
     const int status = QApplication::exec();
     screens::refs::releaseAll();
     return status;

@@ -1,6 +1,7 @@
 // Speed of the quiz on full-size levels (32767 rows each): one answer
 // click, and a whole quiz of 1,000 answers from start to score.
 #include "app/Form2.h"
+#include "app/Program.h"
 #include "quiz/frmTest.h"
 #include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
@@ -51,8 +52,18 @@ void buildLevels(const QString& dir) {
     }
 }
 
+// The program's own services, with every message box answered OK.
+const Services& services() {
+    static const Services quiet = [] {
+        Services services = systemServices();
+        services.showMessage = [](const Message&) { return vbOK; };
+        return services;
+    }();
+    return quiet;
+}
+
 frmTest& startQuiz() {
-    refs::get<Form2>().cmdtest_Click();
+    refs::get<Form2>(services()).cmdtest_Click();
     return *refs::peek<frmTest>();
 }
 
@@ -105,7 +116,6 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     buildLevels(dir.path());
     QDir::setCurrent(dir.path());
-    screens::setMessageResponder([](const screens::Message&) { return screens::vbOK; });
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

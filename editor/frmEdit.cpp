@@ -21,13 +21,14 @@ std::string trimmedText(const QLineEdit* box) {
     return box->text().trimmed().toStdString();
 }
 
-const store::LevelDatabase& chosenLevel() {
-    return store::levelDatabaseForEditorCode(refs::get<app::Form2>().n);
+// The level the chooser handed over through the main menu.
+const store::LevelDatabase& chosenLevel(const Services& services) {
+    return store::levelDatabaseForEditorCode(refs::get<app::Form2>(services).n);
 }
 
 } // namespace
 
-frmEdit::frmEdit() : ScreenWith(frmEditTable()) {
+frmEdit::frmEdit(const Services& services) : ScreenWith(frmEditTable(), services) {
     onClick(ui.cmdFind, &frmEdit::cmdFind_Click);
     onClick(ui.cmdNext, &frmEdit::cmdNext_Click);
     onClick(ui.cmdPrev, &frmEdit::cmdPrev_Click);
@@ -37,7 +38,7 @@ frmEdit::frmEdit() : ScreenWith(frmEditTable()) {
 }
 
 void frmEdit::Form_Load() {
-    const store::LevelDatabase& level = chosenLevel();
+    const store::LevelDatabase& level = chosenLevel(services());
     fileName_ = QString::fromUtf8(level.file.data(), static_cast<qsizetype>(level.file.size()));
     db_ = store::DBEngine::instance().OpenDatabase(fileName_.toStdString());
     rs_ = db_->OpenRecordset(std::string(level.table), store::dbOpenTable);
@@ -46,7 +47,7 @@ void frmEdit::Form_Load() {
         MsgBox("Sorry not enough records exist", vbCritical, "Database Error");
         closeTable();
         hideScreen();
-        refs::get<app::Form2>().showScreen();
+        refs::get<app::Form2>(services()).showScreen();
         refs::unload<app::frmChoice>();
         refs::unload<frmEdit>();
         return;
@@ -78,6 +79,11 @@ void frmEdit::showNoRow() {
     enableRowCommands(false);
 }
 
+void frmEdit::emptiedElsewhere() {
+    MsgBox("Sorry not enough records exist", vbCritical, "Database Error");
+    showNoRow();
+}
+
 void frmEdit::enableRowCommands(bool enabled) {
     for (QPushButton* command : {ui.cmdUpdate, ui.cmdDel, ui.cmdNext, ui.cmdPrev})
         command->setEnabled(enabled);
@@ -85,7 +91,7 @@ void frmEdit::enableRowCommands(bool enabled) {
 
 void frmEdit::cmdFind_Click() {
     const std::string key = trimmedText(ui.txtWord);
-    rs_->Index(std::string(chosenLevel().index));
+    rs_->Index(std::string(chosenLevel(services()).index));
     rs_->Seek(">=", key);
     if (rs_->NoMatch()) {
         // A failed seek leaves no current row; the row still shown stays
@@ -115,7 +121,7 @@ void frmEdit::cmdNext_Click() {
         return;
     // Every row may have been deleted elsewhere since.
     if (rs_->RecordCount() == 0)
-        return showNoRow();
+        return emptiedElsewhere();
     if (!rs_->Eof()) {
         rs_->MoveNext();
         if (rs_->Eof())
@@ -128,7 +134,7 @@ void frmEdit::cmdPrev_Click() {
     if (!shown_)
         return;
     if (rs_->RecordCount() == 0)
-        return showNoRow();
+        return emptiedElsewhere();
     if (!rs_->Bof()) {
         rs_->MovePrevious();
         if (rs_->Bof())
@@ -171,6 +177,8 @@ void frmEdit::cmdDel_Click() {
     } catch (const store::RecoverableError& error) {
         return refused(error);
     }
+    if (rs_->RecordCount() == 0)
+        return showNoRow();
     cmdNext_Click();
 }
 
@@ -195,7 +203,7 @@ void frmEdit::refused(const store::RecoverableError& error) {
 
 void frmEdit::cmdExit_Click() {
     hideScreen();
-    refs::get<app::Form2>().showScreen();
+    refs::get<app::Form2>(services()).showScreen();
     closeTable();
     refs::unload<frmEdit>();
 }

@@ -13,7 +13,7 @@ namespace lexitor::editor {
 class frmEdit : public screens::ScreenWith<screens::frmEditControls> {
     Q_OBJECT
 public:
-    frmEdit();
+    explicit frmEdit(const screens::Services& services);
 
     void cmdFind_Click();
     // Also how Delete moves on to the row after the deleted one.
@@ -32,6 +32,8 @@ private:
     void showCurrentRow();
     // The table has run empty: nothing to show, nothing to step to or change.
     void showNoRow();
+    // Another program emptied the table: said as for a level too small to open.
+    void emptiedElsewhere();
     // Makes the row shown current again after a Find that found nothing.
     void backToShown();
     // A change the store refused: the user is told, and the boxes show the

@@ -22,7 +22,7 @@ std::string text(const QLineEdit* box) {
 
 } // namespace
 
-Form1::Form1() : ScreenWith(form1Table()) {
+Form1::Form1(const Services& services) : ScreenWith(form1Table(), services) {
     onClick(ui.cmdAdd, &Form1::cmdAdd_Click);
     onClick(ui.cmdExit2, &Form1::cmdExit2_Click);
     setValidation(ui.txtlevel, [this] {
@@ -122,7 +122,7 @@ void Form1::txtlevel_Validate(bool& Cancel) {
 
 void Form1::cmdExit2_Click() {
     hideScreen();
-    refs::get<app::Form2>().showScreen();
+    refs::get<app::Form2>(services()).showScreen();
     for (const int level : {0, 2, 1}) {
         if (levelRs_[level])
             levelRs_[level]->Close();

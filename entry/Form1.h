@@ -14,7 +14,7 @@ namespace lexitor::entry {
 class Form1 : public screens::ScreenWith<screens::Form1Controls> {
     Q_OBJECT
 public:
-    Form1();
+    explicit Form1(const screens::Services& services);
 
     void cmdAdd_Click();
     void cmdExit2_Click();

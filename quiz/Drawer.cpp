@@ -1,39 +1,23 @@
 #include "quiz/Drawer.h"
 
-#include "quiz/RnGen.h"
-
 #include <algorithm>
 
 namespace lexitor::quiz {
 
 qint16 RndIntSource::offset(qint16 last) {
-    return RndInt(1, last);
+    return draw(1, last);
 }
 
 qint16 RndIntSource::answerSlot() {
-    return RndInt(1, kOptionCount);
+    return draw(1, kOptionCount);
 }
 
 qint16 RndIntSource::substitute(qint16 last) {
-    return RndInt(1, last);
+    return draw(1, last);
 }
 
-namespace {
-
-RandomSource*& installedDraws() {
-    static RandomSource* draws = nullptr;
-    return draws;
-}
-
-} // namespace
-
-RandomSource& quizDraws() {
-    static RndIntSource rndInt;
-    return installedDraws() ? *installedDraws() : rndInt;
-}
-
-void installQuizDraws(RandomSource* draws) {
-    installedDraws() = draws;
+qint16 RndIntSource::draw(qint16 lower, qint16 upper) {
+    return uniform_ ? rndIntOf(uniform_(), lower, upper) : RndInt(lower, upper);
 }
 
 std::optional<qint16> Drawer::firstQuestion() {

@@ -3,6 +3,7 @@
 // rows of the three levels and a source of chance. No screen takes part.
 
 #include "quiz/QuizState.h"
+#include "quiz/RnGen.h"
 #include "store/WordRecord.h"
 
 #include <QtGlobal>
@@ -10,6 +11,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace lexitor::quiz {
 
@@ -36,18 +38,22 @@ public:
     virtual qint16 substitute(qint16 last) = 0;
 };
 
-// Every draw is one RndInt.
+// Every draw is one RndInt over the generator's values, or over the values
+// of `uniform` where one is given.
 class RndIntSource final : public RandomSource {
 public:
+    RndIntSource() = default;
+    explicit RndIntSource(UniformSource uniform) : uniform_(std::move(uniform)) {}
+
     qint16 offset(qint16 last) override;
     qint16 answerSlot() override;
     qint16 substitute(qint16 last) override;
-};
 
-// The draws of the quiz screen: RndInt's, unless a test installed its own
-// (nullptr brings RndInt's back).
-RandomSource& quizDraws();
-void installQuizDraws(RandomSource* draws);
+private:
+    qint16 draw(qint16 lower, qint16 upper);
+
+    UniformSource uniform_;
+};
 
 // The fields ans, c1, c2, c3 of a question row, in that order.
 using StoredChoices = std::array<store::FieldValue, kOptionCount>;

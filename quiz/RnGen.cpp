@@ -13,11 +13,6 @@ namespace lexitor::quiz {
 
 namespace {
 
-UniformSource& testSource() {
-    static UniformSource source;
-    return source;
-}
-
 std::uint64_t mix64(std::uint64_t z) {
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
@@ -52,15 +47,14 @@ double nextUniform() {
     return generator.next();
 }
 
-void setUniformSource(UniformSource source) {
-    testSource() = std::move(source);
+qint16 RndInt(qint16 lower, qint16 upper) {
+    return rndIntOf(nextUniform(), lower, upper);
 }
 
-qint16 RndInt(qint16 lower, qint16 upper) {
+qint16 rndIntOf(double u, qint16 lower, qint16 upper) {
     if (upper < lower)
         throw std::logic_error("RndInt: empty range");
     const qint16 span = toInt16(static_cast<long long>(upper) - lower + 1);
-    double u = testSource() ? testSource()() : nextUniform();
     if (!(u >= 0.0 && u < 1.0))
         throw std::logic_error("random value outside [0, 1)");
     const double drawn = std::floor(static_cast<double>(span) * u + static_cast<double>(lower));

@@ -15,10 +15,12 @@ qint16 RndInt(qint16 lower, qint16 upper);
 // The generator's next value u, 0 <= u < 1.
 double nextUniform();
 
-// Replaces the generator (tests): the source returns u, 0 <= u < 1. An
-// empty function restores the generator.
+// What RndInt makes of one value u of the generator (0 <= u < 1): the
+// whole part of span * u + lower, at most upper.
+qint16 rndIntOf(double u, qint16 lower, qint16 upper);
+
+// A source of values u, 0 <= u < 1, in place of the generator.
 using UniformSource = std::function<double()>;
-void setUniformSource(UniformSource source);
 
 // `total` plus the weight of a question at `level` (0, 1 or 2): level + 1.
 // Scores are counted in 32 bits: a long quiz must not wrap them.

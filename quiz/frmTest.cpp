@@ -14,9 +14,9 @@ using namespace screens;
 
 static_assert(std::tuple_size_v<OptionButtons> == kOptionCount);
 
-frmTest::frmTest()
-    : ScreenWith(frmTestTable()),
-      recorder_(review::systemNow, [](const QString& text) { MsgBox(text, vbExclamation); }) {
+frmTest::frmTest(const Services& services)
+    : ScreenWith(frmTestTable(), services),
+      recorder_(services.now, [this](const QString& text) { MsgBox(text, vbExclamation); }) {
     onClick(ui.cmdHelp, &frmTest::cmdHelp_Click);
     onClick(ui.cmdDone, &frmTest::cmdDone_Click);
     onClick(ui.cmdSubmit, &frmTest::cmdSubmit_Click);
@@ -69,7 +69,7 @@ void frmTest::Form_Load() {
 void frmTest::failStart(const QString& text) {
     MsgBox(text, vbOKOnly, QStringLiteral("Testing Failed"));
     closeLevels();
-    refs::get<app::Form2>().showScreen();
+    refs::get<app::Form2>(services()).showScreen();
     refs::unload<frmTest>();
 }
 
@@ -115,7 +115,7 @@ void frmTest::cmdSubmit_Click() {
            vbOKOnly + vbInformation, QStringLiteral("Score"));
     hideScreen();
     closeLevels();
-    refs::get<app::Form2>().showScreen();
+    refs::get<app::Form2>(services()).showScreen();
     refs::unload<frmTest>();
 }
 

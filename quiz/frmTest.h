@@ -18,7 +18,7 @@ namespace lexitor::quiz {
 class frmTest : public screens::ScreenWith<screens::frmTestControls>, private RowSource {
     Q_OBJECT
 public:
-    frmTest();
+    explicit frmTest(const screens::Services& services);
     ~frmTest() override;
 
     void optSel_Click(int Index);
@@ -28,8 +28,6 @@ public:
 
     // The quiz as it stands (tests and diagnostics).
     const quiz::QuizState& state() const { return q; }
-    // The clock answers are kept by.
-    void setClock(review::Clock clock) { recorder_.setClock(std::move(clock)); }
 
 protected:
     void Form_Load() override;
@@ -38,19 +36,21 @@ protected:
 private:
     void failStart(const QString& text);
     void closeLevels();
-    Drawer drawer() { return Drawer(q, *this, quizDraws()); }
-    // Shows the question drawn, or ends the quiz where there is none.
+    Drawer drawer() { return Drawer(q, *this, *services().quizDraws); }
+    // Shows the question at the offset drawn in the current level, or ends
+    // the quiz where none was drawn.
     void ask(std::optional<qint16> question);
-    void showQuestion();
-    // False when the level holds no row at the offset any more (another
-    // program deleted rows while the quiz runs).
-    bool positionOn(qint16 level, qint16 offset);
-    // The rows to draw from: the level's table, left on the row looked at.
+    void showQuestion(const store::WordRecord& row);
+    // The row `offset` steps after the level's first, read whole;
+    // std::nullopt where the level holds no row there any more (another
+    // program deleted rows while the quiz runs). Where a table stands after
+    // it is nobody's concern: every read says which row it wants.
+    std::optional<store::WordRecord> rowAt(qint16 level, qint16 offset);
+    // The rows to draw from: the level tables.
     bool usable(qint16 level, qint16 offset) override;
     std::optional<std::string> answer(qint16 level, qint16 offset) override;
     bool isRightAnswer(int Index) const;
     void showReference(const QString& whenMissing);
-    store::Recordset& currentRs() { return *levelRs[q.currentLevel]; }
 
     quiz::QuizState q;
     // The question's answer and reference as shown: another program may

@@ -57,33 +57,32 @@ void frmTest::ask(std::optional<qint16> question) {
         cmdSubmit_Click();
         return;
     }
-    showQuestion();
+    // The drawer has just found this row there, with a word and an answer.
+    showQuestion(rowAt(q.currentLevel, *question).value());
 }
 
-bool frmTest::positionOn(qint16 level, qint16 offset) {
+std::optional<store::WordRecord> frmTest::rowAt(qint16 level, qint16 offset) {
     store::Recordset& rs = *levelRs[level];
     if (rs.RecordCount() == 0)
-        return false;
+        return std::nullopt;
     rs.MoveFirst();
     rs.Move(offset);
-    return !rs.Eof();
+    if (rs.Eof())
+        return std::nullopt;
+    return store::currentRecord(rs);
 }
 
 bool frmTest::usable(qint16 level, qint16 offset) {
-    return positionOn(level, offset) && levelRs[level]->Field("word") &&
-           levelRs[level]->Field("ans");
+    const auto row = rowAt(level, offset);
+    return row && row->word && row->ans;
 }
 
 std::optional<std::string> frmTest::answer(qint16 level, qint16 offset) {
-    if (!positionOn(level, offset))
-        return std::nullopt;
-    return levelRs[level]->Field("ans");
+    const auto row = rowAt(level, offset);
+    return row ? row->ans : std::nullopt;
 }
 
-// The question row is current: the drawer's last look was at it.
-void frmTest::showQuestion() {
-    // The whole row first: drawing substitutes moves off it.
-    const store::WordRecord row = store::currentRecord(currentRs());
+void frmTest::showQuestion(const store::WordRecord& row) {
     QLineEdit* word = ui.txtWord;
     word->setReadOnly(false);
     word->setText(QString::fromStdString(row.word.value_or("")));

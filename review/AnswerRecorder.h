@@ -19,9 +19,6 @@ public:
     using Tell = std::function<void(const QString& text)>;
     AnswerRecorder(Clock clock, Tell tell) : clock_(std::move(clock)), tell_(std::move(tell)) {}
 
-    void setClock(Clock clock) { clock_ = std::move(clock); }
-    const Clock& clock() const { return clock_; }
-
     // Tells at once when the file can only be read, before any answer.
     void checkKept(store::Database& database, const store::LevelDatabase& level);
     // Keeps one answer to the row holding `word`; a word no longer there is

@@ -2,10 +2,6 @@
 
 namespace lexitor::review {
 
-QDateTime systemNow() {
-    return QDateTime::currentDateTime();
-}
-
 int localDay(const QDateTime& moment) {
     static const qint64 firstDay = QDate(1970, 1, 1).toJulianDay();
     return static_cast<int>(moment.toLocalTime().date().toJulianDay() - firstDay);

@@ -6,30 +6,32 @@
 
 namespace lexitor::review {
 
-QPixmap drawDueChart(const std::array<int, kChartDays>& due, QSize size, qreal ratio,
-                     const QFont& font) {
-    QPixmap chart(size * ratio);
-    chart.setDevicePixelRatio(ratio);
-    chart.fill(Qt::transparent);
-    QPainter painter(&chart);
-    painter.setFont(font);
+DueChart::DueChart(QWidget* parent) : QWidget(parent) {
+    setGeometry(parent->rect());
+}
+
+void DueChart::setCounts(const std::array<int, kChartDays>& due) {
+    due_ = due;
+    update();
+}
+
+void DueChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
     const int line = painter.fontMetrics().height();
-    const int most = std::max(1, *std::max_element(due.begin(), due.end()));
-    const double slot = double(size.width()) / kChartDays;
-    const int floor = size.height() - line; // the day numbers stand below it
-    const int tallest = floor - line;       // a count stands above each bar
+    const int most = std::max(1, *std::max_element(due_.begin(), due_.end()));
+    const double slot = double(width()) / kChartDays;
+    const int floor = height() - line; // the day numbers stand below it
+    const int tallest = floor - line;  // a count stands above each bar
     for (int day = 0; day < kChartDays; ++day) {
         const int left = int(day * slot);
-        const int width = int(slot) - 4;
-        const int height = due[day] * tallest / most;
-        painter.fillRect(left + 2, floor - height, width, height, QColor(0x00, 0x80, 0x80));
+        const int bar = due_[day] * tallest / most;
+        painter.fillRect(left + 2, floor - bar, int(slot) - 4, bar, QColor(0x00, 0x80, 0x80));
         painter.setPen(Qt::black);
-        painter.drawText(QRect(left, floor - height - line, int(slot), line), Qt::AlignCenter,
-                         QString::number(due[day]));
+        painter.drawText(QRect(left, floor - bar - line, int(slot), line), Qt::AlignCenter,
+                         QString::number(due_[day]));
         painter.drawText(QRect(left, floor, int(slot), line), Qt::AlignCenter,
                          QString::number(day + 1));
     }
-    return chart;
 }
 
 QString describeDueChart(const std::array<int, kChartDays>& due) {

@@ -4,15 +4,26 @@
 
 #include "review/ReviewQueue.h"
 
-#include <QFont>
-#include <QPixmap>
 #include <QString>
+#include <QWidget>
 
 namespace lexitor::review {
 
-// Drawn for `size` device-independent pixels at the device pixel ratio `ratio`.
-QPixmap drawDueChart(const std::array<int, kChartDays>& due, QSize size, qreal ratio,
-                     const QFont& font);
+// Drawn over the whole of its parent, the place the screen's table gives it;
+// the parent tells screen readers what it shows (describeDueChart).
+class DueChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit DueChart(QWidget* parent);
+    void setCounts(const std::array<int, kChartDays>& due);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::array<int, kChartDays> due_{};
+};
+
 QString describeDueChart(const std::array<int, kChartDays>& due);
 
 } // namespace lexitor::review

@@ -1,8 +1,8 @@
 #include "review/frmReview.h"
 
 #include "app/Form2.h"
+#include "quiz/Drawer.h"
 #include "quiz/QuizRules.h"
-#include "quiz/RnGen.h"
 #include "review/DueChart.h"
 #include "screens/Messages.h"
 #include "screens/ScreenRefs.h"
@@ -23,9 +23,10 @@ QString text(const store::FieldValue& value) {
 
 } // namespace
 
-frmReview::frmReview()
-    : ScreenWith(frmReviewTable()),
-      recorder_(systemNow, [](const QString& text) { MsgBox(text, vbExclamation); }) {
+frmReview::frmReview(const Services& services)
+    : ScreenWith(frmReviewTable(), services),
+      recorder_(services.now, [this](const QString& text) { MsgBox(text, vbExclamation); }),
+      chart_(new DueChart(ui.lblChart)) {
     onClick(ui.cmdHelp, &frmReview::cmdHelp_Click);
     onClick(ui.cmdNext, &frmReview::cmdNext_Click);
     onClick(ui.cmdExit, &frmReview::cmdExit_Click);
@@ -43,7 +44,7 @@ void frmReview::Form_Load() {
     levels_ = std::make_unique<OpenLevels>();
     for (const auto& level : store::kLevels)
         recorder_.checkKept(*levels_->db[level.level], level);
-    queue_ = std::make_unique<ReviewQueue>(*levels_, localDay(recorder_.clock()()));
+    queue_ = std::make_unique<ReviewQueue>(*levels_, localDay(services().now()));
     const DueToday due = queue_->dueToday();
     planned_ = due.due + due.fresh;
     askNext();
@@ -69,34 +70,34 @@ void frmReview::askNext() {
     ui.optSel[0]->setFocus();
 }
 
-// The right meaning and the three wrong ones, in an order drawn through the
-// program's one source of chance. A wrong meaning too short to stand is
+// The right meaning on the option the quiz's draws choose, the stored wrong
+// meanings on the others as the quiz places them; one too short to stand is
 // replaced by another word's meaning, as in the quiz.
 void frmReview::showOptions(const store::WordRecord& row) {
-    std::array<std::string, quiz::kOptionCount> meanings = {
-        *row.ans, row.c1.value_or(""), row.c2.value_or(""), row.c3.value_or("")};
-    for (int choice = 1; choice < quiz::kOptionCount; ++choice) {
-        if (quiz::needsSubstitute(meanings[choice]))
-            meanings[choice] = otherAnswer(question_->level, *row.ans);
-    }
-    for (int last = quiz::kOptionCount - 1; last > 0; --last)
-        std::swap(meanings[last], meanings[quiz::RndInt(0, static_cast<qint16>(last))]);
+    const quiz::StoredChoices stored = {row.ans, row.c1, row.c2, row.c3};
+    const auto onOption = quiz::placement(services().quizDraws->answerSlot());
     for (int index = 0; index < quiz::kOptionCount; ++index) {
+        const auto& choice = stored[static_cast<std::size_t>(onOption[index])];
+        const std::string caption = onOption[index] == quiz::Choice::Ans ? *row.ans
+                                    : quiz::needsSubstitute(choice)      ? otherAnswer(*row.ans)
+                                                                         : *choice;
         OptionButton* option = ui.optSel[index];
         option->setChecked(false);
         option->setEnabled(true);
-        option->setCaption(QString::fromStdString(meanings[index]));
+        option->setCaption(QString::fromStdString(caption));
     }
 }
 
-// The meaning of a row of the level drawn at random that differs from the
-// right one; after a few draws that find none, the right one again.
-std::string frmReview::otherAnswer(int level, const std::string& right) {
+// The meaning of a row of the question's level, drawn as the quiz draws a
+// substitute, that differs from the right one; after a few draws that find
+// none, the right one again.
+std::string frmReview::otherAnswer(const std::string& right) {
+    const int level = question_->level;
     auto rs = levels_->db[level]->OpenRecordset(std::string(store::kLevels[level].table));
     const int count = std::min(rs->RecordCount(), int(std::numeric_limits<qint16>::max()));
     for (int draw = 0; count > 1 && draw < 8; ++draw) {
         rs->MoveFirst();
-        rs->Move(quiz::RndInt(1, static_cast<qint16>(count - 1)));
+        rs->Move(services().quizDraws->substitute(static_cast<qint16>(count - 1)));
         if (const auto ans = rs->Eof() ? std::nullopt : rs->Field("ans"); ans && *ans != right)
             return *ans;
     }
@@ -151,7 +152,7 @@ void frmReview::showSummary() {
     ui.cmdExit->setFocus();
     ui.lblChartCap->show();
     ui.lblChart->show();
-    ui.lblChart->setPixmap(drawDueChart(ahead, ui.lblChart->size(), devicePixelRatioF(), font()));
+    chart_->setCounts(ahead);
     ui.lblChart->setAccessibleDescription(describeDueChart(ahead));
     // Shown after the chart, so that a long list stops above it.
     ui.lblMissed->show();
@@ -169,7 +170,7 @@ void frmReview::cmdExit_Click() {
     if (!inSummary_)
         return showSummary();
     hideScreen();
-    refs::get<app::Form2>().showScreen();
+    refs::get<app::Form2>(services()).showScreen();
     refs::unload<frmReview>();
 }
 

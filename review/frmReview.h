@@ -3,6 +3,7 @@
 // at a time with four options, keeps every answer, and ends with a summary.
 
 #include "review/AnswerRecorder.h"
+#include "review/DueChart.h"
 #include "review/ReviewQueue.h"
 #include "screens/Screen.h"
 #include "screens/tables/frmReviewTable.h"
@@ -17,11 +18,8 @@ namespace lexitor::review {
 class frmReview : public screens::ScreenWith<screens::frmReviewControls> {
     Q_OBJECT
 public:
-    frmReview();
+    explicit frmReview(const screens::Services& services);
     ~frmReview() override;
-
-    // The clock answers are kept by and days are counted on.
-    void setClock(Clock clock) { recorder_.setClock(std::move(clock)); }
 
     void optSel_Click(int Index);
     void cmdHelp_Click();
@@ -36,7 +34,7 @@ protected:
 private:
     void askNext();
     void showOptions(const store::WordRecord& row);
-    std::string otherAnswer(int level, const std::string& right);
+    std::string otherAnswer(const std::string& right);
     // After an answer (or Help Me, which counts as wrong): the result for
     // the word still on screen.
     void answered(bool right, bool helped);
@@ -44,6 +42,7 @@ private:
     void closeLevels();
 
     AnswerRecorder recorder_;
+    DueChart* chart_; // drawn in lblChart's place, owned by it
     std::unique_ptr<OpenLevels> levels_;
     std::unique_ptr<ReviewQueue> queue_;
     std::optional<Question> question_;

@@ -6,29 +6,17 @@
 
 namespace lexitor::screens {
 
-namespace {
-FatalHandler& fatalHandler() {
-    static FatalHandler instance;
-    return instance;
+void reportFatal(const Services& services, const QString& text) {
+    MsgBox(services, text, vbCritical);
+    services.endAfterFatal(text);
 }
-} // namespace
 
-void reportFatal(const QString& text) {
-    MsgBox(text, vbCritical);
-    if (fatalHandler()) {
-        fatalHandler()(text);
-        return;
-    }
-    // Leave without unwinding through Qt or running screen handlers.
+void reportRecoverable(const Services& services, const store::RecoverableError& error) {
+    MsgBox(services, QString::fromUtf8(error.what()), vbExclamation);
+}
+
+void endAtOnce(const QString& /*error*/) {
     std::_Exit(kFatalExitStatus);
-}
-
-void reportRecoverable(const store::RecoverableError& error) {
-    MsgBox(QString::fromUtf8(error.what()), vbExclamation);
-}
-
-void setFatalHandler(FatalHandler handler) {
-    fatalHandler() = std::move(handler);
 }
 
 } // namespace lexitor::screens

@@ -4,40 +4,41 @@
 // with a non-zero status. Every change is already durable, so nothing is
 // lost by ending at once. A failure the store recovers from (a lock held
 // too long, a read-only file, a full disk, a row changed elsewhere) is
-// shown, and the program goes on.
+// shown, and the program goes on. Both are shown and ended through the
+// services of the screen whose handler failed.
 
+#include "screens/Services.h"
 #include "store/Engine.h"
 
 #include <QString>
 
 #include <exception>
-#include <functional>
 
 namespace lexitor::screens {
 
 inline constexpr int kFatalExitStatus = 3;
 
-void reportFatal(const QString& text);
+void reportFatal(const Services& services, const QString& text);
 
-void reportRecoverable(const store::RecoverableError& error);
+void reportRecoverable(const Services& services, const store::RecoverableError& error);
 
 // Runs one event handler to its end; an exception it throws is fatal,
 // unless the store recovered from it.
-template <typename Handler> void guarded(Handler&& handler) noexcept {
+template <typename Handler> void guarded(const Services& services, Handler&& handler) noexcept {
     try {
         handler();
     } catch (const store::RecoverableError& error) {
-        reportRecoverable(error);
+        reportRecoverable(services, error);
     } catch (const std::exception& error) {
-        reportFatal(QString::fromUtf8(error.what()));
+        reportFatal(services, QString::fromUtf8(error.what()));
     } catch (...) {
-        reportFatal(QStringLiteral("Unexpected error"));
+        reportFatal(services, QStringLiteral("Unexpected error"));
     }
 }
 
-// Replaces the ending of the program (tests): the handler is called with
-// the text after the message was shown, and the program goes on.
-using FatalHandler = std::function<void(const QString&)>;
-void setFatalHandler(FatalHandler handler);
+// Ends the program at once with kFatalExitStatus, without unwinding through
+// Qt or running screen handlers: what the program's services do after a
+// fatal error was shown.
+[[noreturn]] void endAtOnce(const QString& error);
 
 } // namespace lexitor::screens

@@ -6,6 +6,8 @@
 #include <QFontInfo>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <optional>
@@ -31,25 +33,46 @@ std::optional<QFont> narrowVariant(const QFont& font) {
 } // namespace
 
 Label::Label(unsigned roles, QWidget* parent)
-    : QLabel(parent), autoSize_(roles & AutoSize),
-      wordWrap_((roles & AutoSize) && (roles & WordWrap)), live_(roles & Live) {
-    setTextFormat(Qt::PlainText);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setWordWrap(wordWrap_);
-}
+    : QWidget(parent), autoSize_(roles & AutoSize),
+      wordWrap_((roles & AutoSize) && (roles & WordWrap)), live_(roles & Live) {}
 
 void Label::setText(const QString& text) {
     fitWhenDrawn_ = false;
-    QLabel::setText(text);
+    text_ = text;
+    update();
     fit();
     if (live_ && !isHidden())
         announce();
 }
 
 void Label::setDesignCaption(const QString& text) {
-    QLabel::setText(text);
+    text_ = text;
+    update();
     showsData_ = text.isEmpty();
     fitWhenDrawn_ = autoSize_;
+}
+
+void Label::setBuddy(QWidget* buddy) {
+    buddy_ = buddy;
+    update();
+}
+
+// Plain text from the top left; the "&" of a label with a buddy marks its
+// access key, drawn underlined where the style underlines access keys.
+int Label::drawingFlags() const {
+    int flags = Qt::AlignLeft | Qt::AlignTop;
+    if (buddy_ && text_.contains(QLatin1Char('&'))) {
+        QStyleOption option;
+        option.initFrom(this);
+        flags |= Qt::TextShowMnemonic;
+        if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+            flags |= Qt::TextHideMnemonic;
+    }
+    return flags;
+}
+
+QSize Label::sizeHint() const {
+    return fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), drawingFlags(), text_).size();
 }
 
 QString Label::accessibleText() const {
@@ -74,14 +97,19 @@ void Label::announce() {
     emit announced();
 }
 
-void Label::paintEvent(QPaintEvent* event) {
+void Label::paintEvent(QPaintEvent* /*event*/) {
     if (std::exchange(fitWhenDrawn_, false))
         fit();
+    QPainter painter(this);
     if (!wordWrap_) {
-        QLabel::paintEvent(event);
+        QStyleOption option;
+        option.initFrom(this);
+        const int direction = text_.isRightToLeft() ? Qt::TextForceRightToLeft
+                                                    : Qt::TextForceLeftToRight;
+        style()->drawItemText(&painter, rect(), drawingFlags() | direction, option.palette,
+                              isEnabled(), text_, foregroundRole());
         return;
     }
-    QPainter painter(this);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     drawWrapped(painter, shown_, rect());

@@ -1,6 +1,8 @@
 #pragma once
 // A label that can size itself to its text, as the catalogue's AutoSize and
 // WordWrap roles ask. Texts are always plain: data never turns into markup.
+// It draws its text itself rather than being a QLabel, so that setText, which
+// refits and announces, is the only way to change it.
 // A wrapping label grows only into room no other shown control takes; a
 // text that does not fit there in the label's face is shown in the face's
 // narrow variant, at the same size, and only what does not fit even so is
@@ -9,17 +11,18 @@
 
 #include "screens/WrappedText.h"
 
-#include <QLabel>
+#include <QPointer>
+#include <QWidget>
 
 namespace lexitor::screens {
 
-class Label : public QLabel {
+class Label : public QWidget {
     Q_OBJECT
 public:
     Label(unsigned roles, QWidget* parent);
 
-    // Hides QLabel::setText so that every change refits an autosized label
-    // and a live one is announced.
+    QString text() const { return text_; }
+    // Every change refits an autosized label and announces a live one.
     void setText(const QString& text);
     // The caption given when the screen is built: an autosized label fits
     // it when first drawn, in the face actually used (which may stand in
@@ -40,8 +43,15 @@ public:
     // it was shown already: the same result given twice is heard twice.
     void announce();
 
+    // The control its access key leads to; its "&" is then drawn as the
+    // underline of that key.
+    void setBuddy(QWidget* buddy);
+    QWidget* buddy() const { return buddy_; }
+
     // The lines a wrapping label shows, as last fitted.
     const WrappedText& shownText() const { return shown_; }
+    // The size of its text on one line.
+    QSize sizeHint() const override;
 
 signals:
     void announced();
@@ -53,11 +63,14 @@ private:
     static constexpr int kGap = 2;
 
     void fit();
+    int drawingFlags() const;
     QRect fitIn(const QFont& face);
     QRect fitFrom(QPoint place, const QRect& room, int width, const QFont& face);
     int widestWord(const QFont& face) const;
     QRect roomToGrow(QPoint place) const;
 
+    QString text_;
+    QPointer<QWidget> buddy_;
     WrappedText shown_;
     QPoint home_;
     QRect room_;

@@ -1,16 +1,13 @@
 #include "screens/Messages.h"
 
+#include "screens/Services.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 namespace lexitor::screens {
 
 namespace {
-
-MessageResponder& responder() {
-    static MessageResponder instance;
-    return instance;
-}
 
 QMessageBox::Icon iconFor(int code) {
     switch (code & 0x70) {
@@ -24,6 +21,8 @@ QMessageBox::Icon iconFor(int code) {
         return QMessageBox::NoIcon;
     }
 }
+
+} // namespace
 
 int showMessageBox(const Message& message) {
     QMessageBox box(iconFor(message.code), message.title, message.text, QMessageBox::NoButton,
@@ -40,17 +39,8 @@ int showMessageBox(const Message& message) {
     return vbOK;
 }
 
-} // namespace
-
-int MsgBox(const QString& text, int code, const QString& title) {
-    const Message message{text, title.isEmpty() ? kApplicationTitle : title, code};
-    if (responder())
-        return responder()(message);
-    return showMessageBox(message);
-}
-
-void setMessageResponder(MessageResponder newResponder) {
-    responder() = std::move(newResponder);
+int MsgBox(const Services& services, const QString& text, int code, const QString& title) {
+    return services.showMessage({text, title.isEmpty() ? kApplicationTitle : title, code});
 }
 
 } // namespace lexitor::screens

@@ -1,12 +1,13 @@
 #pragma once
-// Modal message boxes with the program's button-and-icon codes, behind one
-// seam that tests script.
+// Modal message boxes with the program's button-and-icon codes, shown
+// through the services a screen was made with (screens/Services.h), which
+// tests script.
 
 #include <QString>
 
-#include <functional>
-
 namespace lexitor::screens {
+
+struct Services;
 
 // Button-and-icon codes; add a buttons code and an icon code.
 inline constexpr int vbOKOnly = 0;
@@ -28,12 +29,12 @@ struct Message {
     int code = vbOKOnly;
 };
 
-// Shows a modal message box and returns the answer code. An empty title
-// shows the application title.
-int MsgBox(const QString& text, int code = vbOKOnly, const QString& title = {});
+// Shows a modal message box through the services and returns the answer
+// code. An empty title shows the application title.
+int MsgBox(const Services& services, const QString& text, int code = vbOKOnly,
+           const QString& title = {});
 
-// Replaces the real message box (tests). An empty function restores it.
-using MessageResponder = std::function<int(const Message&)>;
-void setMessageResponder(MessageResponder responder);
+// The real message box, which the program's services show.
+int showMessageBox(const Message& message);
 
 } // namespace lexitor::screens

@@ -11,8 +11,9 @@
 
 namespace lexitor::screens {
 
-Screen::Screen(const ScreenLayout& layout)
-    : window_(buildWindow(*this, layout.window)), built_(buildControls(*this, layout.controls)) {
+Screen::Screen(const ScreenLayout& layout, const Services& services)
+    : services_(services), window_(buildWindow(*this, layout.window)),
+      built_(buildControls(*this, layout.controls)) {
     installEventFilter(this);
 }
 
@@ -124,7 +125,7 @@ QWidget* Screen::accessKeyTarget(const QKeyEvent* key) const {
     for (QWidget* widget : built_.tabOrder) {
         if (built_.accessKeys.value(widget) != pressed || !widget->isVisibleTo(this))
             continue;
-        if (qobject_cast<QLabel*>(widget))
+        if (qobject_cast<Label*>(widget))
             return nextFocusable(widget, true);
         if (widget->isEnabled())
             return widget;

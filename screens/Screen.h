@@ -3,7 +3,8 @@
 // screen's table and gives them the roles a layout cannot say: default and
 // cancel buttons, access keys, focus validation, autosized labels, and what
 // closing the window does. ScreenWith<C> adds the screen's controls as the
-// typed members of C.
+// typed members of C. A screen keeps the services it was made with and
+// shows its messages and errors through them.
 
 #include "screens/Fatal.h"
 #include "screens/Label.h"
@@ -11,6 +12,7 @@
 #include "screens/OptionButton.h"
 #include "screens/ScreenBuilder.h"
 #include "screens/ScreenTable.h"
+#include "screens/Services.h"
 
 #include <QHash>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace lexitor::screens {
@@ -45,8 +48,20 @@ public:
     // the control being left runs first and may refuse.
     bool pressButton(QAbstractButton* button);
 
+    // What the screen was made with; the screens it opens get the same.
+    const Services& services() const { return services_; }
+
 protected:
-    explicit Screen(const ScreenLayout& layout);
+    Screen(const ScreenLayout& layout, const Services& services);
+
+    int MsgBox(const QString& text, int code = vbOKOnly, const QString& title = {}) const {
+        return screens::MsgBox(services_, text, code, title);
+    }
+    // Runs a handler: an error it raises is fatal, or shown where the store
+    // recovered from it.
+    template <typename Handler> void guarded(Handler&& handler) const noexcept {
+        screens::guarded(services_, std::forward<Handler>(handler));
+    }
 
     // The controls in the order of the table's rows.
     const std::vector<QWidget*>& controlsInRowOrder() const { return built_.rows; }
@@ -64,7 +79,7 @@ protected:
     template <typename S> void onClick(QAbstractButton* button, void (S::*handler)()) {
         S* self = static_cast<S*>(this);
         connect(button, &QAbstractButton::clicked, this,
-                [self, handler] { guarded([&] { (self->*handler)(); }); });
+                [this, self, handler] { guarded([&] { (self->*handler)(); }); });
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +95,7 @@ private:
     QWidget* nextFocusable(QWidget* from, bool forward) const;
     void placeOnFirstShow();
 
+    const Services services_;
     const BuiltWindow window_;
     const BuiltControls built_;
     QHash<const QWidget*, std::function<bool()>> validators_;
@@ -99,8 +115,8 @@ public:
     const C ui;
 
 protected:
-    explicit ScreenWith(const ScreenTable<C>& table)
-        : Screen(table.layout()), ui(table.controls(controlsInRowOrder())) {}
+    ScreenWith(const ScreenTable<C>& table, const Services& services)
+        : Screen(table.layout(), services), ui(table.controls(controlsInRowOrder())) {}
 };
 
 } // namespace lexitor::screens

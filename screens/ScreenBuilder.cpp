@@ -8,7 +8,6 @@
 #include "screens/Twips.h"
 
 #include <QFont>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -124,7 +123,7 @@ QWidget* makeControl(QWidget& window, Kind kind, const ControlLayout& design, qr
 void orderTabs(BuiltControls& built, const QWidget& window) {
     QWidget* previous = nullptr;
     for (QWidget* widget : built.tabOrder) {
-        if (qobject_cast<QLabel*>(widget)) {
+        if (qobject_cast<Label*>(widget)) {
             widget->setFocusPolicy(Qt::NoFocus);
             continue;
         }
@@ -134,7 +133,7 @@ void orderTabs(BuiltControls& built, const QWidget& window) {
         previous = widget;
     }
     for (QWidget* widget : built.tabOrder) {
-        if (auto* label = qobject_cast<QLabel*>(widget); label && built.accessKeys.contains(label))
+        if (auto* label = qobject_cast<Label*>(widget); label && built.accessKeys.contains(label))
             label->setBuddy(nextFocusable(built.tabOrder, label, true, &window));
     }
 }

@@ -1,13 +1,19 @@
 #pragma once
 // One reference per screen, each empty at start. Every use goes through
-// get(): an empty reference gets a new screen first. Unloading destroys the
-// screen and empties its reference, so the next use builds a fresh one.
+// get(): an empty reference gets a new screen first, made with the services
+// given (the caller's own: a screen passes its services(), main the
+// program's). Unloading destroys the screen and empties its reference, so
+// the next use builds a fresh one.
 
 #include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <vector>
+
+namespace lexitor::screens {
+struct Services;
+}
 
 namespace lexitor::screens::refs {
 
@@ -29,10 +35,10 @@ template <typename T> T* peek() {
     return detail::slot<T>().get();
 }
 
-template <typename T> T& get() {
+template <typename T> T& get(const Services& services) {
     auto& screen = detail::slot<T>();
     if (!screen) {
-        screen = std::make_unique<T>();
+        screen = std::make_unique<T>(services);
         static const bool registered = [] {
             detail::releasers().push_back([] { detail::slot<T>().reset(); });
             return true;

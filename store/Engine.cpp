@@ -1,31 +1,43 @@
 // DBEngine and Database: opening word database files and their tables.
 #include "store/Engine.h"
 
+#include "store/MessageText.h"
 #include "store/detail/Companions.h"
 #include "store/detail/Connection.h"
 #include "store/detail/FileCheck.h"
+#include "store/detail/LockWait.h"
 #include "store/detail/RecordsetState.h"
 
-#include <QFileInfo>
-
 namespace lexitor::store {
+
+DBEngine::DBEngine(EngineSettings settings)
+    : settings_(std::make_shared<const EngineSettings>(std::move(settings))) {}
 
 DBEngine& DBEngine::instance() {
     static DBEngine engine;
     return engine;
 }
 
-std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& name) {
-    const WordFile file = checkWordFile(name);
+void DBEngine::setSettings(EngineSettings settings) {
+    settings_ = std::make_shared<const EngineSettings>(std::move(settings));
+}
+
+std::unique_ptr<Database> DBEngine::OpenDatabase(const std::string& given) {
+    WordFile file = checkWordFile(given);
+    const std::string name = excerptPath(given); // as messages show it
+    if (!settings_->readOnly.empty()) {
+        file.readOnly = settings_->readOnly;
+    }
     std::shared_ptr<Connection> connection;
     try {
-        checkCompanions(file.path, name, file.readOnly.empty());
-        // Nobody can write where nobody can make a journal: SQLite may skip
-        // its locks, unless a journal stands there already.
-        const bool immutable = file.folderReadOnly &&
-                               !QFileInfo::exists(QString::fromStdString(file.path + "-journal")) &&
-                               !QFileInfo::exists(QString::fromStdString(file.path + "-wal"));
-        connection = std::make_shared<Connection>(file.path, name, file.readOnly, immutable);
+        const LockWait notices(settings_);
+        ConnectionOptions options{file.readOnly, settings_, file.descriptor, {}};
+        std::string path = file.path;
+        if (auto copy = checkCompanions(file, name, notices)) {
+            path = copy->path;
+            options = {copy->why, settings_, nullptr, copy->folder};
+        }
+        connection = std::make_shared<Connection>(path, name, std::move(options));
         // Reading the schema must not change the file, whatever it holds.
         connection->exec("PRAGMA query_only=ON");
         checkWordSchema(*connection);

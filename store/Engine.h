@@ -34,15 +34,22 @@ private:
     Kind kind_;
 };
 
-// What the store tells the program while it works. `waiting` is called with
-// true when a call starts waiting for another program's lock and with false
-// when the wait is over; `notice` gets a text for the user (a journal file
-// that did not belong to its database was set aside). Without a notice
-// hook, notices go to standard error.
-void setLockWaitHook(std::function<void(bool waiting)> hook);
-void setNoticeHook(std::function<void(const std::string& text)> hook);
-// How long a call waits for another program's lock before it gives up.
-void setLockWaitLimit(std::chrono::milliseconds limit);
+// What the store tells the program while it works, and how long it waits,
+// handed to the engine that opens the databases; each database keeps the
+// settings it was opened with.
+struct EngineSettings {
+    // Called with true when a call starts waiting for another program's
+    // lock and with false when the wait is over.
+    std::function<void(bool waiting)> lockWait;
+    // A text for the user (a journal file that did not belong to its
+    // database was set aside); without one, notices go to standard error.
+    std::function<void(const std::string& text)> notice;
+    // How long a call waits for another program's lock before it gives up.
+    std::chrono::milliseconds lockWaitLimit{5000};
+    // When not empty, every file opens for reading only, and this says why
+    // ("no other program may be kept from changing the words ...").
+    std::string readOnly;
+};
 
 // A field value: std::nullopt is a null, kept apart from an empty text.
 using FieldValue = std::optional<std::string>;
@@ -74,19 +81,25 @@ private:
 
 class DBEngine {
 public:
-    // The one engine of the process, made on first use.
+    explicit DBEngine(EngineSettings settings = {});
+    // The one engine of the process, made on first use; the screens open
+    // their databases through it.
     static DBEngine& instance();
+
+    // The settings for the databases opened from now on.
+    void setSettings(EngineSettings settings);
+    const EngineSettings& settings() const { return *settings_; }
 
     // Opens an existing word database. `name` is resolved against the
     // current working directory. A missing file, or a file that is not a
     // word database, is an EngineError naming the cause; the file is left as
     // it was. A file that only can be read opens for reading: every change
     // is then a RecoverableError. A journal file beside it is applied only
-    // when it belongs to it (see Companions.h).
+    // when it belongs to it (see detail/Companions.h).
     std::unique_ptr<Database> OpenDatabase(const std::string& name);
 
 private:
-    DBEngine() = default;
+    std::shared_ptr<const EngineSettings> settings_;
 };
 
 } // namespace lexitor::store

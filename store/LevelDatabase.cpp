@@ -1,6 +1,7 @@
 #include "store/WordRecord.h"
 
 #include "store/detail/Connection.h"
+#include "store/detail/FileIdentity.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,8 +44,17 @@ void createLevelDatabase(const std::string& path, int level) {
         const std::string table(db.table);
         connection.exec("BEGIN");
         connection.exec("CREATE TABLE " + table + " (" + fieldList(", ", " TEXT") + ")");
+        // The index in the file is for other programs, which find a word by
+        // it in the plain sqlite3 shell. The store never reads it: its own
+        // order and Seek (IndexKey.h) follow the word rule of WordRules.h
+        // (Unicode blanks trimmed, NFC, case-folded), which SQLite cannot
+        // state without a function or collation of ours; an index on one
+        // would make every change to the file fail in any program that
+        // lacks it, the shell included. So the two agree on plain ASCII
+        // words, and the file's index orders other words by their bytes.
         connection.exec("CREATE INDEX " + std::string(db.index) + " ON " + table +
                         " (trim(word) COLLATE NOCASE)");
+        makeIdentity(connection);
         connection.exec("COMMIT");
     } catch (...) {
         ::unlink(path.c_str());

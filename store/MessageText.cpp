@@ -20,6 +20,18 @@ std::string excerpt(std::string_view text, std::size_t limit) {
     return all.toStdString();
 }
 
+std::string excerptPath(std::string_view path, std::size_t limit) {
+    const QString all = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, all);
+    graphemes.toEnd();
+    std::size_t count = 0;
+    while (graphemes.toPreviousBoundary() != -1) {
+        if (++count == limit && graphemes.position() > 0)
+            return "…" + excerpt(all.mid(graphemes.position()).toStdString(), limit);
+    }
+    return excerpt(path, limit);
+}
+
 std::string sentence(std::string_view text) {
     std::string result(text);
     while (!result.empty() && (result.back() == '.' || result.back() == ' '))

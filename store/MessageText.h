@@ -13,6 +13,10 @@ namespace lexitor::store {
 // blanks so that a damaged file cannot break a message's lines.
 std::string excerpt(std::string_view text, std::size_t limit = 60);
 
+// A path as a message shows it: at most `limit` characters, a long one cut
+// at its start ("…/folder/word1.mdb"), since its end names the file.
+std::string excerptPath(std::string_view path, std::size_t limit = 80);
+
 // `text` with exactly one stop at its end: "denied." stays, "denied" and
 // "denied.." become "denied.", and a question or exclamation is kept.
 std::string sentence(std::string_view text);

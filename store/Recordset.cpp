@@ -1,4 +1,5 @@
 // Recordset: opening, counting, the index, Seek and the moves.
+#include "store/MessageText.h"
 #include "store/detail/FileCheck.h"
 #include "store/detail/RecordsetState.h"
 
@@ -48,7 +49,7 @@ void Recordset::Seek(const std::string& comparison, const std::string& key) {
         throw EngineError("Operation is not supported without a current index.");
     }
     if (comparison != "=" && comparison != ">=") {
-        throw EngineError("Seek comparison '" + comparison +
+        throw EngineError("Seek comparison '" + excerpt(comparison) +
                           "' is not supported; use \"=\" or \">=\".");
     }
     s.cancelEditing();

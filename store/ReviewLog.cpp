@@ -65,7 +65,7 @@ std::optional<ReviewState> ReviewLog::state(const std::string& word) {
     if (!tablesExist())
         return std::nullopt;
     Query query(connection_->statement(std::string("SELECT ") + kStateColumns +
-                                       " FROM lexitor_review WHERE word_key=?"));
+                                       " FROM review_state WHERE word_key=?"));
     query->bind(1, wordKey(word));
     if (!query->step())
         return std::nullopt;
@@ -76,7 +76,7 @@ std::vector<Answer> ReviewLog::answers(const std::string& word) {
     std::vector<Answer> all;
     if (!tablesExist())
         return all;
-    Query query(connection_->statement("SELECT correct, at_ms, day, place FROM lexitor_answers "
+    Query query(connection_->statement("SELECT correct, at_ms, day, place FROM review_answers "
                                        "WHERE word_key=? ORDER BY rowid"));
     query->bind(1, wordKey(word));
     while (query->step()) {
@@ -104,7 +104,7 @@ bool ReviewLog::record(const std::string& word, const Answer& answer,
     const std::string key = wordKey(word);
     const ReviewState after = next(state(word));
     {
-        Query log(connection_->statement("INSERT INTO lexitor_answers (word_key, spelling, at_ms, "
+        Query log(connection_->statement("INSERT INTO review_answers (word_key, spelling, at_ms, "
                                          "day, correct, place) VALUES (?, ?, ?, ?, ?, ?)"));
         log->bind(1, key);
         log->bind(2, word);
@@ -114,7 +114,7 @@ bool ReviewLog::record(const std::string& word, const Answer& answer,
         log->bind(6, static_cast<long long>(answer.place));
         log->step();
     }
-    Query keep(connection_->statement(std::string("INSERT OR REPLACE INTO lexitor_review "
+    Query keep(connection_->statement(std::string("INSERT OR REPLACE INTO review_state "
                                                   "(word_key, spelling, ") +
                                       kStateColumns + ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     keep->bind(1, key);
@@ -135,7 +135,7 @@ void ReviewLog::forEachDue(int day, const WordVisitor& visit) {
     if (!tablesExist())
         return;
     Query query(connection_->statement(std::string("SELECT spelling, ") + kStateColumns +
-                                       " FROM lexitor_review WHERE due_day<=? "
+                                       " FROM review_state WHERE due_day<=? "
                                        "ORDER BY due_day, word_key"));
     query->bind(1, static_cast<long long>(day));
     while (query->step()) {
@@ -150,7 +150,7 @@ void ReviewLog::forEachDue(int day, const WordVisitor& visit) {
 
 void ReviewLog::forEachNew(long long afterRowId, const WordVisitor& visit) {
     Statement* known =
-        tablesExist() ? &connection_->statement("SELECT 1 FROM lexitor_review WHERE word_key=?")
+        tablesExist() ? &connection_->statement("SELECT 1 FROM review_state WHERE word_key=?")
                       : nullptr;
     Statement& whole = connection_->statement("SELECT rowid, " + fieldList(", ") + " FROM " +
                                               table_ + " WHERE rowid=?");
@@ -178,7 +178,7 @@ void ReviewLog::forEachNew(long long afterRowId, const WordVisitor& visit) {
 int ReviewLog::newOn(int day) {
     if (!tablesExist())
         return 0;
-    Query query(connection_->statement("SELECT count(*) FROM lexitor_review WHERE new_day=?"));
+    Query query(connection_->statement("SELECT count(*) FROM review_state WHERE new_day=?"));
     query->bind(1, static_cast<long long>(day));
     query->step();
     return static_cast<int>(query->integer(0));

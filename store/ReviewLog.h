@@ -1,7 +1,7 @@
 #pragma once
 // What Lexitor keeps of the learner beside the words of a level file: a
 // review state per word and a log of every answer with its time, in tables
-// of its own (lexitor_review, lexitor_answers) next to the level table,
+// of its own (review_state, review_answers) next to the level table,
 // which stays exactly as it is. A word is known by its key (WordRules.h),
 // not by its row, so rows with the same key share one history. Tables are
 // made by the first answer kept; every answer is durable when record()

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# IncludeRulesTest.sh SOURCE_DIR QTWIDGETS_HEADER_DIR
+# IncludeRulesTest.sh SOURCE_DIR QTWIDGETS_HEADER_DIR RULES_FILES RULES_LINKS
 # Checks which folder's code may include which, so that the folders keep
 # standing on each other one way: the screens of app/, quiz/, entry/ and
-# editor/ on screens/ and store/, the word-list tool on store/. Prints every
-# include that breaks a rule and fails if there is one.
+# editor/ on screens/ and store/, the word-list tool on store/. The quiz's
+# rules are checked by their library target: RULES_FILES are its files and
+# RULES_LINKS everything it links (each a space-separated list), so a file
+# added to it is checked too. Prints every include or link that breaks a
+# rule and fails if there is one.
 set -euo pipefail
 top=$1 widgets=$2
+read -ra rules <<<"$3"
+read -ra rulesLinks <<<"$4"
 cd "$top"
 
 status=0
@@ -47,9 +52,7 @@ sources() {
 }
 
 mapfile -t store < <(sources store)
-logic=(quiz/Drawer.h quiz/Drawer.cpp quiz/Int16.h quiz/QuizRules.h quiz/QuizRules.cpp
-       quiz/QuizState.h quiz/RnGen.h quiz/RnGen.cpp quiz/UsedOffsets.h quiz/UsedOffsets.cpp
-       entry/NumberText.h entry/NumberText.cpp)
+numberText=(entry/NumberText.h entry/NumberText.cpp)
 reviewRules=(review/AnswerRecorder.h review/AnswerRecorder.cpp review/Clock.h review/Clock.cpp
              review/Fsrs.h review/Fsrs.cpp review/ReviewQueue.h review/ReviewQueue.cpp
              review/Schedule.h review/Schedule.cpp)
@@ -60,10 +63,19 @@ mapfile -t outsideStore < <(for dir in app quiz review entry editor screens word
     sources "$dir"
 done)
 
+(( ${#rules[@]} > 0 )) || fail "no files given for the quiz's rules"
+rulesHeaders=$(printf '%s\n' "${rules[@]}" | grep '\.h$' | sed 's/\./\\./g' | paste -sd '|')
+for link in "${rulesLinks[@]}"; do
+    if [[ $link == Qt6::Widgets || ($link == lexitor_* && $link != lexitor_store) ]]; then
+        fail "the quiz's rules link $link"
+    fi
+done
+
 only 'store/' "${store[@]}"
-only 'store/|quiz/(Drawer|Int16|QuizRules|QuizState|RnGen|UsedOffsets)\.h|entry/NumberText\.h' "${logic[@]}"
+only "store/|($rulesHeaders)\$" "${rules[@]}"
+only 'store/|entry/NumberText\.h' "${numberText[@]}"
 only 'store/|review/(AnswerRecorder|Clock|Fsrs|ReviewQueue|Schedule)\.h' "${reviewRules[@]}"
-noWidgets "${store[@]}" "${logic[@]}" "${reviewRules[@]}"
+noWidgets "${store[@]}" "${rules[@]}" "${numberText[@]}" "${reviewRules[@]}"
 only 'screens/|store/' "${screens[@]}"
 only 'screens/pictures/' "${pictures[@]}"
 only 'wordlist/|store/' "${wordlist[@]}"

@@ -8,6 +8,7 @@ lexitor_packages=(
     fonts-dejavu-core fonts-liberation fonts-urw-base35
     wordnet-base wordnet-sense-index scowl
     mdbtools mdbtools-dev kdeedu-kvtml-data libkeduvocdocument-dev
+    help2man groff-base appstream desktop-file-utils dpkg-dev file lintian
 )
 
 install_missing() {

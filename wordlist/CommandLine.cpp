@@ -133,8 +133,13 @@ void printLine(const QString& message) {
 
 std::unique_ptr<store::FolderLock> claimFolder(const QString& command, const QString& dir) {
     auto lock = std::make_unique<store::FolderLock>(dir);
-    if (lock->state() != store::FolderLock::State::Taken)
+    if (lock->state() == store::FolderLock::State::Held)
         return lock;
+    if (lock->state() == store::FolderLock::State::Unavailable) {
+        printError(QStringLiteral("%1: %2 Nothing was written.")
+                       .arg(command, QString::fromStdString(lock->problem())));
+        return nullptr;
+    }
     printError(QStringLiteral("%1: %2 is working on the words in %3; try again when it is "
                               "done. Nothing was written.")
                    .arg(command,

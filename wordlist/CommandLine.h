@@ -61,7 +61,8 @@ void printLine(const QString& message);
 void printHelp();
 
 // Takes the word folder `dir` for a command that writes there; nullptr,
-// after saying why, while Lexitor or another writing command works there.
+// after saying why, while Lexitor or another writing command works there
+// or where no lock can be had (see store/FolderLock.h).
 std::unique_ptr<store::FolderLock> claimFolder(const QString& command, const QString& dir);
 
 // DIR/wordN.mdb for level N.

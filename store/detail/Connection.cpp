@@ -1,12 +1,15 @@
 #include "store/detail/Connection.h"
 
 #include "store/detail/Failure.h"
+#include "store/detail/FileIdentity.h"
+#include "store/detail/FolderAlias.h"
 #include "store/detail/LockWait.h"
+#include "store/detail/SharedDescriptor.h"
 #include "store/detail/TableOrder.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
-
-#include <QUrl>
+#include <unistd.h>
 
 #include <algorithm>
 #include <limits>
@@ -14,29 +17,28 @@
 
 namespace lexitor::store {
 
-Connection::Connection(const std::string& path, std::string name, std::string readOnly,
-                       bool immutable)
-    : path_(path), name_(std::move(name)), readOnly_(std::move(readOnly)) {
-    int flags =
-        SQLITE_OPEN_NOMUTEX | (readOnly_.empty() ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
-    std::string target = path;
-    if (immutable) {
-        flags |= SQLITE_OPEN_URI;
-        target = QUrl::fromLocalFile(QString::fromStdString(path)).toEncoded().toStdString() +
-                 "?immutable=1";
+Connection::Connection(const std::string& path, std::string name, ConnectionOptions options)
+    : path_(path), name_(std::move(name)), readOnly_(std::move(options.readOnly)),
+      wait_(std::make_unique<LockWait>(std::move(options.settings))),
+      folder_(std::make_unique<FolderAlias>(path)), descriptor_(std::move(options.descriptor)),
+      keep_(std::move(options.keep)) {
+    if (!descriptor_) {
+        std::string why;
+        descriptor_ = SharedDescriptor::open(path, why);
     }
-    const int rc = sqlite3_open_v2(target.c_str(), &db_, flags, nullptr);
+    const int flags =
+        SQLITE_OPEN_NOMUTEX | (readOnly_.empty() ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
+    const int rc = sqlite3_open_v2(folder_->sqliteName().c_str(), &db_, flags, storeVfs());
     if (rc != SQLITE_OK) {
         std::unique_ptr<sqlite3, decltype(&sqlite3_close)> failed(db_, &sqlite3_close);
         db_ = nullptr;
         throwFailure(failed.get(), rc, name_);
     }
     sqlite3_extended_result_codes(db_, 1);
-    installLockWait(db_);
+    wait_->install(db_);
     try {
         exec("PRAGMA synchronous=EXTRA");
         dataVersionQuery_ = &statement("PRAGMA data_version");
-        sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file_);
         refresh();
     } catch (...) {
         close();
@@ -57,10 +59,12 @@ void Connection::close() {
     forgetOrders();
     orders_.clear();
     dataVersionQuery_ = nullptr;
-    file_ = nullptr;
     statements_.clear();
     sqlite3_close(db_);
     db_ = nullptr;
+    // Only now, with SQLite's locks released: see SharedDescriptor.h.
+    descriptor_.reset();
+    keep_.reset();
 }
 
 Statement& Connection::statement(const std::string& sql) {
@@ -70,7 +74,7 @@ Statement& Connection::statement(const std::string& sql) {
     auto& slot = statements_[sql];
     if (!slot) {
         try {
-            slot = std::make_unique<Statement>(db_, sql, name_);
+            slot = std::make_unique<Statement>(db_, sql, name_, wait_.get());
         } catch (...) {
             statements_.erase(sql);
             throw;
@@ -84,7 +88,7 @@ void Connection::exec(const std::string& sql) {
         throw EngineError("The database '" + name_ + "' is closed.");
     }
     const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
-    endLockWait();
+    wait_->end();
     if (rc != SQLITE_OK) {
         throwFailure(db_, rc, name_);
     }
@@ -118,16 +122,17 @@ std::shared_ptr<TableOrder> Connection::order(const std::string& table) {
 }
 
 // With a rollback journal SQLite counts every commit, by any connection,
-// in the file's header: one read of it tells whether the file changed,
-// much faster than a query. In write-ahead mode (another program may
-// switch the file to it) only SQLite's data version tells.
+// in the file change counter of the file's header (documented in SQLite's
+// file format): one read of it tells whether the file changed, many times
+// faster than a query, which takes and releases SQLite's locks. In
+// write-ahead mode (another program may switch the file to it) only
+// SQLite's data version tells.
 long long Connection::changeCount() {
     if (!dataVersionQuery_) {
         throw EngineError("The database '" + name_ + "' is closed.");
     }
-    unsigned char header[10] = {}; // bytes 18..27: the journal mode .. the commit count
-    if (file_ && file_->pMethods->xRead(file_, header, sizeof header, 18) == SQLITE_OK &&
-        header[0] == 1) {
+    unsigned char header[10] = {}; // bytes 18..27: the journal mode .. the change counter
+    if (descriptor_ && descriptor_->read(header, sizeof header, 18) && header[0] == 1) {
         countedInHeader_ = true;
         return static_cast<long long>(header[6]) << 24 | header[7] << 16 | header[8] << 8 |
                header[9];
@@ -138,10 +143,32 @@ long long Connection::changeCount() {
     return -1 - query->integer(0);
 }
 
+// Read while SQLite holds its read lock, the count names a committed state
+// at least as old as anything read afterwards: a count read in the middle
+// of another program's commit (undone if it is killed) never stands for the
+// state the orders are loaded from.
+long long Connection::settledChangeCount() {
+    if (!sqlite3_get_autocommit(db_)) {
+        return changeCount();
+    }
+    exec("BEGIN");
+    try {
+        {
+            Query lock(*dataVersionQuery_);
+            lock->step();
+        }
+        const long long count = changeCount();
+        exec("COMMIT");
+        return count;
+    } catch (...) {
+        abandon();
+        throw;
+    }
+}
+
 void Connection::refresh() {
-    const long long version = changeCount();
-    if (version != dataVersion_) {
-        dataVersion_ = version;
+    if (changeCount() != dataVersion_) {
+        dataVersion_ = settledChangeCount();
         forgetOrders();
     }
 }
@@ -151,6 +178,20 @@ void Connection::committed() {
     if (countedInHeader_) {
         dataVersion_ = (dataVersion_ + 1) & 0xffffffff;
     }
+}
+
+std::uint32_t Connection::journalNonce() const {
+    const bool inFolder = folder_->folder() >= 0;
+    const std::string journal = (inFolder ? folder_->fileName() : path_) + "-journal";
+    const int fd = ::openat(inFolder ? folder_->folder() : AT_FDCWD, journal.c_str(),
+                            O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0) {
+        return 0;
+    }
+    unsigned char bytes[4] = {}; // bytes 12..15 of the journal's header
+    const bool read = ::pread(fd, bytes, sizeof bytes, 12) == sizeof bytes;
+    ::close(fd); // a journal holds no lock of SQLite's
+    return read ? std::uint32_t(bytes[0]) << 24 | bytes[1] << 16 | bytes[2] << 8 | bytes[3] : 0;
 }
 
 void Connection::requireWritable() const {
@@ -189,11 +230,26 @@ void Connection::beginWrite() {
     exec("BEGIN IMMEDIATE");
     try {
         refresh();
-        countChange();
+        ensureIdentity();
+        stampChange(*this);
     } catch (...) {
         abandon();
         throw;
     }
+}
+
+void Connection::ensureIdentity() {
+    if (identityReady_) {
+        return;
+    }
+    if (!readIdentity(*this)) {
+        makeIdentity(*this);
+        exec("COMMIT");
+        committed();
+        exec("BEGIN IMMEDIATE");
+        refresh();
+    }
+    identityReady_ = true;
 }
 
 void Connection::begin() {
@@ -225,21 +281,13 @@ void Connection::rollback() noexcept {
 
 void Connection::abandon() noexcept {
     rowIdTableReady_ = false;
+    identityReady_ = false;
     if (db_ && !sqlite3_get_autocommit(db_)) {
+        // A failed ROLLBACK leaves SQLite to undo the change: it does so
+        // before the next statement, or from the journal at the next opening.
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        endLockWait();
+        wait_->end();
     }
-}
-
-void Connection::countChange() {
-    long long changes = 0;
-    {
-        Query query(statement("PRAGMA user_version"));
-        query->step();
-        changes = query->integer(0);
-    }
-    // A number of our own: no user text goes into this SQL.
-    exec("PRAGMA user_version=" + std::to_string((changes + 1) & 0x7fffffff));
 }
 
 void Connection::forgetOrders() {

@@ -9,26 +9,37 @@
 
 #include "store/detail/Statement.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
 
 struct sqlite3;
-struct sqlite3_file;
 
 namespace lexitor::store {
 
+class FolderAlias;
+class LockWait;
+class SharedDescriptor;
 class TableOrder;
+
+struct ConnectionOptions {
+    // Why the file cannot be changed; empty when it can.
+    std::string readOnly;
+    std::shared_ptr<const EngineSettings> settings;
+    // The file's descriptor, when the caller has it open already.
+    std::shared_ptr<SharedDescriptor> descriptor;
+    // Kept as long as the connection lives (a private copy's folder).
+    std::shared_ptr<void> keep;
+};
 
 class Connection {
 public:
-    // Opens an existing file; never creates one. `name` is the name the
-    // caller gave, used in error texts. A non-empty `readOnly` (why the
-    // file cannot be changed) opens it for reading only; `immutable` also
-    // tells SQLite that nobody can change it (a folder nobody may write).
-    Connection(const std::string& path, std::string name, std::string readOnly = {},
-               bool immutable = false);
+    // Opens an existing file, `path` absolute; never creates one. `name` is
+    // the name the caller gave, used in error texts. A non-empty
+    // `options.readOnly` opens it for reading only.
+    Connection(const std::string& path, std::string name, ConnectionOptions options = {});
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -37,6 +48,7 @@ public:
     const std::string& path() const { return path_; }
     bool isOpen() const { return db_ != nullptr; }
     void close();
+    const LockWait& lockWait() const { return *wait_; }
 
     // A prepared statement kept for the life of the connection.
     Statement& statement(const std::string& sql);
@@ -59,6 +71,9 @@ public:
 
     // Throws a RecoverableError when the file can only be read.
     void requireWritable() const;
+    // The nonce in the header of the journal beside the file (0 without
+    // one): the number SQLite gives each journal it starts.
+    std::uint32_t journalNonce() const;
     // A rowid for a new row of `table`, inside the running write: above
     // every rowid the table holds and every one it ever handed out, so a
     // rowid another program may still hold never names another word.
@@ -66,8 +81,8 @@ public:
     void recordRowId(const std::string& table, long long rowId);
 
     // A write of its own, without a transaction: BEGIN IMMEDIATE, after
-    // which the connection has looked for other writers and counted the
-    // change; undone by abandon(), whatever fails.
+    // which the connection has looked for other writers and stamped the
+    // change (FileIdentity.h); undone by abandon(), whatever fails.
     void beginWrite();
     // Undoes the running write, if any, without throwing.
     void abandon() noexcept;
@@ -80,23 +95,27 @@ public:
     void rollback() noexcept;
 
 private:
-    // Counts a change beginning, in the header's user version. Page 1,
-    // which holds the header, is then the first page in the change's
-    // journal, so a journal can be matched to its file (Companions.h).
-    void countChange();
     void forgetOrders();
     long long changeCount();
+    // The change count as the file holds it under a read lock.
+    long long settledChangeCount();
+    // Gives the file its identity, in a commit of its own, if it has none.
+    void ensureIdentity();
 
     sqlite3* db_ = nullptr;
     std::string path_;
     std::string name_;
     std::string readOnly_;
+    std::unique_ptr<LockWait> wait_;
+    std::unique_ptr<FolderAlias> folder_;
+    std::shared_ptr<SharedDescriptor> descriptor_;
+    std::shared_ptr<void> keep_;
     bool inTransaction_ = false;
     bool rowIdTableReady_ = false;
+    bool identityReady_ = false;
     long long dataVersion_ = 0;
     bool countedInHeader_ = false;
     Statement* dataVersionQuery_ = nullptr;
-    sqlite3_file* file_ = nullptr;
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
     std::map<std::string, std::shared_ptr<TableOrder>> orders_;
     // Rowids handed out here stay taken even when their rows are rolled back.

@@ -1,7 +1,10 @@
 #include "store/detail/FileCheck.h"
 
+#include "store/FileKind.h"
+#include "store/MessageText.h"
 #include "store/WordRecord.h"
 #include "store/detail/Connection.h"
+#include "store/detail/SharedDescriptor.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -14,6 +17,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstring>
 
 namespace lexitor::store {
 
@@ -63,28 +67,27 @@ bool allowed(const struct stat& st, const std::string& path, mode_t bits, int mo
     return (st.st_mode & bits) != 0 && ::access(path.c_str(), mode) == 0;
 }
 
-WordFile checkWordFile(const std::string& name) {
+WordFile checkWordFile(const std::string& given) {
     const QString cwd = QDir::currentPath();
-    const QFileInfo info(QDir::current(), QString::fromStdString(name));
+    const QFileInfo info(QDir::current(), QString::fromStdString(given));
+    const std::string name = excerptPath(given);
     const std::string path = info.absoluteFilePath().toStdString();
-    const std::string folder = info.absolutePath().toStdString();
+    const std::string folder = excerptPath(info.absolutePath().toStdString());
     struct stat st {};
     struct stat folderStat {};
-    const bool folderFound = ::stat(folder.c_str(), &folderStat) == 0;
-    const bool folderOpen = folderFound && allowed(folderStat, folder, 0111, X_OK);
+    const bool folderFound = ::stat(info.absolutePath().toUtf8().constData(), &folderStat) == 0;
+    const bool folderOpen =
+        folderFound && allowed(folderStat, info.absolutePath().toStdString(), 0111, X_OK);
     if (name.empty() || ::stat(path.c_str(), &st) != 0) {
         if (!name.empty() && (errno == EACCES || (folderFound && !folderOpen))) {
             throw EngineError("Cannot open the word database '" + name +
                               "': no permission to open its folder '" + folder + "'.");
         }
         throw EngineError("Cannot find the word database file '" + name +
-                          "' (working directory: " + cwd.toStdString() + ").");
+                          "' (working directory: " + excerptPath(cwd.toStdString()) + ").");
     }
-    if (S_ISDIR(st.st_mode)) {
-        throw EngineError("'" + name + "' is a directory, not a word database file.");
-    }
-    if (!S_ISREG(st.st_mode)) {
-        throw EngineError("'" + name + "' is not a regular file, so not a word database.");
+    if (const auto refused = notARegularFile(path)) {
+        throw EngineError(sentence(*refused + " It cannot be opened as a word database"));
     }
     if (!folderOpen) {
         throw EngineError("Cannot open the word database '" + name +
@@ -97,20 +100,28 @@ WordFile checkWordFile(const std::string& name) {
     if (st.st_size == 0) {
         throw EngineError("'" + name + "' is empty (0 bytes), not a word database.");
     }
-    QFile file(QString::fromStdString(path));
-    static const QByteArray magic("SQLite format 3\0", 16);
-    if (!file.open(QIODevice::ReadOnly) || file.read(16) != magic) {
+    std::string why;
+    auto descriptor = SharedDescriptor::open(path, why);
+    if (!descriptor) {
+        throw EngineError(why);
+    }
+    static const char magic[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',
+                                   'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
+    char header[20] = {};
+    if (!descriptor->read(header, sizeof header, 0) ||
+        std::memcmp(header, magic, sizeof magic) != 0) {
         throw EngineError("'" + name +
                           "' is not a word database at all (it is not a database file).");
     }
-    WordFile checked{info.canonicalFilePath().toStdString(), {}, false};
+    WordFile checked{info.canonicalFilePath().toStdString(), {}, header[18] == 2,
+                     std::move(descriptor)};
     // Changing a file needs its folder too, for the journal beside it.
     if (!allowed(st, path, S_IWUSR | S_IWGRP | S_IWOTH, W_OK)) {
         checked.readOnly = "the file is read-only";
-    } else if (!allowed(folderStat, folder, S_IWUSR | S_IWGRP | S_IWOTH, W_OK)) {
+    } else if (!allowed(folderStat, info.absolutePath().toStdString(), S_IWUSR | S_IWGRP | S_IWOTH,
+                        W_OK)) {
         checked.readOnly = "its folder '" + folder + "' is read-only";
     }
-    checked.folderReadOnly = !allowed(folderStat, folder, S_IWUSR | S_IWGRP | S_IWOTH, W_OK);
     return checked;
 }
 
@@ -144,11 +155,12 @@ std::string checkWordTable(Connection& connection, const std::string& table) {
         }
     }
     if (!actual) {
-        throw EngineError("Table '" + table + "' not found in '" + connection.name() + "'.");
+        throw EngineError("Table '" + excerpt(table) + "' not found in '" + connection.name() +
+                          "'.");
     }
     if (const auto field = missingField(connection, *actual); !field.empty()) {
-        throw EngineError("Table '" + table + "' in '" + connection.name() + "' has no field '" +
-                          field + "'.");
+        throw EngineError("Table '" + excerpt(table) + "' in '" + connection.name() +
+                          "' has no field '" + field + "'.");
     }
     return *actual;
 }
@@ -159,7 +171,8 @@ void checkIndex(Connection& connection, const std::string& table, const std::str
     query->bind(1, index);
     query->bind(2, table);
     if (!query->step()) {
-        throw EngineError("Unknown index '" + index + "' on table '" + table + "'.");
+        throw EngineError("Unknown index '" + excerpt(index) + "' on table '" + excerpt(table) +
+                          "'.");
     }
 }
 

@@ -2,17 +2,20 @@
 // The checks a file passes before it is opened as a word database, and
 // the schema checks after. None of them writes to the file.
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace lexitor::store {
 
 class Connection;
+class SharedDescriptor;
 
 struct WordFile {
     std::string path;     // canonical
     std::string readOnly; // why it cannot be changed; empty when it can
-    bool folderReadOnly = false;
+    bool writeAheadMode = false; // left so by an older version or another program
+    std::shared_ptr<SharedDescriptor> descriptor;
 };
 
 // `name` resolved against the working directory, once it is known to be an

@@ -1,7 +1,5 @@
 #include "store/detail/LockWait.h"
 
-#include "store/Engine.h"
-
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -9,75 +7,42 @@
 
 namespace lexitor::store {
 
-namespace {
+LockWait::LockWait(std::shared_ptr<const EngineSettings> settings)
+    : settings_(settings ? std::move(settings) : std::make_shared<const EngineSettings>()) {}
 
-using Clock = std::chrono::steady_clock;
-
-struct Hooks {
-    std::function<void(bool)> waiting;
-    std::function<void(const std::string&)> notice;
-    std::chrono::milliseconds limit{5000};
-    bool inWait = false;
-    Clock::time_point started;
-};
-
-Hooks& hooks() {
-    static Hooks instance;
-    return instance;
+void LockWait::install(sqlite3* db) {
+    sqlite3_busy_handler(db, &LockWait::wait, this);
 }
 
 // SQLite calls this while another connection holds the lock it needs;
 // returning 0 gives up with SQLITE_BUSY.
-int waitForLock(void*, int) {
-    Hooks& h = hooks();
-    if (!h.inWait) {
-        h.inWait = true;
-        h.started = Clock::now();
-        if (h.waiting) {
-            h.waiting(true);
-        }
+int LockWait::wait(void* self, int) {
+    auto& w = *static_cast<LockWait*>(self);
+    if (!w.inWait_) {
+        w.inWait_ = true;
+        w.started_ = std::chrono::steady_clock::now();
+        if (w.settings_->lockWait)
+            w.settings_->lockWait(true);
     }
-    if (Clock::now() - h.started >= h.limit) {
+    if (std::chrono::steady_clock::now() - w.started_ >= w.settings_->lockWaitLimit)
         return 0;
-    }
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     return 1;
 }
 
-} // namespace
-
-void setLockWaitHook(std::function<void(bool waiting)> hook) {
-    hooks().waiting = std::move(hook);
-}
-
-void setNoticeHook(std::function<void(const std::string& text)> hook) {
-    hooks().notice = std::move(hook);
-}
-
-void setLockWaitLimit(std::chrono::milliseconds limit) {
-    hooks().limit = limit;
-}
-
-void installLockWait(sqlite3* db) {
-    sqlite3_busy_handler(db, &waitForLock, nullptr);
-}
-
-void endLockWait() {
-    Hooks& h = hooks();
-    if (h.inWait) {
-        h.inWait = false;
-        if (h.waiting) {
-            h.waiting(false);
-        }
+void LockWait::end() {
+    if (inWait_) {
+        inWait_ = false;
+        if (settings_->lockWait)
+            settings_->lockWait(false);
     }
 }
 
-void notify(const std::string& text) {
-    if (hooks().notice) {
-        hooks().notice(text);
-    } else {
+void LockWait::notify(const std::string& text) const {
+    if (settings_->notice)
+        settings_->notice(text);
+    else
         std::fprintf(stderr, "%s\n", text.c_str());
-    }
 }
 
 } // namespace lexitor::store

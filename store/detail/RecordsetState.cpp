@@ -1,5 +1,6 @@
 #include "store/detail/RecordsetState.h"
 
+#include "store/MessageText.h"
 #include "store/WordRecord.h"
 
 #include <algorithm>
@@ -190,7 +191,7 @@ std::size_t fieldIndex(const std::string& name) {
             return i;
         }
     }
-    throw EngineError("Unknown field '" + name + "'.");
+    throw EngineError("Unknown field '" + excerpt(name) + "'.");
 }
 
 } // namespace lexitor::store

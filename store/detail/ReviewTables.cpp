@@ -9,7 +9,7 @@ namespace lexitor::store {
 
 bool reviewTablesExist(Connection& connection) {
     Query query(connection.statement("SELECT count(*) FROM sqlite_schema WHERE type='table' AND "
-                                     "name IN ('lexitor_review', 'lexitor_answers')"));
+                                     "name IN ('review_state', 'review_answers')"));
     query->step();
     return query->integer(0) == 2;
 }
@@ -17,17 +17,17 @@ bool reviewTablesExist(Connection& connection) {
 void createReviewTables(Connection& connection) {
     // No column is called "word": tables with one are word tables to the
     // rest of the store, which checks them by rowid.
-    connection.exec("CREATE TABLE IF NOT EXISTS lexitor_review (word_key TEXT PRIMARY KEY, "
+    connection.exec("CREATE TABLE IF NOT EXISTS review_state (word_key TEXT PRIMARY KEY, "
                     "spelling TEXT NOT NULL, stability REAL NOT NULL, difficulty REAL NOT NULL, "
                     "last_day INTEGER NOT NULL, due_day INTEGER NOT NULL, "
                     "answers INTEGER NOT NULL, lapses INTEGER NOT NULL, new_day INTEGER)");
-    connection.exec("CREATE INDEX IF NOT EXISTS lexitor_review_due ON lexitor_review "
+    connection.exec("CREATE INDEX IF NOT EXISTS review_state_due ON review_state "
                     "(due_day, word_key)");
-    connection.exec("CREATE INDEX IF NOT EXISTS lexitor_review_new ON lexitor_review (new_day)");
-    connection.exec("CREATE TABLE IF NOT EXISTS lexitor_answers (word_key TEXT NOT NULL, "
+    connection.exec("CREATE INDEX IF NOT EXISTS review_state_new ON review_state (new_day)");
+    connection.exec("CREATE TABLE IF NOT EXISTS review_answers (word_key TEXT NOT NULL, "
                     "spelling TEXT NOT NULL, at_ms INTEGER NOT NULL, day INTEGER NOT NULL, "
                     "correct INTEGER NOT NULL, place INTEGER NOT NULL)");
-    connection.exec("CREATE INDEX IF NOT EXISTS lexitor_answers_word ON lexitor_answers "
+    connection.exec("CREATE INDEX IF NOT EXISTS review_answers_word ON review_answers "
                     "(word_key)");
 }
 
@@ -47,14 +47,14 @@ void forgetDeletedWord(Connection& connection, const std::string& quotedTable,
         }
     }
     if (left) {
-        Query rename(connection.statement("UPDATE lexitor_review SET spelling=? WHERE word_key=?"));
+        Query rename(connection.statement("UPDATE review_state SET spelling=? WHERE word_key=?"));
         rename->bind(1, *left);
         rename->bind(2, key);
         rename->step();
         return;
     }
-    for (const char* sql : {"DELETE FROM lexitor_review WHERE word_key=?",
-                            "DELETE FROM lexitor_answers WHERE word_key=?"}) {
+    for (const char* sql : {"DELETE FROM review_state WHERE word_key=?",
+                            "DELETE FROM review_answers WHERE word_key=?"}) {
         Query forget(connection.statement(sql));
         forget->bind(1, key);
         forget->step();

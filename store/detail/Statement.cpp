@@ -31,11 +31,11 @@ std::string fieldList(std::string_view between, std::string_view after) {
     return out;
 }
 
-Statement::Statement(sqlite3* db, const std::string& sql, std::string file)
-    : db_(db), file_(std::move(file)) {
+Statement::Statement(sqlite3* db, const std::string& sql, std::string file, LockWait* wait)
+    : db_(db), file_(std::move(file)), wait_(wait) {
     const int rc = sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size()),
                                       SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr);
-    endLockWait();
+    endWait();
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
@@ -47,31 +47,41 @@ Statement::~Statement() {
     sqlite3_finalize(stmt_);
 }
 
+void Statement::endWait() {
+    if (wait_)
+        wait_->end();
+}
+
+void Statement::checkBound(int rc) {
+    if (rc != SQLITE_OK)
+        throwFailure(db_, rc, file_);
+}
+
 void Statement::bind(int index, const FieldValue& value) {
     if (value) {
         bind(index, std::string_view(*value));
     } else {
-        sqlite3_bind_null(stmt_, index);
+        checkBound(sqlite3_bind_null(stmt_, index));
     }
 }
 
 void Statement::bind(int index, std::string_view text) {
     // A non-null pointer even for "" so that an empty text stays apart from a null.
-    sqlite3_bind_text64(stmt_, index, text.empty() ? "" : text.data(), text.size(),
-                        SQLITE_TRANSIENT, SQLITE_UTF8);
+    checkBound(sqlite3_bind_text64(stmt_, index, text.empty() ? "" : text.data(), text.size(),
+                                   SQLITE_TRANSIENT, SQLITE_UTF8));
 }
 
 void Statement::bind(int index, long long value) {
-    sqlite3_bind_int64(stmt_, index, value);
+    checkBound(sqlite3_bind_int64(stmt_, index, value));
 }
 
 void Statement::bind(int index, double value) {
-    sqlite3_bind_double(stmt_, index, value);
+    checkBound(sqlite3_bind_double(stmt_, index, value));
 }
 
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
-    endLockWait();
+    endWait();
     if (rc == SQLITE_ROW) {
         return true;
     }

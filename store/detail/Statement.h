@@ -18,14 +18,19 @@ std::string quotedName(std::string_view name);
 // "word TEXT, ans TEXT, c1 TEXT, c2 TEXT, c3 TEXT, ref TEXT".
 std::string fieldList(std::string_view between, std::string_view after = {});
 
+class LockWait;
+
 class Statement {
 public:
-    // `file` names the database in error texts.
-    Statement(sqlite3* db, const std::string& sql, std::string file);
+    // `file` names the database in error texts; `wait` is the connection's
+    // bounded wait for other programs' locks.
+    Statement(sqlite3* db, const std::string& sql, std::string file, LockWait* wait = nullptr);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
+    // A value that SQLite refuses (out of memory, too big, no such
+    // parameter) is an EngineError, never a silently unbound null.
     void bind(int index, const FieldValue& value);
     void bind(int index, std::string_view text);
     void bind(int index, const std::string& text) { bind(index, std::string_view(text)); }
@@ -40,8 +45,12 @@ public:
     double real(int column) const;
 
 private:
+    void checkBound(int rc);
+    void endWait();
+
     sqlite3* db_ = nullptr;
     std::string file_;
+    LockWait* wait_ = nullptr;
     sqlite3_stmt* stmt_ = nullptr;
 };
 

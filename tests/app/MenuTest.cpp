@@ -4,6 +4,7 @@
 // two ways back) and the level chooser (each level by click and by access
 // key, a level too small to edit).
 
+#include "app/HelpWindow.h"
 #include "app/Program.h"
 #include "app/frmChoice.h"
 #include "app/frmLogin.h"
@@ -15,6 +16,7 @@
 #include "support/WordFiles.h"
 
 #include <QPointer>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace lexitor;
@@ -32,12 +34,15 @@ class MenuTest : public QObject {
 
     std::unique_ptr<WordFiles> files_;
     std::unique_ptr<ScriptedMessages> messages_;
+    screens::Services services_;
     int ends = 0;
     QList<QUrl> opened;
     bool viewerStarts = true;
 
-    static frmLogin& loginFromMenu() { return fromMenu<frmLogin>(&Form2Controls::cmdEdit); }
-    static frmChoice& chooserFromMenu() { return fromMenu<frmChoice>(&Form2Controls::cmdEdit2); }
+    frmLogin& loginFromMenu() { return fromMenu<frmLogin>(services_, &Form2Controls::cmdEdit); }
+    frmChoice& chooserFromMenu() {
+        return fromMenu<frmChoice>(services_, &Form2Controls::cmdEdit2);
+    }
     static QStringList visibleScreens() {
         QStringList titles;
         for (QWidget* widget : QApplication::topLevelWidgets())
@@ -52,17 +57,18 @@ private slots:
         messages_ = std::make_unique<ScriptedMessages>();
         ends = 0;
         opened.clear();
-        app::setEndProgramHandler([this] { ++ends; });
-        app::setUrlOpener([this](const QUrl& url) {
+        services_ = messages_->services();
+        services_.endProgram = [this] { ++ends; };
+        services_.openUrl = [this](const QUrl& url) {
             opened.append(url);
             return viewerStarts;
-        });
+        };
     }
     void cleanup() {
         const QStringList fatal = messages_->fatal;
         releaseScreens();
-        app::setEndProgramHandler({});
-        app::setUrlOpener({});
+        services_ = {};
+        app::closeHelpWindow();
         messages_.reset();
         files_.reset();
         QVERIFY2(fatal.isEmpty(), qPrintable(fatal.join("; ")));
@@ -73,8 +79,8 @@ private slots:
     void everyWayOutAsksFirst() {
         QFETCH(int, way);
         QFETCH(int, answer);
-        Form2& menu = showMenu();
-        refs::get<frmLogin>(); // created earlier in the run
+        Form2& menu = showMenu(services_);
+        refs::get<frmLogin>(services_); // created earlier in the run
         menu.n = 3;
         messages_->answers = {answer};
         if (way == 0)
@@ -87,7 +93,7 @@ private slots:
                                                      vbYesNo + vbInformation}}));
         QCOMPARE(ends, answer == vbYes ? 1 : 0);
         if (answer == vbNo) {
-            QCOMPARE(refs::get<Form2>().n, 3);
+            QCOMPARE(refs::get<Form2>(services_).n, 3);
             QVERIFY(menu.isVisible() && refs::exists<frmLogin>());
             return;
         }
@@ -104,8 +110,8 @@ private slots:
         QTest::newRow("Exit, Yes") << 1 << int(vbYes);
     }
 
-    // The page of the working folder; when it cannot be shown, a message
-    // says what failed, with the reason where there is one.
+    // The page of the working folder, in our own window where no browser
+    // takes it; a page that cannot be read gets a message with the reason.
     void theQuestionMarkOpensTheHelpPage() {
         QFETCH(QString, page);
         QFETCH(bool, starts);
@@ -118,7 +124,7 @@ private slots:
         else if (page == "folder")
             QDir().mkdir("readme.html");
         viewerStarts = starts;
-        Form2& menu = showMenu();
+        Form2& menu = showMenu(services_);
         QTest::mouseClick(menu.ui.Label1, Qt::LeftButton);
         const QString where = QDir::currentPath();
         QDir::setCurrent(before);
@@ -127,11 +133,14 @@ private slots:
         QCOMPARE(opened, page == "file" ? QList<QUrl>{url} : QList<QUrl>{});
         QVERIFY(menu.isVisible());
         QStringList expected;
-        if (!(page == "file" && starts))
+        if (page != "file")
             expected.append("The help page readme.html could not be opened from " +
-                            QDir::toNativeSeparators(where) + "." +
-                            (reason.isEmpty() ? "" : "\n" + reason));
+                            QDir::toNativeSeparators(where) + ".\n" + reason);
         QCOMPARE(messages_->texts(), expected);
+        const QTextBrowser* own = app::helpWindow();
+        QCOMPARE(own && own->isVisible(), page == "file" && !starts);
+        if (own)
+            QCOMPARE(own->source(), url);
         for (const auto& message : std::as_const(messages_->shown))
             QCOMPARE(message.code, vbExclamation);
     }
@@ -140,7 +149,7 @@ private slots:
         QTest::addColumn<bool>("starts");
         QTest::addColumn<QString>("reason");
         QTest::newRow("shown") << "file" << true << "";
-        QTest::newRow("no viewer") << "file" << false << "";
+        QTest::newRow("no browser") << "file" << false << "";
         QTest::newRow("missing") << "" << true << "No such file or directory";
         QTest::newRow("a folder") << "folder" << true
                                   << "There is a folder of that name, not a page.";
@@ -155,7 +164,7 @@ private slots:
         QLineEdit* pass = login.ui.txtPass;
         QCOMPARE(login.focusWidget(), login.ui.txtUser);
         QCOMPARE(pass->echoMode(), QLineEdit::Password);
-        QVERIFY(!refs::get<Form2>().isVisible());
+        QVERIFY(!refs::get<Form2>(services_).isVisible());
         typeInto(login.ui.txtUser, userText);
         typeInto(pass, passText);
         QTest::mouseClick(login.ui.cmdOK, Qt::LeftButton);
@@ -200,11 +209,11 @@ private slots:
         QTest::keyClick(pass, Qt::Key_Enter);
         QCOMPARE(messages_->shown.size(), 1);
         QVERIFY(login.LoginSucceeded);
-        QVERIFY(refs::get<Form1>().isVisible());
-        QVERIFY(!login.isVisible() && !refs::get<Form2>().isVisible());
+        QVERIFY(refs::get<Form1>(services_).isVisible());
+        QVERIFY(!login.isVisible() && !refs::get<Form2>(services_).isVisible());
         // Exit from Add Records: the same login comes back, user name kept,
         // password empty, and it lets the user in again.
-        QTest::keyClick(refs::get<Form1>().ui.txtWord, Qt::Key_Escape);
+        QTest::keyClick(refs::get<Form1>(services_).ui.txtWord, Qt::Key_Escape);
         QVERIFY(!refs::exists<Form1>());
         deleteUnloaded();
         QCOMPARE(&loginFromMenu(), &login);
@@ -213,8 +222,8 @@ private slots:
         QCOMPARE(pass->text(), QString());
         QTest::keyClicks(pass, "mupretdoxa");
         QTest::keyClick(pass, Qt::Key_Return);
-        QVERIFY(refs::get<Form1>().isVisible());
-        QTest::keyClick(refs::get<Form1>().ui.txtWord, Qt::Key_Escape);
+        QVERIFY(refs::get<Form1>(services_).isVisible());
+        QTest::keyClick(refs::get<Form1>(services_).ui.txtWord, Qt::Key_Escape);
         deleteUnloaded();
 
         // Esc is Cancel: back to the menu, the login screen discarded.
@@ -223,7 +232,7 @@ private slots:
         QVERIFY(!cancelled->LoginSucceeded);
         QVERIFY(!refs::exists<frmLogin>());
         QVERIFY(!cancelled->isVisible());
-        QVERIFY(refs::get<Form2>().isVisible());
+        QVERIFY(refs::get<Form2>(services_).isVisible());
         deleteUnloaded();
         QVERIFY(cancelled.isNull());
         QCOMPARE(messages_->shown.size(), 1);
@@ -258,11 +267,11 @@ private slots:
                                     Qt::AltModifier);
                 else
                     QTest::mouseClick(chooser.ui.*levels[level].button, Qt::LeftButton);
-                QCOMPARE(refs::get<Form2>().n, level + 1);
-                QCOMPARE(refs::get<frmEdit>().ui.txtWord->text(), word);
+                QCOMPARE(refs::get<Form2>(services_).n, level + 1);
+                QCOMPARE(refs::get<frmEdit>(services_).ui.txtWord->text(), word);
                 QCOMPARE(visibleScreens(), QStringList{"Edit Database"});
                 QVERIFY(refs::exists<frmChoice>());
-                QTest::mouseClick(refs::get<frmEdit>().ui.cmdExit, Qt::LeftButton);
+                QTest::mouseClick(refs::get<frmEdit>(services_).ui.cmdExit, Qt::LeftButton);
                 deleteUnloaded();
             }
         }
@@ -283,6 +292,7 @@ private slots:
             frmChoice& chooser = chooserFromMenu();
             QVERIFY(chooser.isVisible());
             QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+            QVERIFY(!messages_->shown.isEmpty());
             QCOMPARE(messages_->shown.last(),
                      (Message{"Sorry not enough records exist", "Database Error", vbCritical}));
             QCOMPARE(visibleScreens(), QStringList{"Make your Chioce"});
@@ -291,7 +301,7 @@ private slots:
         }
         // A fresh chooser from the menu goes on working.
         QTest::mouseClick(chooserFromMenu().ui.Command1, Qt::LeftButton);
-        QCOMPARE(refs::get<frmEdit>().ui.txtWord->text(), QString("zero"));
+        QCOMPARE(refs::get<frmEdit>(services_).ui.txtWord->text(), QString("zero"));
         QCOMPARE(messages_->shown.size(), 2);
     }
 };

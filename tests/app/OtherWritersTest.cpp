@@ -49,6 +49,7 @@ class OtherWritersTest : public QObject {
     std::unique_ptr<WordFiles> files_;
     std::unique_ptr<ScriptedMessages> messages_;
     std::unique_ptr<ScriptedDraws> draws_;
+    screens::Services services_;
     std::vector<std::unique_ptr<OtherProgram>> holders_;
     screens::Screen* screen_ = nullptr;
     // The levels as the other program left them.
@@ -66,14 +67,16 @@ class OtherWritersTest : public QObject {
         const QString first = rest.section(' ', 0, 0);
         const QString more = rest.section(' ', 1);
         if (verb == "editor") {
-            refs::get<Form2>().n = static_cast<qint16>(first.toInt() + 1);
-            refs::get<frmEdit>().showScreen();
+            refs::get<Form2>(services_).n = static_cast<qint16>(first.toInt() + 1);
+            refs::get<frmEdit>(services_).showScreen();
             screen_ = refs::peek<frmEdit>();
+            QVERIFY(screen_);
         } else if (verb == "add") {
-            screen_ = &refs::get<Form1>();
+            screen_ = &refs::get<Form1>(services_);
             screen_->showScreen();
         } else if (verb == "quiz") {
-            screen_ = startQuiz();
+            screen_ = startQuiz(services_);
+            QVERIFY(screen_);
         } else if (verb == "sql") {
             otherProgramRuns(files_->path(first.toInt()), more);
             otherProgramDone();
@@ -103,17 +106,14 @@ class OtherWritersTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        store::setLockWaitLimit(std::chrono::milliseconds(300));
-        app::connectStore();
-    }
-
     void init() {
         files_ = std::make_unique<WordFiles>();
         fillAll(*files_, 8);
         otherProgramDone();
         messages_ = std::make_unique<ScriptedMessages>();
         draws_ = std::make_unique<ScriptedDraws>();
+        services_ = messages_->services(draws_.get());
+        app::connectStore(services_, std::chrono::milliseconds(300));
     }
 
     void cleanup() {
@@ -124,6 +124,7 @@ private slots:
             QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!QApplication::overrideCursor());
         const QStringList fatal = messages_->fatal;
+        services_ = {};
         messages_.reset();
         draws_.reset();
         files_.reset();
@@ -154,6 +155,9 @@ private slots:
             {"find and delete a word added elsewhere",
              {"editor 1", "words 1 brandnew", "type txtWord brandnew", "click cmdFind", "click cmdDel",
               "shows txtWord w1_0"}, "", {"w1_0", "w1_7"}},
+            {"next, every row deleted elsewhere",
+             {"editor 1", "sql 1 DELETE FROM word1", "click cmdNext", "shows txtWord "},
+             "Sorry not enough records exist", {"*"}},
             {"update while another program holds the write lock",
              {"editor 1", "hold 1 BEGIN IMMEDIATE;", "type txtAns mine", "click cmdUpdate",
               "shows txtAns mine"}, "is locked by another program", {"*"}},
@@ -195,7 +199,8 @@ private slots:
                 each.text != "All records used up2!!")
                 shown << each.text;
         }
-        QVERIFY2(message.isEmpty() ? shown.isEmpty() : shown.last().contains(message),
+        QVERIFY2(message.isEmpty() ? shown.isEmpty()
+                                   : !shown.isEmpty() && shown.last().contains(message),
                  qPrintable(shown.join(" | ")));
         for (int level = 0; level < store::kLevelCount; ++level) {
             const auto now = files_->rows(level);
@@ -218,9 +223,23 @@ private slots:
         QCOMPARE(importWord(files_->dir(), "0", "new"), 1);
         QCOMPARE(runWords({"export", "--level", "0", "--dir", files_->dir()}), 0);
         QVERIFY(!app::claimWordFolder());
-        app::reportWordFolderTaken();
-        QVERIFY(messages_->texts().last().contains("Lexitor is already running in the folder"));
+        app::reportWordFolderTaken(services_);
+        const QStringList texts = messages_->texts();
+        QVERIFY(!texts.isEmpty() && texts.last().contains("Lexitor is already running in the folder"));
         QVERIFY(files_->rows(0) == left_[0]);
+
+        // Where no lock can be had, Lexitor says why and only reads the words.
+        QVERIFY(QFile::remove(files_->dir() + "/lexitor.lock") &&
+                QDir(files_->dir()).mkdir("lexitor.lock"));
+        QVERIFY(app::claimWordFolder() && !app::wordFolderHeld());
+        app::connectStore(services_, std::chrono::milliseconds(300));
+        QVERIFY(messages_->texts().last().contains("is a folder, not a file"));
+        for (const char* step : {"add", "type txtWord mine", "type txtAns my answer",
+                                 "type txtlevel 0", "click cmdAdd"})
+            run(step);
+        QVERIFY(messages_->texts().last().contains("could not lock its folder"));
+        QVERIFY(files_->rows(0) == left_[0]);
+        store::DBEngine::instance().setSettings({});
     }
 };
 

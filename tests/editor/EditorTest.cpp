@@ -58,11 +58,12 @@ class EditorFixture {
 public:
     std::unique_ptr<WordFiles> files = std::make_unique<WordFiles>();
     std::unique_ptr<ScriptedMessages> messages = std::make_unique<ScriptedMessages>();
+    screens::Services services = messages->services();
 
     // Shows the editor for `level`; nullptr when it refused to open.
     frmEdit* open(int level) {
-        refs::get<Form2>().n = static_cast<qint16>(level + 1);
-        refs::get<frmEdit>().showScreen();
+        refs::get<Form2>(services).n = static_cast<qint16>(level + 1);
+        refs::get<frmEdit>(services).showScreen();
         frmEdit* editor = refs::peek<frmEdit>();
         if (editor && !editor->isUnloaded())
             QApplication::setActiveWindow(editor);
@@ -232,7 +233,7 @@ private slots:
         QTest::keyClick(word, Qt::Key_Escape);
         QCOMPARE(boxes(*editor), (QStringList{"charlie", "d meaning", "d1", "d2", "d3", "see D"}));
         QVERIFY(editor->isVisible());
-        QVERIFY(!refs::get<Form2>().isVisible());
+        QVERIFY(!refs::get<Form2>(fx->services).isVisible());
 
         editor->ui.cmdFind->setFocus();
         QTest::keyClick(editor->ui.cmdFind, Qt::Key_Return);
@@ -345,13 +346,13 @@ private slots:
 
     void exitReturnsToTheMenuAndLeavesTheChooser() {
         fx->files->add(2, {wordRow("a", "1"), wordRow("b", "2"), wordRow("c", "3")});
-        frmChoice* chooser = &refs::get<frmChoice>();
+        frmChoice* chooser = &refs::get<frmChoice>(fx->services);
         frmEdit* editor = fx->open(2);
         QVERIFY(editor);
         click(editor->ui.cmdDel);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
         QVERIFY(!editor->isVisible());
-        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmEdit>());
+        QVERIFY(refs::get<Form2>(fx->services).isVisible() && !refs::exists<frmEdit>());
         QCOMPARE(refs::peek<frmChoice>(), chooser);
         deleteUnloaded();
 
@@ -363,7 +364,7 @@ private slots:
                  (QStringList{"b", "2", "first wrong", "second wrong", "third wrong", ""}));
         editor->close();
         QVERIFY(!refs::exists<frmEdit>());
-        QVERIFY(refs::get<Form2>().isVisible());
+        QVERIFY(refs::get<Form2>(fx->services).isVisible());
         QCOMPARE(fx->messages->texts(),
                  QStringList{"Are you sure you want to delete this record?"});
     }

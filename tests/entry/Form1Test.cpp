@@ -35,16 +35,17 @@ class Form1Test : public QObject {
 
     std::unique_ptr<WordFiles> files_;
     std::unique_ptr<ScriptedMessages> messages_;
+    screens::Services services_;
 
-    static Form1& openForm() { return showActive<Form1>(); }
-    static const Form1Controls& ui() { return refs::get<Form1>().ui; }
+    Form1& openForm() { return showActive<Form1>(services_); }
+    const Form1Controls& ui() { return refs::get<Form1>(services_).ui; }
     void type(const Typed& typed) {
         const QStringList texts = {typed.word, typed.ans, typed.level, typed.c1,
                                    typed.c2,   typed.c3,  typed.ref};
         for (int i = 0; i < texts.size(); ++i)
             (ui().*kBoxes[i])->setText(texts[i]);
     }
-    void clickAdd() { QTest::mouseClick(refs::get<Form1>().ui.cmdAdd, Qt::LeftButton); }
+    void clickAdd() { QTest::mouseClick(refs::get<Form1>(services_).ui.cmdAdd, Qt::LeftButton); }
     size_t rowCount() {
         return files_->rows(0).size() + files_->rows(1).size() + files_->rows(2).size();
     }
@@ -56,9 +57,11 @@ private slots:
         files_->add(1, {wordRow("  Zephyr ", "a soft wind")});
         files_->add(2, {wordRow("Quixotic", "unrealistic"), wordRow("ephemeral", "brief")});
         messages_ = std::make_unique<ScriptedMessages>();
+        services_ = messages_->services();
     }
     void cleanup() {
         releaseScreens();
+        services_ = {};
         messages_.reset();
         files_.reset();
     }
@@ -210,7 +213,7 @@ private slots:
         else
             QTest::keyClick(ui().txtlevel, Qt::Key_Escape);
         QVERIFY(!refs::exists<Form1>());
-        QVERIFY(refs::get<Form2>().isVisible());
+        QVERIFY(refs::get<Form2>(services_).isVisible());
         QVERIFY(!form.isVisible());
         deleteUnloaded();
         // A new visit starts afresh and sees what was stored.
@@ -284,9 +287,9 @@ private slots:
 
     void missingFileIsFatalOnLoad() {
         QVERIFY(QFile::remove(files_->path(2)));
-        screens::guarded([] { refs::get<Form1>().showScreen(); });
+        screens::guarded(services_, [this] { refs::get<Form1>(services_).showScreen(); });
         QCOMPARE(messages_->fatal.size(), 1);
-        QVERIFY(!refs::get<Form1>().isVisible());
+        QVERIFY(!refs::get<Form1>(services_).isVisible());
     }
 };
 

@@ -49,8 +49,6 @@ struct Levels : RowSource {
 class DrawerTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { setUniformSource({}); }
-
     // Questions drawn one after another from a state: with nothing asked yet
     // the first is the quiz's first question; "end" where every level is
     // used up. Every scripted offset is drawn, none more.
@@ -187,21 +185,16 @@ private slots:
             {std::nextafter(1.0f, 0.0f), 1, 4, 4}, {0.7499, 1, 4, 3}, {belowOne, 1, 32766, 32766},
             {belowOne, -5, -2, -2}};
         // clang-format on
-        for (const auto& [u, lower, upper, expected] : cases) {
-            setUniformSource([u = u] { return u; });
-            QCOMPARE(RndInt(lower, upper), expected);
-        }
-        RndIntSource source;
+        for (const auto& [u, lower, upper, expected] : cases)
+            QCOMPARE(rndIntOf(u, lower, upper), expected);
         for (const double u : {0.0, belowOne}) {
-            setUniformSource([u] { return u; });
+            RndIntSource source([u] { return u; });
             const bool top = u > 0.5;
             QCOMPARE(source.offset(9), qint16(top ? 9 : 1));
             QCOMPARE(source.substitute(9), qint16(top ? 9 : 1));
             QCOMPARE(source.answerSlot(), qint16(top ? 4 : 1));
         }
-        setUniformSource([] { return 1.0; });
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, RndInt(1, 4));
-        setUniformSource({});
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, rndIntOf(1.0, 1, 4));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, RndInt(4, 1));
         // A span beyond 16 bits is an overflow.
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, RndInt(-32768, 32767));

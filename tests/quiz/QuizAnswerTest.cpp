@@ -6,6 +6,8 @@
 
 #include <QAccessible>
 
+#include <map>
+
 using namespace lexitor;
 using namespace lexitor::testing;
 
@@ -62,11 +64,12 @@ private slots:
                       {"nul", std::nullopt, "long one", "long two", "long three", {}}});
         ScriptedMessages messages;
         ScriptedDraws draws;
+        const screens::Services services = messages.services(&draws);
         draws.offsets = {1};
         draws.answerSlots = {4};
         draws.substitutes = {2, 1};
-        frmTest* quiz = startQuiz();
-        QVERIFY(quiz && quiz->isVisible() && !refs::get<Form2>().isVisible());
+        frmTest* quiz = startQuiz(services);
+        QVERIFY(quiz && quiz->isVisible() && !refs::get<Form2>(services).isVisible());
         QCOMPARE(word(quiz), QString("quiz"));
         QVERIFY(quiz->ui.txtWord->isReadOnly());
         QCOMPARE(captions(quiz),
@@ -100,11 +103,12 @@ private slots:
                                                     {"word", std::nullopt, "a", "b", "c", {}}});
         ScriptedMessages messages;
         ScriptedDraws draws;
-        QVERIFY(startQuiz() == nullptr);
+        const screens::Services services = messages.services(&draws);
+        QVERIFY(startQuiz(services) == nullptr);
         QCOMPARE(messages.texts(), texts);
         QCOMPARE(messages.shown[0].title, title);
         QCOMPARE(messages.shown[0].code, screens::vbOKOnly);
-        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmTest>());
+        QVERIFY(refs::get<Form2>(services).isVisible() && !refs::exists<frmTest>());
         QVERIFY(messages.fatal.isEmpty());
     }
     void endsAtStart_data() {
@@ -131,13 +135,16 @@ private slots:
         fillAll(files, 20);
         ScriptedMessages messages;
         ScriptedDraws draws; // the answer on options 0, 1, 2, 3 in turn
-        frmTest* quiz = startQuiz();
-        QVERIFY(QTest::qWaitForWindowExposed(quiz));
+        const screens::Services services = messages.services(&draws);
+        frmTest* quiz = startQuiz(services);
+        QVERIFY(quiz && QTest::qWaitForWindowExposed(quiz));
         const auto& s = quiz->state();
         QStringList heard;
         listen(quiz, heard);
         int answers = 0;
+        std::map<std::string, QList<bool>> given; // per word, in order
         const auto answer = [&](bool right) {
+            given[quiz->ui.txtWord->text().toStdString()].append(right);
             const QString rightText = quiz->ui.optSel[rightOption(quiz)]->caption();
             const QString shownBefore = labelText(quiz, "lblCans");
             const int index = right ? rightOption(quiz) : wrongOption(quiz);
@@ -191,15 +198,17 @@ private slots:
             QCOMPARE(s.currentLevel, level);
             QCOMPARE(levelOfWord(quiz), QString::number(level));
         }
-        // Each answer is kept once, for its question's word.
+        // Each answer is kept once, right or wrong, for its question's word.
         review::OpenLevels levels;
-        int kept = 0;
+        std::map<std::string, QList<bool>> kept;
         for (int level = 0; level < store::kLevelCount; ++level) {
             store::ReviewLog log(*levels.db[level], store::kLevels[level]);
-            for (int offset = 0; offset < 20; ++offset)
-                kept += int(log.answers(text("w", level, offset)).size());
+            for (int offset = 0; offset < 20; ++offset) {
+                for (const store::Answer& a : log.answers(text("w", level, offset)))
+                    kept[text("w", level, offset)].append(a.right);
+            }
         }
-        QCOMPARE(kept, answers);
+        QCOMPARE(kept, given);
         QVERIFY(messages.shown.isEmpty());
         QVERIFY(messages.fatal.isEmpty());
     }
@@ -212,7 +221,9 @@ private slots:
         fillAll(files, 2);
         ScriptedMessages messages;
         ScriptedDraws draws;
-        frmTest* quiz = startQuiz();
+        const screens::Services services = messages.services(&draws);
+        frmTest* quiz = startQuiz(services);
+        QVERIFY(quiz);
         QCOMPARE(word(quiz), QString("w1_1"));
         click(quiz, rightOption(quiz));
         QCOMPARE(word(quiz), QString("w0_1")); // levels 1 and 2 ran out
@@ -227,16 +238,17 @@ private slots:
         QCOMPARE(messages.texts(), (QStringList{"All records used up2!!", "Your score is3/3"}));
         QCOMPARE(messages.shown[1], (screens::Message{"Your score is3/3", "Score", screens::vbInformation}));
         QVERIFY(quizVisibleBehindScore);
-        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmTest>());
+        QVERIFY(refs::get<Form2>(services).isVisible() && !refs::exists<frmTest>());
         deleteUnloaded();
 
-        quiz = startQuiz();
+        quiz = startQuiz(services);
+        QVERIFY(quiz);
         QCOMPARE(quiz->state().currentLevel, qint16(1));
         QCOMPARE(labelText(quiz, "lblinfo"), QString());
         QVERIFY(!quiz->ui.lblStatCorrect->isVisible());
         QTest::mouseClick(quiz->ui.cmdSubmit, Qt::LeftButton);
         QCOMPARE(messages.texts().last(), QString("Your score is0/0"));
-        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmTest>());
+        QVERIFY(refs::get<Form2>(services).isVisible() && !refs::exists<frmTest>());
         QVERIFY(messages.fatal.isEmpty());
     }
 
@@ -247,12 +259,14 @@ private slots:
         fillAll(files, 400);
         ScriptedMessages messages;
         ScriptedDraws draws;
-        frmTest* quiz = startQuiz();
+        const screens::Services services = messages.services(&draws);
+        frmTest* quiz = startQuiz(services);
+        QVERIFY(quiz);
         for (int i = 0; i < 11000; ++i)
             click(quiz, rightOption(quiz));
         quiz->close();
         QCOMPARE(messages.texts(), QStringList{"Your score is32997/32997"});
-        QVERIFY(refs::get<Form2>().isVisible() && !refs::exists<frmTest>());
+        QVERIFY(refs::get<Form2>(services).isVisible() && !refs::exists<frmTest>());
     }
 
     // Help Me shows the answer and its reference, or says there is none,
@@ -269,8 +283,12 @@ private slots:
         }
         ScriptedMessages messages;
         ScriptedDraws draws;
+        const screens::Services services = messages.services(&draws);
         draws.offsets = {1, 2, 3, 4, 5};
-        frmTest* quiz = startQuiz();
+        // The helped questions have their answer on option 0, which Done picks.
+        draws.answerSlots = {2, 3, 1, 1};
+        frmTest* quiz = startQuiz(services);
+        QVERIFY(quiz);
         click(quiz, wrongOption(quiz));
         QCOMPARE(labelText(quiz, "lblRef"), QString("Book p.1"));
         click(quiz, wrongOption(quiz)); // row 2 has no reference
@@ -304,7 +322,13 @@ private slots:
         QCOMPARE(labelText(quiz, "lblRef"), QString());
         QCOMPARE(labelText(quiz, "lblCans"), QString("a1_3"));
         QCOMPARE(quiz->state().maxScore, 6);
+        QCOMPARE(quiz->state().score, 0);
         QVERIFY(quiz->state().answerSlot >= 1);
+        { // kept as wrong, though Done picked the option with the right meaning
+            review::OpenLevels levels;
+            const auto kept = store::ReviewLog(*levels.db[1], store::kLevels[1]).answers("w1_3");
+            QVERIFY(kept.size() == 1 && !kept[0].right);
+        }
 
         QCOMPARE(word(quiz), QString("w0_4")); // three wrong: down to level 0
         QTest::mouseClick(quiz->ui.cmdHelp, Qt::LeftButton);

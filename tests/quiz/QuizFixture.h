@@ -40,9 +40,10 @@ inline void fillAll(WordFiles& files, int rowsPerLevel) {
         files.add(level, levelRows(level, rowsPerLevel));
 }
 
-// Starts a quiz as the user does: the main menu's quiz button.
-inline frmTest* startQuiz() {
-    QTest::mouseClick(showMenu().ui.cmdtest, Qt::LeftButton);
+// Starts a quiz as the user does: the main menu's quiz button. nullptr
+// where no quiz screen stays.
+inline frmTest* startQuiz(const screens::Services& services) {
+    QTest::mouseClick(showMenu(services).ui.cmdtest, Qt::LeftButton);
     deleteUnloaded();
     frmTest* quiz = refs::peek<frmTest>();
     if (quiz && quiz->isVisible())

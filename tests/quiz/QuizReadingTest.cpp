@@ -81,8 +81,8 @@ private slots:
         fillWithMeanings(files, length);
         ScriptedMessages messages;
         ScriptedDraws draws;
-        frmTest* quiz = startQuiz();
-        QVERIFY(QTest::qWaitForWindowExposed(quiz));
+        frmTest* quiz = startQuiz(messages.services(&draws));
+        QVERIFY(quiz && QTest::qWaitForWindowExposed(quiz));
         const bool whole = length <= 80;
         const auto check = [&](bool answerWhole) {
             QCOMPARE(overlaps(quiz), QStringList());

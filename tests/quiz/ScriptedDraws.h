@@ -1,8 +1,8 @@
 #pragma once
 // The quiz's chances answered from a queue per named draw. A dry queue gives
 // offsets running through the range, so that a repeat is followed by a
-// fresh one, and answer slots 1, 2, 3, 4 in turn. While one lives, the quiz
-// screen draws from it.
+// fresh one, and answer slots 1, 2, 3, 4 in turn. A quiz screen draws from
+// it when its services carry it (ScriptedMessages::services).
 
 #include "quiz/Drawer.h"
 
@@ -13,8 +13,7 @@ namespace lexitor::testing {
 
 class ScriptedDraws : public quiz::RandomSource {
 public:
-    ScriptedDraws() { quiz::installQuizDraws(this); }
-    ~ScriptedDraws() override { quiz::installQuizDraws(nullptr); }
+    ScriptedDraws() = default;
     ScriptedDraws(const ScriptedDraws&) = delete;
     ScriptedDraws& operator=(const ScriptedDraws&) = delete;
 

@@ -4,7 +4,7 @@
 // the way back. And the editor: Update keeps a word's history, Delete
 // takes it with the word's last row.
 #include "editor/frmEdit.h"
-#include "quiz/RnGen.h"
+#include "quiz/ScriptedDraws.h"
 #include "review/frmReview.h"
 #include "support/ScreenDriver.h"
 #include "support/ScriptedMessages.h"
@@ -60,10 +60,7 @@ int openWordFiles() {
 class ReviewScreenTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() {
-        releaseScreens();
-        quiz::setUniformSource({});
-    }
+    void cleanup() { releaseScreens(); }
 
     void reviewByKeysAndClicks() {
         WordFiles files;
@@ -75,10 +72,12 @@ private slots:
         answer(kToday - 5, 1, "w1_2", true);  // due three days later
         answer(kToday - 5, 0, "w0_3", false); // due the day after
         ScriptedMessages messages;
-        quiz::setUniformSource([] { return 0.0; }); // the right meaning on the last option
-        refs::get<Form2>().clock = [] { return noonOf(kToday); };
+        ScriptedDraws draws;
+        draws.answerSlots = {4, 4, 4, 4}; // the right meaning on the last option
+        Services services = messages.services(&draws);
+        services.now = [] { return noonOf(kToday); };
 
-        Form2& menu = showMenu();
+        Form2& menu = showMenu(services);
         QCOMPARE(menu.ui.cmdReview->text(), QString("&Review")); // counted once the menu is up
         QTRY_COMPARE(menu.ui.cmdReview->text(), QString("&Review: 10 due today"));
         QCOMPARE(menu.ui.cmdReview->accessibleName(), QString("Review, 10 words due today"));
@@ -87,7 +86,7 @@ private slots:
         QTest::keyClick(menu.ui.cmdExit, Qt::Key_Tab);
         QCOMPARE(menu.focusWidget(), menu.ui.cmdReview);
         QTest::keyClick(menu.ui.cmdReview, Qt::Key_R, Qt::AltModifier);
-        frmReview& review = refs::get<frmReview>();
+        frmReview& review = refs::get<frmReview>(services);
         QVERIFY(review.isVisible() && !menu.isVisible());
         QApplication::setActiveWindow(&review);
         QStringList heard;
@@ -98,7 +97,7 @@ private slots:
             QCOMPARE(review.ui.txtWord->text(), QString(word));
             QCOMPARE(review.ui.lblProgress->text(), QString(progress));
             QCOMPARE(review.ui.optSel[3]->caption(), "m" + QString(word).mid(1));
-            QCOMPARE(review.ui.optSel[0]->caption(), "first " + QString(word).mid(1));
+            QCOMPARE(review.ui.optSel[1]->caption(), "first " + QString(word).mid(1));
             QVERIFY(!review.ui.cmdNext->isVisible() && review.ui.optSel[0]->isEnabled());
             heard.clear();
         };
@@ -168,8 +167,9 @@ private slots:
         for (const char* word : {"alpha", "beta", "gamma"})
             answer(kToday, 1, word, true);
         ScriptedMessages messages; // Yes to every deletion question
-        refs::get<Form2>().n = 2;
-        auto& editor = showActive<editor::frmEdit>();
+        const Services services = messages.services();
+        refs::get<Form2>(services).n = 2;
+        auto& editor = showActive<editor::frmEdit>(services);
         typeInto(editor.ui.txtAns, "corrected");
         QTest::mouseClick(editor.ui.cmdUpdate, Qt::LeftButton);
         QCOMPARE(answersTo(1, "alpha").size(), std::size_t(1));

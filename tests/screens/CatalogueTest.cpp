@@ -1,7 +1,8 @@
-// Every screen of the catalogue, built, read back against its own table:
-// what the builder computes from the rows (places in pixels, roles, tab
-// order and focus chain, what assistive technology is told, pictures for
-// the device ratio), never a second copy of the table.
+// Every screen of the catalogue, built: its window and controls in the
+// places the design gives them (written out here in pixels, independently
+// of the tables), and read back against its own table: roles, tab order
+// and focus chain, what assistive technology is told, pictures for the
+// device ratio.
 
 #include "app/Form2.h"
 #include "app/frmChoice.h"
@@ -11,7 +12,6 @@
 #include "quiz/frmTest.h"
 #include "review/frmReview.h"
 #include "screens/Line.h"
-#include "screens/Twips.h"
 #include "support/ScreenDriver.h"
 
 #include <QAccessible>
@@ -35,7 +35,8 @@ struct Catalogued {
 
 template <typename S, typename C>
 Catalogued listed(const ScreenTable<C>& table, QString enter = {}, QString esc = {}) {
-    return {[] { return std::make_unique<S>(); }, table.layout(), enter, esc};
+    // Built only, never loaded: the screens show no message.
+    return {[] { return std::make_unique<S>(Services{}); }, table.layout(), enter, esc};
 }
 
 const std::vector<Catalogued>& catalogue() {
@@ -72,10 +73,60 @@ QAccessible::Role accessibleRoleOf(const BuildRow& row) {
     return QAccessible::NoRole;
 }
 
-QRect pixels(const Rect& r) {
-    return twipsRect(r.left, r.top, r.width, r.height);
-}
+// Each screen's client area and its controls' places in pixels at 96 dpi,
+// the design's twips divided by 15 by hand: left, top, width and height,
+// or a line's two end points.
+// clang-format off
+const std::map<QString, QString> kPixels = {
+    {"Form2", "345 260 | cmdEdit 160 16 145 33 | cmdEdit2 8 56 145 33 | cmdtest 160 152 145 33"
+              " | cmdExit 16 192 153 33 | Label1 312 200 12 29 | cmdReview 8 152 145 33"},
+    {"frmLogin", "250 103 | lbluser 7 10 72 18 | txtUser 86 9 155 23 | lblPass 7 36 72 18"
+                 " | txtPass 86 35 155 23 | cmdOK 32 68 76 26 | cmdCancel 140 68 76 26"},
+    {"frmChoice", "221 157 | Command1 112 32 89 25 | Command2 112 72 89 25"
+                  " | Command3 112 112 89 25 | Label1 0 64 93 20"},
+    {"Form1", "480 295 | txtWord 104 72 113 25 | txtAns 104 112 113 25 | txtlevel 104 152 25 25"
+              " | txtC1 344 16 113 25 | txtC2 344 64 113 25 | txtC3 344 112 113 25"
+              " | txtRef 344 160 113 25 | cmdAdd 120 224 73 33 | cmdExit2 312 224 81 33"
+              " | lblWords 32 72 46 20 | lblAns 24 112 53 20 | lblchoice1 272 24 49 17"
+              " | Label1 272 72 42 13 | Label2 272 120 42 13 | lblRefer 272 160 63 16"
+              " | lblLevel 24 152 37 20 | Label3 16 16 201 41 | Line1 256 0 256 200"
+              " | Line2 0 200 480 200"},
+    {"frmEdit", "313 318 | txtWord 80 32 105 25 | lblWords 16 40 57 17 | cmdFind 224 32 73 25"
+                " | lblAns 8 80 49 17 | txtAns 80 80 105 25 | lblChoices 0 120 65 25"
+                " | txtC1 16 152 113 25 | txtC2 16 192 113 25 | txtC3 16 232 113 27"
+                " | cmdUpdate 224 152 73 25 | cmdDel 224 192 73 25 | cmdExit 224 232 73 25"
+                " | cmdNext 224 72 73 25 | cmdPrev 224 112 73 25 | Label1 0 272 50 13"
+                " | txtRef 16 288 105 25"},
+    {"frmTest", "373 250 | cmdcorrectme 264 88 73 25 | cmdDone 80 216 65 25 | cmdHelp 232 16 81 25"
+                " | optSel(3) 136 128 105 49 | optSel(2) 136 64 105 49 | optSel(1) 8 128 113 41"
+                " | optSel(0) 8 56 105 57 | cmdSubmit 264 136 81 25 | txtWord 88 16 105 25"
+                " | lblStatIncorrect 272 56 46 21 | lblStatCorrect 272 56 34 13"
+                " | lblRef 216 184 3 13 | lblRefCap 184 184 25 13 | lblCans 56 184 3 13"
+                " | lblcorrect 8 176 48 26 | lblword 24 16 38 20 | lblinfo 272 184 57 25"},
+    {"frmReview", "432 312 | txtWord 72 16 192 25 | lblword 16 18 38 20 | lblProgress 280 20 136 17"
+                  " | optSel(0) 8 56 200 57 | optSel(2) 224 56 200 57 | optSel(1) 8 120 200 57"
+                  " | optSel(3) 224 120 200 57 | lblRight 8 186 40 20 | lblWrong 8 186 40 20"
+                  " | lblMeaning 64 188 360 17 | lblRef 64 224 360 17 | cmdHelp 8 272 81 25"
+                  " | cmdNext 256 272 73 25 | cmdExit 344 272 73 25 | lblSummary 16 16 400 17"
+                  " | lblMissed 16 52 400 17 | lblChartCap 16 160 200 17 | lblChart 16 180 400 80"},
+};
+// clang-format on
 
+// The numbers after the client area's width and height, by control name.
+std::map<QString, QList<int>> designedPixels(const QString& screen, QSize& client) {
+    std::map<QString, QList<int>> places;
+    for (const QString& part : kPixels.at(screen).split(" | ")) {
+        QStringList words = part.split(' ');
+        QList<int> numbers;
+        for (const QString& word : words.mid(words.size() - (words.size() == 2 ? 2 : 4)))
+            numbers.append(word.toInt());
+        if (words.size() == 2)
+            client = QSize(numbers[0], numbers[1]);
+        else
+            places[words[0]] = numbers;
+    }
+    return places;
+}
 } // namespace
 
 class CatalogueTest : public QObject {
@@ -108,7 +159,10 @@ private slots:
         QCOMPARE(nameOf(screen->cancelButton()), expected.esc);
         const WindowLayout& window = layout->window;
         QCOMPARE(screen->windowTitle(), window.title);
-        QCOMPARE(screen->size(), twipsSize(window.clientWidth, window.clientHeight));
+        QSize client;
+        const auto places = designedPixels(window.name, client);
+        QCOMPARE(screen->size(), client);
+        QCOMPARE(places.size(), layout->controls.size());
         QCOMPARE(screen->minimumSize() == screen->maximumSize(), window.border != Border::Sizable);
         QCOMPARE(bool(screen->windowFlags() & Qt::FramelessWindowHint),
                  window.border == Border::None);
@@ -116,12 +170,13 @@ private slots:
         for (const BuildRow& row : layout->controls) {
             const ControlLayout& design = row.design;
             QWidget* widget = control(row);
-            QVERIFY2(widget, qPrintable(design.name));
+            QVERIFY2(widget && places.count(design.name), qPrintable(design.name));
+            const QList<int>& p = places.at(design.name);
             if (auto* line = qobject_cast<Line*>(widget)) {
-                QCOMPARE(line->from(), twipsPoint(design.place.left, design.place.top));
-                QCOMPARE(line->to(), twipsPoint(design.place.width, design.place.height));
-            } else if (row.kind != Kind::Option) {
-                QCOMPARE(widget->geometry(), pixels(design.place));
+                QCOMPARE(line->from(), QPoint(p[0], p[1]));
+                QCOMPARE(line->to(), QPoint(p[2], p[3]));
+            } else {
+                QCOMPARE(widget->geometry(), QRect(p[0], p[1], p[2], p[3]));
             }
             QVERIFY(widget->isEnabled());
             QCOMPARE(widget->isVisibleTo(screen.get()), !(design.roles & Hidden));
@@ -189,6 +244,8 @@ private slots:
     // reaches outside the window.
     void drawnWithoutOverlaps() {
         build();
+        QSize client;
+        const auto places = designedPixels(layout->window.name, client);
         screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
         for (const BuildRow& row : layout->controls) {
@@ -198,7 +255,8 @@ private slots:
             const bool hidden = label->isHidden();
             label->show();
             QTRY_COMPARE(label->size(), label->sizeHint());
-            QCOMPARE(label->pos(), pixels(row.design.place).topLeft());
+            const QList<int>& p = places.at(row.design.name);
+            QCOMPARE(label->pos(), QPoint(p[0], p[1]));
             label->setHidden(hidden);
         }
         QCOMPARE(testing::overlaps(screen.get()), QStringList());

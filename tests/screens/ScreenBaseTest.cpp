@@ -51,7 +51,8 @@ const ScreenTable<ProbeControls>& probeTable() {
 
 class Probe : public ScreenWith<ProbeControls> {
 public:
-    Probe() : ScreenWith(probeTable()) {
+    // It shows no message and ends nothing: no services.
+    Probe() : ScreenWith(probeTable(), Services{}) {
         setValidation(ui.txtGuarded, [this] {
             ++validations;
             return !ui.txtGuarded->text().isEmpty();

@@ -11,8 +11,8 @@ std::string firstValue(const QString& path, const std::string& sql) {
     return query->step() ? query->text(0).value_or("") : "";
 }
 
-std::unique_ptr<Database> openDb(const QString& path) {
-    return DBEngine::instance().OpenDatabase(path.toStdString());
+std::unique_ptr<Database> openDb(const QString& path, DBEngine& engine) {
+    return engine.OpenDatabase(path.toStdString());
 }
 
 WordRecord sampleRecord(const std::string& word) {

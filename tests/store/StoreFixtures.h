@@ -22,7 +22,7 @@ using namespace store;
 // The first value that SQL gives on a SQLite file, or "" for none.
 std::string firstValue(const QString& path, const std::string& sql);
 
-std::unique_ptr<Database> openDb(const QString& path);
+std::unique_ptr<Database> openDb(const QString& path, DBEngine& engine = DBEngine::instance());
 // A record whose fields are derived from `word`: ans "<word>-ans" and so on.
 WordRecord sampleRecord(const std::string& word);
 // A new level database at `path` holding `words` in this order.

@@ -24,11 +24,9 @@ class StoreJournalTest : public QObject {
     Q_OBJECT
 
     std::vector<std::string> notices_;
+    DBEngine engine_{{.notice = [this](const std::string& text) { notices_.push_back(text); }}};
 
 private slots:
-    void initTestCase() {
-        setNoticeHook([this](const std::string& text) { notices_.push_back(text); });
-    }
     void init() { notices_.clear(); }
 
     void journalsApplyOnlyToTheirOwnFile_data() {
@@ -91,6 +89,7 @@ private slots:
                 expected[std::size_t(i)].ans = "changed";
         }
 
+        openDb(target, engine_);
         QVERIFY(levelRows(target, 0) == expected);
         QCOMPARE(firstValue(target, "PRAGMA integrity_check"), std::string("ok"));
         // A rollback journal, its removal synced too, so that a committed
@@ -136,7 +135,7 @@ private slots:
                                ->OpenRecordset(table)),
                      (std::vector<std::string>{"default" + std::to_string(level), "second"}));
         }
-        QCOMPARE(walk(*openDb(movedOut.filePath("word1.mdb"))->OpenRecordset("word1")),
+        QCOMPARE(walk(*openDb(movedOut.filePath("word1.mdb"), engine_)->OpenRecordset("word1")),
                  (std::vector<std::string>{"default1", "second", "mine"}));
         QVERIFY(notices_.empty());
     }

@@ -3,6 +3,8 @@
 // order, bookmarks, adding, editing, deleting and other writers are checked
 // call by call against a model in StoreRandomTest.
 #include "StoreFixtures.h"
+#include "store/WordRules.h"
+#include "support/WordRuleCases.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,6 +97,30 @@ private slots:
                  (std::vector<std::string>{"apple", "fig", "kiwi"}));
         QCOMPARE(errorOf([&] { Transaction closed(*db); }),
                  "The database '" + file.toStdString() + "' is closed.");
+    }
+
+    // Every pair of texts of the word rules' table: Seek "=" finds one by
+    // the other exactly when they are the same word, and the index order
+    // keeps same words together, sorted by the rule's key.
+    void indexOrderAndSeekFollowTheWordRule() {
+        std::vector<std::string> texts;
+        for (const WordRuleCase& rule : kWordRuleCases)
+            texts.insert(texts.end(), {rule.stored, rule.typed});
+        auto db = openDb(levelFile(texts));
+        auto rs = db->OpenRecordset("word0");
+        rs->Index("wrdin");
+        std::string previous;
+        for (const std::string& word : walk(*rs)) {
+            QVERIFY2(previous <= wordKey(word), word.c_str());
+            previous = wordKey(word);
+        }
+        for (const WordRuleCase& rule : kWordRuleCases) {
+            rs->Seek("=", rule.stored);
+            QVERIFY(!rs->NoMatch());
+            rs->Seek("=", std::string(rule.typed));
+            const bool same = !rs->NoMatch() && wordKey(*rs->Field("word")) == wordKey(rule.stored);
+            QVERIFY2(same == (rule.outcome == WordOutcome::AlreadyThere), rule.name);
+        }
     }
 
     void oddTextsRoundTripVerbatim() {

@@ -1,6 +1,7 @@
 #pragma once
 // Driving screens in tests as a user does: through the main menu, with
-// real key presses, and cleaning up what unloading leaves for later.
+// real key presses, and cleaning up what unloading leaves for later. A
+// screen not made yet is made with the services given.
 
 #include "app/Form2.h"
 #include "screens/ScreenRefs.h"
@@ -36,19 +37,20 @@ inline void typeInto(QLineEdit* box, const QString& text) {
 }
 
 // Shows a screen, active.
-template <typename T> T& showActive() {
-    T& screen = refs::get<T>();
+template <typename T> T& showActive(const Services& services) {
+    T& screen = refs::get<T>(services);
     screen.showScreen();
     QApplication::setActiveWindow(&screen);
     return screen;
 }
 
-inline Form2& showMenu() { return showActive<Form2>(); }
+inline Form2& showMenu(const Services& services) { return showActive<Form2>(services); }
 
 // Shows the main menu, clicks one of its buttons and returns the screen it opens.
-template <typename T> T& fromMenu(QPushButton* Form2Controls::*button) {
-    QTest::mouseClick(showMenu().ui.*button, Qt::LeftButton);
-    T& screen = refs::get<T>();
+template <typename T>
+T& fromMenu(const Services& services, QPushButton* Form2Controls::*button) {
+    QTest::mouseClick(showMenu(services).ui.*button, Qt::LeftButton);
+    T& screen = refs::get<T>(services);
     QApplication::setActiveWindow(&screen);
     return screen;
 }

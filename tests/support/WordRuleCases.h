@@ -1,6 +1,7 @@
 #pragma once
 // One table of words for every place that takes or seeks a word: "Add
-// Records", lexitor-words import and the editor's Find must all agree.
+// Records", lexitor-words import, the editor's Find and the store's index
+// order and Seek must all agree.
 // Each row: a word already stored, a word typed, and what adding it does.
 
 #include <QString>
@@ -30,6 +31,16 @@ inline constexpr WordRuleCase kWordRuleCases[] = {
     {"decomposed, then composed capitals", "e\u0301clair", " \u00c9CLAIR ",
      WordOutcome::AlreadyThere},
     {"without the accent", "caf\u00e9", "cafe", WordOutcome::Added},
+    {"sharp s is not ss", "stra\u00dfe", "STRASSE", WordOutcome::Added},
+    {"capital sharp s", "stra\u00dfe", "STRA\u1e9eE", WordOutcome::AlreadyThere},
+    {"plain capital I", "istanbul", " ISTANBUL", WordOutcome::AlreadyThere},
+    {"dotted capital I is a letter of its own", "istanbul", "\u0130STANBUL", WordOutcome::Added},
+    {"dotless i is a letter of its own", "istanbul", "\u0131stanbul", WordOutcome::Added},
+    {"a ligature is not its letters", "file", "\ufb01le", WordOutcome::Added},
+    {"full-width capitals", "\uff41\uff42\uff43", "\uff21\uff22\uff23", WordOutcome::AlreadyThere},
+    {"full-width is not ASCII", "abc", "\uff41\uff42\uff43", WordOutcome::Added},
+    {"ideographic and no-break blanks around", "zebra", "\u3000zebra\u00a0",
+     WordOutcome::AlreadyThere},
 };
 // clang-format on
 

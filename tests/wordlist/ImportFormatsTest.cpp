@@ -3,6 +3,7 @@
 // and the round trip Lexitor -> KVTML (read by KDE's own library) -> Lexitor.
 
 #include "WordsRunner.h"
+#include "support/SharedFixtures.h"
 #include "wordlist/formats/KvtmlReader.h"
 #include "wordlist/formats/PairsReader.h"
 #include "wordlist/formats/TsvCodec.h"
@@ -276,9 +277,8 @@ private slots:
     // Lexitor -> KVTML, read by KDE's own library -> Lexitor gives back the
     // same rows.
     void kvtmlRoundTripThroughKdesLibrary() {
-        const QString fixture = QStringLiteral(LEXITOR_SHARED_FIXTURES "/jet/word1.tsv");
-        if (!QFileInfo::exists(fixture))
-            QSKIP("the shared fixtures are not there");
+        REQUIRE_SHARED_FIXTURE(QStringLiteral("jet/word1.tsv"));
+        const QString fixture = sharedFixture(QStringLiteral("jet/word1.tsv"));
         QTemporaryDir first, second;
         QVERIFY(createLevels(first.path(), {1}) && createLevels(second.path(), {1}));
         // The one row with a null c2 is left out.

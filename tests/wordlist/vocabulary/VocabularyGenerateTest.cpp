@@ -88,6 +88,7 @@ private slots:
         // The most frequent first: size 10 before size 20, then tag counts,
         // then spelling (car and cat tie at 30).
         const auto level0 = wordsOf(v.levels[0]);
+        QVERIFY(level0.size() >= 7);
         QCOMPARE(std::vector<std::string>(level0.begin(), level0.begin() + 7),
                  (std::vector<std::string>{"dog", "run", "car", "cat", "house", "find", "horse"}));
     }
