@@ -5,14 +5,15 @@
 
 #include <QApplication>
 
+#include <memory>
+
 int main(int argc, char* argv[]) {
     using namespace lexitor;
     // The folder is taken before anything reads its word files. Jet files
-    // are read in a forked child, so they are brought across while this
+    // are read in forked children, so their readers start while this
     // process still has a single thread.
     const bool folderClaimed = app::claimWordFolder();
-    const auto conversion =
-        app::wordFolderHeld() ? app::bringJetFilesAcross() : wordlist::FolderConversion{};
+    auto jetFiles = app::wordFolderHeld() ? std::make_unique<app::JetFilesOnStart>() : nullptr;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexitor"));
     // The program ends only through the main menu's Exit.
@@ -24,8 +25,11 @@ int main(int argc, char* argv[]) {
     }
     app::connectStore(services);
 
-    app::reportJetConversion(services, conversion);
+    const wordlist::FolderConversion conversion =
+        jetFiles ? jetFiles->bringAcross() : wordlist::FolderConversion{};
+    jetFiles.reset();
     screens::refs::get<app::Form2>(services).showScreen();
+    app::reportJetConversion(services, conversion);
     const int status = QApplication::exec();
     screens::refs::releaseAll();
     return status;

@@ -6,6 +6,7 @@
 #include "store/Engine.h"
 
 #include <memory>
+#include <span>
 #include <string>
 
 namespace lexitor::store {
@@ -73,6 +74,7 @@ public:
 private:
     friend class Database;
     friend WordRecord currentRecord(const Recordset& rs);
+    friend void appendRecords(Recordset& rs, std::span<const WordRecord> records);
     struct State;
     explicit Recordset(std::unique_ptr<State> state);
     std::unique_ptr<State> state_;

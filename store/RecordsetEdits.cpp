@@ -81,18 +81,45 @@ void Recordset::CancelUpdate() {
     s.cancelEditing();
 }
 
-void Recordset::State::insertRow() {
-    State& s = *this;
-    WriteScope scope(*s.connection);
-    const long long rowId = s.connection->newRowId(s.table);
-    static const std::string columnsAndValues = [] {
+static const std::string& columnsAndValues() {
+    static const std::string text = [] {
         std::string values = "?"; // the rowid's
         for (std::size_t i = 0; i < kWordFields.size(); ++i) {
             values += ", ?";
         }
         return " (rowid, " + fieldList(", ") + ") VALUES (" + values + ")";
     }();
-    Query query(s.connection->statement("INSERT INTO " + s.quotedTable + columnsAndValues));
+    return text;
+}
+
+void appendRecords(Recordset& rs, std::span<const WordRecord> records) {
+    Recordset::State& s = *rs.state_;
+    s.ensureOpen();
+    s.cancelEditing();
+    if (records.empty()) {
+        return;
+    }
+    // One rowid lookup and one record of the highest for all the rows.
+    WriteScope scope(*s.connection);
+    long long rowId = s.connection->newRowId(s.table);
+    Statement& insert =
+        s.connection->statement("INSERT INTO " + s.quotedTable + columnsAndValues());
+    for (const WordRecord& record : records) {
+        Query query(insert);
+        query->bind(1, rowId);
+        bindFields(*query, 2, record);
+        query->step();
+        s.order->added(rowId++, record.word);
+    }
+    s.connection->recordRowId(s.table, rowId - 1);
+    scope.commit();
+}
+
+void Recordset::State::insertRow() {
+    State& s = *this;
+    WriteScope scope(*s.connection);
+    const long long rowId = s.connection->newRowId(s.table);
+    Query query(s.connection->statement("INSERT INTO " + s.quotedTable + columnsAndValues()));
     query->bind(1, rowId);
     bindFields(*query, 2, s.buffer);
     query->step();

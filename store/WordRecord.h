@@ -4,6 +4,7 @@
 #include "store/Engine.h"
 
 #include <array>
+#include <span>
 #include <string_view>
 
 namespace lexitor::store {
@@ -32,6 +33,9 @@ inline constexpr auto kWordFields = std::to_array<WordField>({
 
 // Adds `record` as a new row: AddNew, every field, Update.
 void appendRecord(Recordset& rs, const WordRecord& record);
+// Adds `records` as new rows in order, as appendRecord one by one would,
+// in one write; for many rows at once (imports, conversions).
+void appendRecords(Recordset& rs, std::span<const WordRecord> records);
 // The fields of the current row (of the row being added or edited, while
 // there is one), read in one look at the file.
 WordRecord currentRecord(const Recordset& rs);

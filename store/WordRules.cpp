@@ -17,6 +17,12 @@ bool isLongEnough(QStringView text, int minimum) {
 }
 
 bool isLongEnough(std::string_view utf8, int minimum) {
+    // Printable ASCII is one character a byte; the result is the same.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= ' ' && c <= '~'; })) {
+        const auto first = utf8.find_first_not_of(' ');
+        const auto length = first == std::string_view::npos ? 0 : utf8.find_last_not_of(' ') - first + 1;
+        return std::ptrdiff_t(length) >= minimum;
+    }
     return isLongEnough(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())), minimum);
 }
 

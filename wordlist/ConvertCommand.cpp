@@ -4,6 +4,8 @@
 #include "wordlist/Commands.h"
 #include "wordlist/JetFolderConversion.h"
 
+#include <cstdio>
+
 namespace lexitor::wordlist {
 
 int runConvert(const QStringList& args) {
@@ -23,6 +25,9 @@ int runConvert(const QStringList& args) {
         return kExitOk;
     }
     printLine(conversionMessage(conversion));
+    // Told only once the message has left the process.
+    if (std::fflush(stdout) == 0)
+        conversionReported(conversion);
     return conversion.refused.empty() ? kExitOk : kExitRefused;
 }
 

@@ -7,6 +7,7 @@
 // database as it was. With --skip-invalid the rows that pass are added and
 // the others listed.
 
+#include "store/FileKind.h"
 #include "store/WordRecord.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Commands.h"
@@ -17,6 +18,7 @@
 #include "wordlist/WordsImport.h"
 #include "wordlist/formats/RowChecks.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -100,6 +102,12 @@ int runImport(const QStringList& args) {
         {1, 1, "name exactly one word list file"}, status);
     if (!options)
         return status;
+    // A pipe or a device is never opened, not even to tell its format.
+    if (const auto refusal = store::notARegularFile(
+            QFile::encodeName(options->positional.front()).toStdString())) {
+        printError(QStringLiteral("import: ") + QString::fromStdString(*refusal));
+        return kExitRefused;
+    }
     const std::optional<ImportRequest> source = request(*options);
     if (!source)
         return kExitUsage;

@@ -17,9 +17,18 @@ ReadList readJet(const ImportRequest& request) {
     result.place = Place::Row;
     try {
         const JetWords words = readJetWords(request.path, request.table);
-        int row = 0;
-        for (const store::WordRecord& record : words.rows)
-            result.rows.push_back({++row, record});
+        auto damaged = words.damaged.begin();
+        for (std::size_t i = 0; i < words.rows.size(); ++i) {
+            const int row = int(i) + 1;
+            if (damaged != words.damaged.end() && damaged->row == row) {
+                result.issues.push_back(
+                    {row, QStringLiteral("the row is damaged: field %1 %2")
+                              .arg(damaged->field, damaged->what)});
+                ++damaged;
+                continue;
+            }
+            result.rows.push_back({row, words.rows[i]});
+        }
         checkRows(result.rows, result.place, result.issues);
     } catch (const JetError& error) {
         result.issues.push_back({kWholeFile, QString::fromStdString(error.what())});

@@ -1,11 +1,14 @@
 #include "wordlist/JetFolderConversion.h"
 
+#include "store/FileKind.h"
 #include "store/IndexKey.h"
+#include "store/MessageText.h"
 #include "store/Recordset.h"
 #include "store/WordRecord.h"
 #include "store/WordRules.h"
+#include "wordlist/JetFolderConversionFiles.h"
+#include "wordlist/JetFolderConversionState.h"
 #include "wordlist/LevelWriter.h"
-#include "wordlist/formats/JetReader.h"
 #include "wordlist/formats/RowChecks.h"
 
 #include <QDateTime>
@@ -14,51 +17,20 @@
 #include <QFileInfo>
 #include <QHash>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <array>
-#include <cerrno>
-#include <csignal>
-#include <cstring>
+#include <algorithm>
+#include <chrono>
 #include <optional>
+#include <utility>
 
 namespace lexitor::wordlist {
 
 namespace {
 
-class ConversionError : public std::runtime_error {
-public:
-    explicit ConversionError(const QString& text) : std::runtime_error(text.toStdString()) {}
-};
+using conversion::FileError;
+using LevelWords = std::array<std::optional<JetWords>, store::kLevelCount>;
 
-// Tests stop the conversion at a named step exactly as a kill would.
-void stopHereInTests(const char* step) {
-    static const QByteArray wanted = qgetenv("LEXITOR_TEST_STOP_CONVERSION_AT");
-    if (wanted == step)
-        std::raise(SIGKILL);
-}
-
-QByteArray nativePath(const QString& path) {
-    return QFile::encodeName(path);
-}
-
-QString systemError(const QString& what, const QString& path) {
-    return QStringLiteral("%1 '%2': %3")
-        .arg(what, QFileInfo(path).fileName(), QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-void syncToDisk(const QString& path, bool directory) {
-    const int fd =
-        ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | (directory ? O_DIRECTORY : 0));
-    const bool synced = fd >= 0 && ::fsync(fd) == 0;
-    const int error = errno;
-    if (fd >= 0)
-        ::close(fd);
-    errno = error;
-    if (!synced)
-        throw ConversionError(systemError(QStringLiteral("cannot write to disk"), path));
+QString sentence(const QString& text) {
+    return QString::fromStdString(store::sentence(text.toStdString()));
 }
 
 QString levelPath(const QString& folder, int level) {
@@ -66,99 +38,53 @@ QString levelPath(const QString& folder, int level) {
     return QDir(folder).filePath(QString::fromLatin1(file.data(), qsizetype(file.size())));
 }
 
-bool sameBytes(const QString& a, const QString& b) {
-    struct stat sa {
-    }, sb{};
-    if (::stat(nativePath(a).constData(), &sa) != 0 || ::stat(nativePath(b).constData(), &sb) != 0)
-        return false;
-    if (sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino)
-        return true;
-    QFile fa(a), fb(b);
-    if (sa.st_size != sb.st_size || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
-        return false;
-    while (!fa.atEnd()) {
-        if (fa.read(1 << 16) != fb.read(1 << 16))
-            return false;
-    }
-    return true;
+QString fileName(int level) {
+    return conversion::levelFileName(level);
 }
 
-// Keeps the original under a name of its own beside it: word1.mdb.jet, or
-// word1.mdb.2.jet ... when that name holds another file, which is never
-// replaced. A name that already holds the same bytes was kept by an earlier,
-// interrupted run.
-QString keepOriginal(const QString& path) {
-    for (int n = 1; n < 100; ++n) {
-        const QString kept =
-            n == 1 ? path + QStringLiteral(".jet") : QStringLiteral("%1.%2.jet").arg(path).arg(n);
-        if (QFileInfo::exists(kept) || QFileInfo(kept).isSymLink()) {
-            if (sameBytes(path, kept))
-                return kept;
-            continue;
-        }
-        if (::link(nativePath(path).constData(), nativePath(kept).constData()) == 0)
-            return kept;
-        if (errno == EEXIST) {
-            --n; // someone took the name meanwhile: look at it again
-            continue;
-        }
-        // A file system without hard links: a copy, complete before it
-        // takes the name.
-        const QString copy = kept + QStringLiteral(".tmp");
-        QFile::remove(copy);
-        if (!QFile::copy(path, copy))
-            throw ConversionError(systemError(QStringLiteral("cannot keep a copy of"), path));
-        syncToDisk(copy, false);
-        if (::rename(nativePath(copy).constData(), nativePath(kept).constData()) != 0)
-            throw ConversionError(systemError(QStringLiteral("cannot keep a copy of"), path));
-        return kept;
-    }
-    throw ConversionError(QStringLiteral("there are too many kept originals of '%1'")
-                              .arg(QFileInfo(path).fileName()));
+QString convertingPath(const QString& path) {
+    return path + QStringLiteral(".converting");
 }
 
-void removeLeftovers(const QString& temporary) {
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-        QFile::remove(temporary + QLatin1String(suffix));
-}
-
-ConvertedFile convertFile(const QString& folder, int level, const JetWords& words) {
+// Writes the level's new file beside the Jet file, where it waits for its
+// swap, and keeps the original by a second name.
+ConvertedFile prepareFile(const QString& folder, int level, const JetWords& words) {
     const QString path = levelPath(folder, level);
-    const QString temporary = path + QStringLiteral(".converting");
-    removeLeftovers(temporary); // from a run that was killed
+    const QString temporary = convertingPath(path);
+    conversion::removeLeftovers(temporary); // from a run that was killed
     try {
-        writeLevelFile(temporary, level, words.rows, [] { stopHereInTests("writing"); });
+        writeLevelFile(temporary, level, words.rows);
         for (const char* journal : {"-wal", "-journal"}) {
             if (QFileInfo(temporary + QLatin1String(journal)).size() > 0)
-                throw ConversionError(QStringLiteral("the new file could not be completed"));
+                throw FileError(QStringLiteral("the new file could not be completed"));
         }
-        syncToDisk(temporary, false);
-        stopHereInTests("written");
-        const QString kept = keepOriginal(path);
-        syncToDisk(folder, true);
-        stopHereInTests("kept");
-        if (::rename(nativePath(temporary).constData(), nativePath(path).constData()) != 0)
-            throw ConversionError(systemError(QStringLiteral("cannot replace"), path));
-        stopHereInTests("swapped");
-        try {
-            syncToDisk(folder, true);
-        } catch (const ConversionError&) {
-            // The file is converted; the next sync of the folder records its name.
-        }
+        conversion::syncToDisk(temporary, false);
+        const QString kept = conversion::keepOriginal(path);
         return {level, QFileInfo(kept).fileName(), words.rows.size(), words.otherFields};
     } catch (...) {
-        removeLeftovers(temporary);
+        conversion::removeLeftovers(temporary);
         throw;
     }
 }
 
-QString fileName(int level) {
-    return QFileInfo(levelPath({}, level)).fileName();
+void swapFile(const QString& folder, int level) {
+    const QString path = levelPath(folder, level);
+    conversion::replaceFile(convertingPath(path), path);
+    try {
+        conversion::syncToDisk(folder, true);
+    } catch (const FileError&) {
+        // The file is converted; the next sync of the folder records its name.
+    }
 }
 
-// The words of a level already in Lexitor's format, in table order.
-std::vector<store::FieldValue> storedWords(const QString& path, int level) {
+// The words of a level already in Lexitor's format, in table order; none,
+// with the reason in `unchecked`, when the file cannot be read. A level
+// that is missing, or still a Jet file, was told of already.
+std::vector<store::FieldValue> storedWords(const QString& path, int level, QStringList& unchecked) {
     std::vector<store::FieldValue> words;
+    if (store::fileKind(QFile::encodeName(path).toStdString()) != store::FileKind::Regular ||
+        isJetFile(path))
+        return words;
     try {
         auto database = store::DBEngine::instance().OpenDatabase(path.toStdString());
         auto table = database->OpenRecordset(std::string(store::levelDatabase(level).table));
@@ -166,14 +92,18 @@ std::vector<store::FieldValue> storedWords(const QString& path, int level) {
             for (table->MoveFirst(); !table->Eof(); table->MoveNext())
                 words.push_back(table->Field("word"));
         }
-    } catch (const store::EngineError&) {
-        // A level that cannot be read holds no words to compare with here.
+    } catch (const store::EngineError& error) {
+        unchecked.append(QStringLiteral("The converted words were not compared with those of "
+                                        "%1, which cannot be read: %2")
+                             .arg(fileName(level), sentence(QString::fromUtf8(error.what()))));
+        words.clear();
     }
     return words;
 }
 
 QStringList flaggedRows(const QString& folder,
-                        const std::array<std::optional<JetWords>, store::kLevelCount>& converted) {
+                        const std::array<std::optional<JetWords>, store::kLevelCount>& converted,
+                        QStringList& unchecked) {
     struct Place {
         int level = 0;
         int row = 0;
@@ -184,8 +114,8 @@ QStringList flaggedRows(const QString& folder,
         if (converted[level]) {
             for (const store::WordRecord& r : converted[level]->rows)
                 words[level].push_back(r.word);
-        } else if (QFileInfo::exists(levelPath(folder, level))) {
-            words[level] = storedWords(levelPath(folder, level), level);
+        } else {
+            words[level] = storedWords(levelPath(folder, level), level, unchecked);
         }
         for (std::size_t i = 0; i < words[level].size(); ++i) {
             if (isLongEnough(words[level][i], store::kShortestWord))
@@ -218,108 +148,239 @@ QStringList flaggedRows(const QString& folder,
                     break;
                 }
             }
+            if (problems.isEmpty())
+                continue;
             const QString word =
-                rows[i].word ? QString::fromStdString(searchWord(*rows[i].word)) : QString();
-            if (!problems.isEmpty())
-                lines.append(QStringLiteral("%1 row %2 \"%3\": %4")
-                                 .arg(fileName(level))
-                                 .arg(row)
-                                 .arg(word, problems.join(QStringLiteral("; "))));
+                rows[i].word ? QString::fromStdString(store::excerpt(searchWord(*rows[i].word)))
+                             : QString();
+            lines.append(QStringLiteral("%1 row %2 \"%3\": %4")
+                             .arg(fileName(level))
+                             .arg(row)
+                             .arg(word, problems.join(QStringLiteral("; "))));
         }
     }
     return lines;
 }
 
-// Adds a section to the report beside the files; a report that cannot be
-// written costs nothing but the list, so its failure is not the conversion's.
-void writeReport(const FolderConversion& conversion) {
-    QFile report(QDir(conversion.folder).filePath(kConversionReportName));
-    if (!report.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return;
-    QString text = QStringLiteral("Word files brought across from the Jet format on %1:\n")
-                       .arg(QDateTime::currentDateTime().toString(Qt::ISODate));
-    for (const ConvertedFile& file : conversion.converted)
-        text += QStringLiteral("  %1: %2 rows; the original is kept as %3\n")
-                    .arg(fileName(file.level))
-                    .arg(file.rows)
-                    .arg(file.keptAs);
-    text += QStringLiteral("Rows carried over that Lexitor's checks would refuse today:\n");
-    for (const QString& line : conversion.flagged)
-        text += QStringLiteral("  ") + line + QLatin1Char('\n');
-    report.write((text + QLatin1Char('\n')).toUtf8());
-    report.flush();
-    ::fsync(report.handle());
+// Whether the new file of an interrupted run can take its place: the Jet
+// file there is still the one it was made from.
+bool canFinish(const QString& folder, const ConvertedFile& file) {
+    const QString path = levelPath(folder, file.level);
+    return !isJetFile(path) || (QFileInfo(convertingPath(path)).isFile() &&
+                                conversion::sameBytes(path, QDir(folder).filePath(file.keptAs)));
+}
+
+void dropLevel(FolderConversion& conversion, int level) {
+    std::erase_if(conversion.converted,
+                  [level](const ConvertedFile& f) { return f.level == level; });
+    conversion.flagged.removeIf([level](const QString& line) {
+        return line.startsWith(fileName(level) + QStringLiteral(" row "));
+    });
+}
+
+RefusedFile notConverted(int level, const QString& why) {
+    return {level,
+            QStringLiteral("'%1' could not be converted: %2").arg(fileName(level), sentence(why))};
+}
+
+QString readOnlyText(const QString& folder, int level, const QString& why) {
+    return QStringLiteral("'%1' is in the Jet format, which Lexitor must bring across to its own "
+                          "format before it can use the words, but %2. To quiz these words, "
+                          "copy the folder to one you may write to and start Lexitor there, or "
+                          "have the folder's owner run: lexitor-words convert --dir \"%3\"")
+        .arg(fileName(level), why, folder);
 }
 
 } // namespace
 
-FolderConversion convertJetFolder(const QString& folder) {
-    FolderConversion result;
-    result.folder = QDir(folder).absolutePath();
-    std::array<std::optional<JetWords>, store::kLevelCount> read;
+JetFolderConversion::JetFolderConversion(const QString& folder) {
+    result_.folder = QDir(folder).absolutePath();
+    earlier_ = conversion::loadFindings(result_.folder);
+    std::array<bool, store::kLevelCount> finishing{};
+    if (earlier_) {
+        for (const ConvertedFile& file : std::vector(earlier_->converted)) {
+            if (canFinish(result_.folder, file))
+                finishing[file.level] = true;
+            else
+                dropLevel(*earlier_, file.level);
+            dropped_[file.level] = !finishing[file.level];
+        }
+    }
+    const std::optional<QString> readOnly = conversion::folderReadOnly(result_.folder);
     for (const store::LevelDatabase& level : store::kLevels) {
-        const QString path = levelPath(result.folder, level.level);
-        if (!isJetFile(path))
+        const QString path = levelPath(result_.folder, level.level);
+        const QByteArray native = QFile::encodeName(path);
+        if (auto refusal = store::notARegularFile(native.toStdString())) {
+            QString text = QString::fromStdString(*refusal);
+            text.replace(QString::fromUtf8(native), fileName(level.level));
+            result_.refused.push_back({level.level, text, false});
             continue;
+        }
+        if (finishing[level.level] || !isJetFile(path))
+            continue;
+        if (readOnly) {
+            result_.refused.push_back(
+                {level.level, readOnlyText(result_.folder, level.level, *readOnly)});
+            continue;
+        }
         try {
-            read[level.level] =
-                readJetWords(path, QString::fromLatin1(level.table.data(), level.table.size()));
+            readers_[level.level] = std::make_unique<JetReading>(
+                path, QString::fromLatin1(level.table.data(), qsizetype(level.table.size())),
+                jetLimits(QFileInfo(path).size()));
         } catch (const JetError& error) {
-            result.refused.push_back({level.level, QString::fromStdString(error.what())});
+            result_.refused.push_back({level.level, QString::fromUtf8(error.what())});
+        }
+    }
+}
+
+JetFolderConversion::~JetFolderConversion() = default;
+
+QStringList JetFolderConversion::reading() const {
+    QStringList names;
+    for (int level = 0; level < store::kLevelCount; ++level) {
+        if (readers_[level])
+            names.append(fileName(level));
+    }
+    return names;
+}
+
+void JetFolderConversion::readAll(const std::function<bool()>& keepWaiting) {
+    using namespace std::chrono_literals;
+    for (bool running = true; running;) {
+        running = false;
+        for (const auto& reader : readers_)
+            running = (reader && !reader->wait(20ms)) || running;
+        if (running && keepWaiting && !keepWaiting()) {
+            for (const auto& reader : readers_) {
+                if (reader)
+                    reader->cancel();
+            }
+            running = false;
         }
     }
     for (int level = 0; level < store::kLevelCount; ++level) {
-        if (!read[level])
+        if (!readers_[level])
             continue;
         try {
-            result.converted.push_back(convertFile(result.folder, level, *read[level]));
-        } catch (const std::exception& error) {
-            result.refused.push_back(
-                {level, QStringLiteral("'%1' could not be converted: %2")
-                            .arg(fileName(level), QString::fromStdString(error.what()))});
-            read[level].reset();
+            JetWords words = readers_[level]->words();
+            if (words.damaged.empty())
+                read_[level] = std::move(words);
+            else
+                result_.refused.push_back(
+                    {level, QStringLiteral("'%1' is damaged: %2 of its rows cannot be read (%3), "
+                                           "so none was taken from it.")
+                                .arg(fileName(level))
+                                .arg(words.damaged.size())
+                                .arg(damageText(words.damaged))});
+        } catch (const JetError& error) {
+            result_.refused.push_back({level, QString::fromUtf8(error.what())});
         }
+        readers_[level].reset();
     }
-    if (!result.converted.empty()) {
-        result.flagged = flaggedRows(result.folder, read);
-        if (!result.flagged.isEmpty())
-            writeReport(result);
-    }
-    return result;
 }
 
-QString conversionMessage(const FolderConversion& conversion) {
-    QStringList paragraphs;
-    if (!conversion.converted.empty()) {
-        QStringList files, kept, unused;
-        for (const ConvertedFile& file : conversion.converted) {
-            files.append(QStringLiteral("%1 (%2 words)").arg(fileName(file.level)).arg(file.rows));
-            kept.append(file.keptAs);
-            if (!file.otherFields.isEmpty())
-                unused.append(
-                    QStringLiteral("%1 of %2")
-                        .arg(file.otherFields.join(QStringLiteral(", ")), fileName(file.level)));
-        }
-        paragraphs.append(QStringLiteral("These word files were brought across from the Jet "
-                                         "format: %1. The original files are kept unchanged "
-                                         "beside them in %2, as %3.")
-                              .arg(files.join(QStringLiteral(", ")), conversion.folder,
-                                   kept.join(QStringLiteral(", "))));
-        if (!unused.isEmpty())
-            paragraphs.append(QStringLiteral("Lexitor has no use for the fields %1; they stay "
-                                             "in the kept originals.")
-                                  .arg(unused.join(QStringLiteral("; "))));
-        if (!conversion.flagged.isEmpty())
-            paragraphs.append(QStringLiteral("%1 of the rows carried over would not pass "
-                                             "Lexitor's checks today (a word in two places, a "
-                                             "short word or a missing meaning). They were "
-                                             "kept all the same and are listed in %2.")
-                                  .arg(conversion.flagged.size())
-                                  .arg(QDir(conversion.folder).filePath(kConversionReportName)));
+// Keeps this run's findings for a rerun, or forgets them when nothing is
+// converted; why that failed.
+std::optional<QString> JetFolderConversion::keepFindings() {
+    try {
+        if (result_.converted.empty())
+            conversion::forgetFindings(result_.folder);
+        else
+            conversion::saveFindings(result_);
+    } catch (const FileError& error) {
+        return QString::fromUtf8(error.what());
     }
-    for (const RefusedFile& file : conversion.refused)
-        paragraphs.append(file.reason + QStringLiteral(". The file was left as it is."));
-    return paragraphs.join(QStringLiteral("\n\n"));
+    return std::nullopt;
+}
+
+// Puts the new files of an interrupted run in place; its findings become
+// this run's. A level it can no longer finish is read afresh, and is out of
+// the kept findings before anything new of it is written.
+void JetFolderConversion::finishEarlierRun() {
+    if (!earlier_)
+        return;
+    bool changed = std::find(dropped_.begin(), dropped_.end(), true) != dropped_.end();
+    for (const ConvertedFile& file : std::vector(earlier_->converted)) {
+        if (!isJetFile(levelPath(result_.folder, file.level)))
+            continue;
+        try {
+            swapFile(result_.folder, file.level);
+        } catch (const FileError& error) {
+            dropLevel(*earlier_, file.level);
+            result_.refused.push_back(notConverted(file.level, QString::fromUtf8(error.what())));
+            changed = true;
+        }
+    }
+    result_.started = earlier_->started;
+    result_.converted = earlier_->converted;
+    result_.flagged = earlier_->flagged;
+    result_.unchecked = earlier_->unchecked;
+    const std::optional<QString> failure = changed ? keepFindings() : std::nullopt;
+    for (int level = 0; failure && level < store::kLevelCount; ++level) {
+        if (dropped_[level] && readers_[level]) {
+            readers_[level].reset();
+            result_.refused.push_back(notConverted(level, *failure));
+        }
+    }
+}
+
+FolderConversion JetFolderConversion::finish(const std::function<bool()>& keepWaiting) {
+    finishEarlierRun();
+    readAll(keepWaiting);
+    LevelWords prepared;
+    std::vector<ConvertedFile> fresh;
+    for (int level = 0; level < store::kLevelCount; ++level) {
+        if (!read_[level])
+            continue;
+        try {
+            fresh.push_back(prepareFile(result_.folder, level, *read_[level]));
+            prepared[level] = std::move(read_[level]);
+        } catch (const std::exception& error) {
+            result_.refused.push_back(notConverted(level, QString::fromUtf8(error.what())));
+        }
+    }
+    if (!fresh.empty()) {
+        if (result_.started.isEmpty())
+            result_.started = QDateTime::currentDateTime().toString(Qt::ISODate);
+        result_.flagged += flaggedRows(result_.folder, prepared, result_.unchecked);
+        std::stable_sort(result_.flagged.begin(), result_.flagged.end(),
+                         [](const QString& a, const QString& b) { return a.left(9) < b.left(9); });
+        result_.converted.insert(result_.converted.end(), fresh.begin(), fresh.end());
+        std::sort(result_.converted.begin(), result_.converted.end(),
+                  [](const ConvertedFile& a, const ConvertedFile& b) { return a.level < b.level; });
+        // Before the first swap: a kill from here on is still reported.
+        if (const std::optional<QString> failure = keepFindings()) {
+            for (const ConvertedFile& file : std::exchange(fresh, {})) {
+                conversion::removeLeftovers(convertingPath(levelPath(result_.folder, file.level)));
+                dropLevel(result_, file.level);
+                result_.refused.push_back(notConverted(file.level, *failure));
+            }
+        }
+    }
+    for (const ConvertedFile& file : fresh) {
+        try {
+            swapFile(result_.folder, file.level);
+        } catch (const FileError& error) {
+            conversion::removeLeftovers(convertingPath(levelPath(result_.folder, file.level)));
+            dropLevel(result_, file.level);
+            result_.refused.push_back(notConverted(file.level, QString::fromUtf8(error.what())));
+            keepFindings();
+        }
+    }
+    if (!result_.converted.empty())
+        result_.reportFailure = conversion::writeReport(result_).value_or(QString());
+    std::sort(result_.refused.begin(), result_.refused.end(),
+              [](const RefusedFile& a, const RefusedFile& b) { return a.level < b.level; });
+    return result_;
+}
+
+FolderConversion convertJetFolder(const QString& folder) {
+    return JetFolderConversion(folder).finish();
+}
+
+void conversionReported(const FolderConversion& conversion) {
+    if (!conversion.converted.empty())
+        conversion::forgetFindings(conversion.folder);
 }
 
 } // namespace lexitor::wordlist

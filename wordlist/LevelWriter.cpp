@@ -4,16 +4,20 @@
 #include "store/Transaction.h"
 #include "wordlist/Progress.h"
 
+#include <algorithm>
+
 namespace lexitor::wordlist {
 
 void addRecords(store::Database& database, store::Recordset& table,
                 const std::vector<store::WordRecord>& rows, const QString& label,
                 const std::function<void()>& beforeCommit) {
+    constexpr std::size_t kRowsAtOnce = 1024;
     Progress progress(label, qsizetype(rows.size()));
     store::Transaction transaction(database);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        store::appendRecord(table, rows[i]);
-        progress.update(qsizetype(i + 1));
+    for (std::size_t from = 0; from < rows.size(); from += kRowsAtOnce) {
+        const std::size_t count = std::min(kRowsAtOnce, rows.size() - from);
+        store::appendRecords(table, std::span(rows).subspan(from, count));
+        progress.update(qsizetype(from + count));
     }
     if (beforeCommit)
         beforeCommit();

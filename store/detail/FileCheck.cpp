@@ -110,6 +110,15 @@ WordFile checkWordFile(const std::string& given) {
     char header[20] = {};
     if (!descriptor->read(header, sizeof header, 0) ||
         std::memcmp(header, magic, sizeof magic) != 0) {
+        // A Jet file still here is one the conversion at start refused.
+        static const char jet[13] = {'\0', '\1', '\0', '\0', 'S', 't', 'a',
+                                     'n',  'd',  'a',  'r',  'd',  ' '};
+        if (std::memcmp(header, jet, sizeof jet) == 0) {
+            throw EngineError("'" + name +
+                              "' is a Jet word file that Lexitor has not brought across to its "
+                              "own format; the message at start, or lexitor-words convert, "
+                              "tells why.");
+        }
         throw EngineError("'" + name +
                           "' is not a word database at all (it is not a database file).");
     }
