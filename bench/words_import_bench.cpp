@@ -114,9 +114,9 @@ void BM_MakeThousandEntries(benchmark::State& state) {
     DropCounts dropped;
     const LevelCandidates pool = buildCandidates(sources().wn, sources().scowl, dropped);
     for (auto _ : state) {
-        EntryMaker maker(sources().wn, pool, 2);
+        EntryMaker maker(sources().wn, pool, sources().scowl);
         for (const std::string& word : listedWords())
-            benchmark::DoNotOptimize(maker.make(word));
+            benchmark::DoNotOptimize(maker.make(word, 2));
     }
 }
 BENCHMARK(BM_MakeThousandEntries)->Unit(benchmark::kMillisecond);

@@ -58,8 +58,9 @@ std::optional<Options> parse(const QString& command, const QStringList& args, in
         bool ok = false;
         const QString text = parser.value(level);
         options.level = text.toInt(&ok);
-        if (!parser.isSet(level) || !ok || options.level < 0 ||
-            options.level >= int(store::kLevels.size())) {
+        options.autoLevel = (allowed & kImportOptions) && text == u"auto";
+        const bool known = ok && options.level >= 0 && options.level < int(store::kLevels.size());
+        if (!parser.isSet(level) || (!known && !options.autoLevel)) {
             printError(command + QStringLiteral(": --level 0, 1 or 2 is required") + usage);
             return std::nullopt;
         }

@@ -19,6 +19,7 @@ inline constexpr int kExitUsage = 2;   // a bad command line
 
 struct Options {
     int level = -1;
+    bool autoLevel = false; // import --level auto: each word by how common it is
     QString dir = QStringLiteral(".");
     std::optional<Format> format;
     bool dryRun = false;
@@ -49,7 +50,8 @@ struct Positionals {
 // Parses the arguments after the sub-command's name. Returns std::nullopt,
 // with the status to exit with in `exitStatus`, where the command ends
 // here: after printing the help (--help) or the reason the command line is
-// bad. --level is required whenever it is allowed.
+// bad. --level is required whenever it is allowed; with the import options
+// it may be "auto" (autoLevel, level -1).
 std::optional<Options> parseOptions(const QString& command, const QStringList& args, int allowed,
                                     Positionals positionals, int& exitStatus);
 

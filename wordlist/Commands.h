@@ -11,5 +11,6 @@ int runImport(const QStringList& args);
 int runExport(const QStringList& args);
 int runConvert(const QStringList& args);
 int runGenerate(const QStringList& args);
+int runQuality(const QStringList& args);
 
 } // namespace lexitor::wordlist

@@ -42,21 +42,31 @@ Commands:
       --from N, --to N  the KVTML translations that hold the word (default 0)
                       and its meaning (default 1; in a file of one language,
                       the entry's comment).
+      --level auto    puts each row in the level of its word's commonness, as
+                      the default lists grade words (SCOWL; a word of another
+                      language by its meaning), moving the nearest words so
+                      that every level holds the 2 a quiz needs; all three
+                      level files must exist. The count per level is shown.
 
       A bare list of words (--format words, or any file without a header
       holding one word or several per line, separated by blanks or commas)
       gets its meanings from WordNet (/usr/share/wordnet, or --wordnet DIR)
-      by the rules of the default vocabulary: the word's main usable sense,
-      a meaning of at most 80 characters that does not give the word away,
-      three wrong meanings of the same kind and similar length taken from
-      the default vocabulary (SCOWL, /usr/share/dict/scowl, or --scowl DIR),
-      and an example from WordNet as ref where there is one. Capitals and
-      the punctuation around a word do not matter for the look-up; an
-      inflected form (ran, geese) takes its base form's meaning. The word
-      is stored as written, without surrounding punctuation. A word is
-      refused when WordNet does not know it, when none of its meanings can
-      be used (offensive, a proper name, too long, giving the word away),
-      or as a duplicate. The same list always gives the same entries.
+      by the rules of the default vocabulary: the first sense of the word's
+      most used part of speech (else another sense readers meet often), a
+      meaning of at most 80 characters without markup that does not give
+      the word away, three wrong meanings of the same kind and similar
+      length taken from the default vocabulary (SCOWL,
+      /usr/share/dict/scowl, or --scowl DIR) and never a meaning of the word
+      or of a synonym, and an example from WordNet as ref where there is
+      one. Capitals and the punctuation around a word do not matter for the
+      look-up; an inflected form is taught and stored as its base form
+      ("abetting → abet" is shown). Each word is a row of its own: a word
+      is refused when WordNet does not know it (a pronoun, preposition or
+      conjunction is named as such), when none of its meanings can be used,
+      when it is offensive, or as a duplicate, and the other words of its
+      line are kept. A word with an offensive sense is taught its clean
+      sense, with a warning. At most 10,000 words. The same list always
+      gives the same entries.
 
   convert [--dir DIR]
       Brings the Jet level files of DIR (word0.mdb .. word2.mdb kept in the
@@ -79,6 +89,10 @@ Commands:
       Builds the default vocabulary from the WordNet and SCOWL packages and
       writes DIR/level0.tsv .. level2.tsv for import; see
       `lexitor-words generate --help`.
+
+  quality [FILE...] [--dir DIR] [--wordnet DIR]
+      Measures how fair the questions of level databases or word lists are,
+      against WordNet; see `lexitor-words quality --help`.
 
   help, --help, -h
       Shows this text.

@@ -9,6 +9,7 @@
 
 #include "store/FileKind.h"
 #include "store/WordRecord.h"
+#include "wordlist/AutoLevels.h"
 #include "wordlist/CommandLine.h"
 #include "wordlist/Commands.h"
 #include "wordlist/ImportSources.h"
@@ -35,23 +36,25 @@ void findDuplicates(LevelFiles& levels, const std::vector<ListRow>& rows,
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::string word = searchWord(*rows[i].record.word);
         if (const std::optional<int> level = levels.levelHolding(word))
-            issues.push_back(
-                {rows[i].line, QStringLiteral("the word \"%1\" is already in level %2")
-                                   .arg(QString::fromStdString(word), QString::number(*level))});
+            issues.push_back({rows[i].line,
+                              QStringLiteral("the word \"%1\" is already in level %2")
+                                  .arg(QString::fromStdString(word), QString::number(*level)),
+                              rows[i].item});
         progress.update(qsizetype(i + 1));
     }
 }
 
-// Lists the problems on stderr, in file order; returns how many rows they
-// name.
+// Lists the problems on stderr, in file order; returns how many rows (of a
+// bare list: words) they name.
 int reportIssues(const QString& listPath, Place place, std::vector<ListIssue> issues,
                  std::size_t shown) {
-    std::stable_sort(issues.begin(), issues.end(),
-                     [](const ListIssue& a, const ListIssue& b) { return a.line < b.line; });
-    QSet<int> rows;
+    std::stable_sort(issues.begin(), issues.end(), [](const ListIssue& a, const ListIssue& b) {
+        return std::pair(a.line, a.item) < std::pair(b.line, b.item);
+    });
+    QSet<std::pair<int, int>> rows;
     for (std::size_t i = 0; i < issues.size(); ++i) {
         if (issues[i].line != kWholeFile)
-            rows.insert(issues[i].line);
+            rows.insert({issues[i].line, issues[i].item});
         if (i < shown)
             printError(placeText(listPath, place, issues[i].line) + issues[i].reason);
     }
@@ -116,13 +119,16 @@ int runImport(const QStringList& args) {
         return kExitRefused;
     }
 
-    const QString target = levelFilePath(options->dir, options->level);
+    const QString target =
+        options->autoLevel ? QString() : levelFilePath(options->dir, options->level);
     const auto folderLock =
         options->dryRun ? nullptr : claimFolder(QStringLiteral("import"), options->dir);
     if (!options->dryRun && !folderLock)
         return kExitRefused;
     try {
         ReadList list = readImportFile(*source);
+        for (const ListIssue& note : list.notes)
+            printError(placeText(source->path, list.place, note.line) + note.reason);
         LevelFiles levels(options->dir, options->level);
         std::vector<ListRow> accepted = rowsWithoutIssues(list.rows, list.issues);
         findDuplicates(levels, accepted, list.issues);
@@ -136,21 +142,27 @@ int runImport(const QStringList& args) {
                 return kExitRefused;
             }
         }
-        // A bare list leaves out words, several to a line; other files rows.
+        // A bare list counts words, several to a line, and why each was left out.
         const bool words = source->format == Format::Words;
-        if (words && skipped > 0)
-            skipped = int(list.issues.size());
+        const QString rowsName = words ? QStringLiteral("words") : QStringLiteral("rows");
         const QString skippedText =
-            skipped == 0 ? QString()
-                         : QStringLiteral(" %1 %2 with problems (listed above) were left out.")
-                               .arg(QString::number(skipped),
-                                    words ? QStringLiteral("words") : QStringLiteral("rows"));
+            words          ? wordsLeftOut(list.issues)
+            : skipped == 0 ? QString()
+                           : QStringLiteral(" %1 rows with problems (listed above) were left out.")
+                                 .arg(skipped);
+        if (options->autoLevel) {
+            if (words && options->dryRun)
+                printEntries(accepted);
+            return addByCommonness(levels, accepted, source->words,
+                                   {options->dir, options->dryRun, rowsName, skippedText});
+        }
         if (options->dryRun) {
             if (words)
                 printEntries(accepted);
-            printLine(QStringLiteral("Dry run: %1 rows would be imported into %2 (level %3); "
+            printLine(QStringLiteral("Dry run: %1 %2 would be imported into %3 (level %4); "
                                      "nothing was written.")
                           .arg(accepted.size())
+                          .arg(rowsName)
                           .arg(target)
                           .arg(options->level) +
                       skippedText);
@@ -158,8 +170,9 @@ int runImport(const QStringList& args) {
         }
         addRecords(levels.database(options->level), levels.tableForAdding(options->level),
                    records(accepted), QStringLiteral("Importing"));
-        printLine(QStringLiteral("Imported %1 rows into %2 (level %3).")
+        printLine(QStringLiteral("Imported %1 %2 into %3 (level %4).")
                       .arg(accepted.size())
+                      .arg(rowsName)
                       .arg(target)
                       .arg(options->level) +
                   skippedText);

@@ -4,6 +4,7 @@
 #include "wordlist/formats/JetReader.h"
 #include "wordlist/formats/PairsReader.h"
 #include "wordlist/formats/RowChecks.h"
+#include "wordlist/vocabulary/QuestionJudge.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -36,6 +37,43 @@ ReadList readJet(const ImportRequest& request) {
     return result;
 }
 
+// WordNet where it is installed: without it, wrong options are chosen
+// without regard to kind and no word is looked at for offence.
+std::optional<vocabulary::WordNet> wordNetIfInstalled(const WordSources& sources) {
+    try {
+        return vocabulary::loadWordNet(sources.wordnet.toStdString());
+    } catch (const vocabulary::VocabularyError&) {
+        return std::nullopt;
+    }
+}
+
+ReadList readWithWordNet(const ImportRequest& request, const QByteArray& bytes) {
+    const std::optional<vocabulary::WordNet> wn = wordNetIfInstalled(request.words);
+    std::optional<vocabulary::WordNetJudge> judge;
+    if (wn)
+        judge.emplace(*wn);
+    OptionJudge* judging = judge ? &*judge : nullptr;
+    ReadList list;
+    switch (request.format) {
+    case Format::Jet:
+        list = readJet(request);
+        break;
+    case Format::Pairs:
+        list = readPairs(bytes, pairsCodec(request.path, bytes), judging);
+        break;
+    case Format::Kvtml:
+        list = readKvtml(bytes, request.translations, judging);
+        break;
+    default:
+        list = readWordList(bytes, request.format);
+        break;
+    }
+    if (wn)
+        for (ListIssue& note : vocabulary::offensiveWordNotes(*wn, list.rows))
+            list.notes.push_back(std::move(note));
+    return list;
+}
+
 } // namespace
 
 std::optional<Format> importFormat(const QString& path, std::optional<Format> given) {
@@ -54,7 +92,7 @@ std::optional<Format> importFormat(const QString& path, std::optional<Format> gi
 
 ReadList readImportFile(const ImportRequest& request) {
     if (request.format == Format::Jet)
-        return readJet(request);
+        return readWithWordNet(request, {});
     QFile file(request.path);
     if (!QFileInfo(request.path).isFile() || !file.open(QIODevice::ReadOnly)) {
         ReadList unreadable;
@@ -62,16 +100,9 @@ ReadList readImportFile(const ImportRequest& request) {
         return unreadable;
     }
     const QByteArray bytes = file.readAll();
-    switch (request.format) {
-    case Format::Pairs:
-        return readPairs(bytes, pairsCodec(request.path, bytes));
-    case Format::Kvtml:
-        return readKvtml(bytes, request.translations);
-    case Format::Words:
+    if (request.format == Format::Words)
         return readBareWords(bytes, request.words);
-    default:
-        return readWordList(bytes, request.format);
-    }
+    return readWithWordNet(request, bytes);
 }
 
 } // namespace lexitor::wordlist

@@ -25,6 +25,8 @@ int main(int argc, char* argv[]) {
             return runConvert(args);
         if (command == u"generate")
             return runGenerate(args);
+        if (command == u"quality")
+            return runQuality(args);
     } catch (const std::exception& error) {
         printError(command + QStringLiteral(": ") + QString::fromUtf8(error.what()));
         return kExitRefused;

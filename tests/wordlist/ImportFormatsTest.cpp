@@ -29,7 +29,7 @@ QString text(const FieldValue& value) {
 // problem.
 QStringList describe(const ReadList& list) {
     QStringList all;
-    for (const auto& [line, r] : list.rows)
+    for (const auto& [line, r, item] : list.rows)
         all.append(QStringLiteral("%1:").arg(line) + QStringList{text(r.word), text(r.ans),
                                                                  text(r.c1), text(r.c2), text(r.c3),
                                                                  text(r.ref)}
@@ -235,7 +235,7 @@ private slots:
                 refused.insert(issue.line);
             if (file == u"en/numbers.kvtml")
                 expected = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-            for (const auto& [line, r] : list.rows) {
+            for (const auto& [line, r, item] : list.rows) {
                 if (file == u"en/hard.kvtml")
                     expected.insert(line);
                 else if (expected.isEmpty())

@@ -41,7 +41,7 @@ private slots:
             {"import", "list.tsv", "--level", "0", "--table", "word0"},
             {"import", "list.kvtml", "--level", "0", "--to", "x"},
             {"export", "--level", "0", "--format", "pairs"}, {"export", "--level", "0", "a.tsv", "b.tsv"},
-            {"convert", "word0.mdb"}};
+            {"convert", "word0.mdb"}, {"export", "--level", "auto"}};
         // clang-format on
         for (const QStringList& args : usageErrors) {
             const WordsRun run = runWords(args);

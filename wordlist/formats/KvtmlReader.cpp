@@ -147,7 +147,7 @@ int groupOf(const std::map<int, int>& groups, int id) {
 
 } // namespace
 
-ReadList readKvtml(QByteArrayView bytes, const KvtmlOptions& options) {
+ReadList readKvtml(QByteArrayView bytes, const KvtmlOptions& options, OptionJudge* judge) {
     ReadList result;
     result.place = Place::Entry;
     Parser parser(bytes);
@@ -196,7 +196,7 @@ ReadList readKvtml(QByteArrayView bytes, const KvtmlOptions& options) {
                              entry.example, answer.choices, groupOf(parser.lessonOf, entry.id),
                              groupOf(parser.wordTypeOf, entry.id)});
     }
-    result.rows = questionRows(questions);
+    result.rows = questionRows(questions, judge);
     checkRows(result.rows, result.place, result.issues);
     return result;
 }

@@ -4,7 +4,7 @@
 // text and optionally a comment, example sentences and multiple-choice
 // choices; lessons and word types are nested containers naming entries.
 
-#include "wordlist/formats/WordListReader.h"
+#include "wordlist/formats/QuestionRows.h"
 
 #include <QByteArrayView>
 
@@ -22,6 +22,6 @@ struct KvtmlOptions {
 // wrong meanings (see questionRows) and the entry's first example as ref,
 // texts exactly as the file has them; and every reason to refuse an entry
 // or, when the file cannot be read as KVTML 2.0, the whole file.
-ReadList readKvtml(QByteArrayView bytes, const KvtmlOptions& options);
+ReadList readKvtml(QByteArrayView bytes, const KvtmlOptions& options, OptionJudge* judge = nullptr);
 
 } // namespace lexitor::wordlist

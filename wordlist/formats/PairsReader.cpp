@@ -48,7 +48,7 @@ Format pairsCodec(const QString& fileName, QByteArrayView bytes) {
     return Format::Csv;
 }
 
-ReadList readPairs(QByteArrayView bytes, Format codec) {
+ReadList readPairs(QByteArrayView bytes, Format codec, OptionJudge* judge) {
     ReadList result;
     const std::optional<std::vector<ListRecord>> records = parseList(bytes, codec, result.issues);
     if (!records)
@@ -69,7 +69,7 @@ ReadList readPairs(QByteArrayView bytes, Format codec) {
         }
         questions.push_back({record->line, record->fields[0], record->fields[1]});
     }
-    result.rows = questionRows(questions);
+    result.rows = questionRows(questions, judge);
     checkRows(result.rows, result.place, result.issues);
     return result;
 }

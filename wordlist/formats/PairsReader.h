@@ -3,7 +3,7 @@
 // export: a word and its meaning per row, TSV or CSV, with an optional
 // header row (and the "#name:value" lines Anki puts first).
 
-#include "wordlist/formats/WordListReader.h"
+#include "wordlist/formats/QuestionRows.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -16,6 +16,6 @@ Format pairsCodec(const QString& fileName, QByteArrayView bytes);
 
 // The rows of a two-column list, placed by line, with wrong meanings from
 // the other rows (see questionRows) and a null ref.
-ReadList readPairs(QByteArrayView bytes, Format codec);
+ReadList readPairs(QByteArrayView bytes, Format codec, OptionJudge* judge = nullptr);
 
 } // namespace lexitor::wordlist

@@ -47,12 +47,12 @@ void checkRows(const std::vector<ListRow>& rows, Place place, std::vector<ListIs
 
 std::vector<ListRow> rowsWithoutIssues(const std::vector<ListRow>& rows,
                                        const std::vector<ListIssue>& issues) {
-    QSet<int> named;
+    QSet<std::pair<int, int>> named;
     for (const ListIssue& issue : issues)
-        named.insert(issue.line);
+        named.insert({issue.line, issue.item});
     std::vector<ListRow> kept;
     for (const ListRow& row : rows) {
-        if (!named.contains(row.line))
+        if (!named.contains({row.line, 0}) && !named.contains({row.line, row.item}))
             kept.push_back(row);
     }
     return kept;

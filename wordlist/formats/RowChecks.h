@@ -16,7 +16,7 @@ QStringList rowProblems(const store::WordRecord& record);
 // (as the index compares words) an earlier good row already holds.
 void checkRows(const std::vector<ListRow>& rows, Place place, std::vector<ListIssue>& issues);
 
-// The rows that no issue names.
+// The rows that no issue names (an issue of item 0 names every row of its line).
 std::vector<ListRow> rowsWithoutIssues(const std::vector<ListRow>& rows,
                                        const std::vector<ListIssue>& issues);
 

@@ -36,6 +36,7 @@ inline constexpr int kWholeFile = -1;
 struct ListIssue {
     int line = 0;
     QString reason;
+    int item = 0; // which word of a bare list's line; 0: the whole line or row
 };
 
 struct ParsedList {

@@ -14,12 +14,14 @@ namespace lexitor::wordlist {
 struct ListRow {
     int line = 0;
     store::WordRecord record;
+    int item = 0; // which word of a bare list's line; 0 for a whole line or row
 };
 
 struct ReadList {
     std::vector<ListRow> rows;
     std::vector<ListIssue> issues;
-    Place place = Place::Line; // what ListRow::line and ListIssue::line count
+    std::vector<ListIssue> notes; // told, not refused: the base form taken for an inflection
+    Place place = Place::Line;    // what ListRow::line and ListIssue::line count
 };
 
 ReadList readWordList(QByteArrayView bytes, Format format);

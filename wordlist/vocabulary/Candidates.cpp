@@ -2,6 +2,7 @@
 
 #include "wordlist/vocabulary/Gloss.h"
 #include "wordlist/vocabulary/Offensive.h"
+#include "wordlist/vocabulary/RootMask.h"
 #include "wordlist/vocabulary/SenseChoice.h"
 #include "wordlist/vocabulary/TextTools.h"
 #include "wordlist/vocabulary/WordForms.h"
@@ -16,15 +17,6 @@ namespace {
 
 constexpr std::size_t kMinWordLength = 3;
 
-// The first sense of each part of speech, which a reader meets first in a
-// dictionary.
-bool anyFirstSenseObscene(const WordNet& wn, const std::vector<Sense>& senses) {
-    return std::any_of(senses.begin(), senses.end(), [&](const Sense& sense) {
-        const Synset* synset = wn.synset(sense.synset);
-        return sense.senseNumber == 1 && synset && isObsceneOrSlur(wn, *synset);
-    });
-}
-
 int totalTagCount(const std::vector<Sense>& senses) {
     int total = 0;
     for (const Sense& sense : senses)
@@ -38,28 +30,25 @@ std::optional<std::string_view> unfitSense(const WordNet& wn, const ChosenSense&
     const Synset& synset = *chosen.synset;
     if (chosen.position == std::string::npos || !isLowerCase(synset.words[chosen.position]))
         return kProperNoun;
-    if (isObsceneOrSlur(wn, synset))
-        return kObscene;
-    if (isDisparaging(wn, synset))
-        return kDisparaging;
+    if (isOffensiveSense(wn, synset, chosen.position))
+        return kOffensiveSense;
     return std::nullopt;
-}
-
-bool isOffensiveWord(const WordNet& wn, const std::string& word, const ChosenSense& main) {
-    return isBannedWord(word) || isObsceneOrSlur(wn, *main.synset) ||
-           anyFirstSenseObscene(wn, wn.sensesOf(word));
 }
 
 std::optional<std::string_view> teachSense(const WordNet& wn, const std::string& word,
                                            const ChosenSense& chosen, Candidate& out) {
     const Gloss gloss = splitGloss(chosen.synset->gloss);
-    std::optional<std::string> meaning = meaningFromDefinition(gloss.definition);
+    std::optional<std::string> definition = cleanDefinition(gloss.definition);
+    if (!definition)
+        return kNoCleanMeaning;
+    if (mentionsWord(wn, word, *definition) &&
+        !(definition = withoutRootWords(wn, word, *definition)))
+        return kGivesWordAway;
+    std::optional<std::string> meaning = meaningFromDefinition(*definition);
     if (!meaning)
         return kLongMeaning;
     if (meaning->size() < 3)
         return "meaning too short";
-    if (mentionsWord(wn, word, *meaning))
-        return kGivesWordAway;
 
     out.word = word;
     out.frequency = totalTagCount(wn.sensesOf(word));
@@ -84,13 +73,10 @@ std::optional<std::string_view> judgeWord(const WordNet& wn, const std::string& 
     const std::optional<ChosenSense> main = chooseMainSense(wn, word);
     if (!main)
         return "unknown to WordNet";
-    const std::optional<std::string_view> unfit = unfitSense(wn, *main);
-    if (unfit == kProperNoun)
-        return unfit;
-    if (isOffensiveWord(wn, word, *main))
-        return kObscene;
-    if (unfit)
-        return unfit;
+    if (unfitSense(wn, *main) == kProperNoun)
+        return kProperNoun;
+    if (isOffensiveWord(wn, word))
+        return kOffensive;
     if (isInflection(wn, word, main->synset->id.pos))
         return "an inflection of another word";
     return teachSense(wn, word, *main, out);

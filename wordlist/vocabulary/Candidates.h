@@ -31,22 +31,20 @@ using DropCounts = std::map<std::string, int>;
 
 // Reasons a sense or a word is left out.
 inline constexpr std::string_view kProperNoun = "main sense is a proper noun";
-inline constexpr std::string_view kObscene = "first or main sense obscene or a slur";
-inline constexpr std::string_view kDisparaging = "main sense disparaging or slang";
+inline constexpr std::string_view kOffensive = "offensive in its main or a first sense";
+inline constexpr std::string_view kOffensiveSense = "offensive, disparaging or slang";
+inline constexpr std::string_view kNoCleanMeaning = "definition is only a usage note";
 inline constexpr std::string_view kLongMeaning = "meaning longer than 80 characters";
 inline constexpr std::string_view kGivesWordAway = "meaning contains the word";
 
-// Why `chosen` is never taught, whatever its meaning: a proper noun, an
-// obscenity or slur, disparaging or slang.
+// Why `chosen` is never taught, whatever its meaning: a proper noun, or
+// offensive (see isOffensiveSense).
 std::optional<std::string_view> unfitSense(const WordNet& wn, const ChosenSense& chosen);
 
-// A word on the ban list, or whose main sense or the first sense of any
-// part of speech is an obscenity or a slur: a reader meets that sense first.
-bool isOffensiveWord(const WordNet& wn, const std::string& word, const ChosenSense& main);
-
-// Teaches `word` with `chosen`: the cleaned definition as its meaning and
-// the first example holding the word as its reference. Fills `out` and
-// returns nothing, or returns why the meaning does not do.
+// Teaches `word` with `chosen`: the definition cleaned of markup, without
+// what shares the word's root where the text reads on without it, as its
+// meaning, and the first example holding the word as its reference. Fills
+// `out` and returns nothing, or returns why the meaning does not do.
 std::optional<std::string_view> teachSense(const WordNet& wn, const std::string& word,
                                            const ChosenSense& chosen, Candidate& out);
 

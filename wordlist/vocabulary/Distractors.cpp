@@ -1,21 +1,46 @@
 #include "wordlist/vocabulary/Distractors.h"
 
+#include "wordlist/vocabulary/TextTools.h"
 #include "wordlist/vocabulary/WordForms.h"
 
 #include <algorithm>
+#include <array>
 
 namespace lexitor::wordlist::vocabulary {
 namespace {
+
+// Without "one": "one who travels" is no number.
+constexpr std::array<std::string_view, 26> kNumberWords = {
+    "two",     "three",  "four",     "five",    "six",      "seven",   "eight",   "nine",  "ten",
+    "eleven",  "twelve", "thirteen", "fifteen", "twenty",   "thirty",  "forty",   "fifty", "sixty",
+    "seventy", "eighty", "ninety",   "hundred", "thousand", "million", "billion", "dozen"};
+constexpr std::array<std::string_view, 8> kCountingWords = {"more", "less",   "times",    "product",
+                                                            "sum",  "number", "position", "series"};
+constexpr std::array<std::string_view, 7> kTaxonomyWords = {
+    "genus", "genera", "taxonomic", "phylum", "subfamily", "suborder", "superfamily"};
+
+template <std::size_t N>
+bool holdsAny(const std::vector<std::string>& tokens,
+              const std::array<std::string_view, N>& words) {
+    return std::any_of(tokens.begin(), tokens.end(), [&](const std::string& token) {
+        return std::find(words.begin(), words.end(), token) != words.end();
+    });
+}
 
 bool linksTo(const Synset& from, SynsetId to) {
     return std::find(from.links.begin(), from.links.end(), to) != from.links.end();
 }
 
+bool linked(const Synset& a, const Synset& b) {
+    return linksTo(a, b.id) || linksTo(b, a.id);
+}
+
 // Draws up to `count` qualifying entries of `from` into `chosen`, preferring
 // those of the word's own lexicographer file. `from` is shuffled in place.
 void draw(std::vector<std::size_t>& from, std::size_t count, const Candidate& word,
-          const std::vector<Candidate>& pool, const DistractorChooser& chooser, Random& random,
-          const Exclusion& excluded, std::vector<std::size_t>& chosen) {
+          const OwnMeanings& own, const std::vector<Candidate>& pool,
+          const DistractorChooser& chooser, Random& random, const Exclusion& excluded,
+          std::vector<std::size_t>& chosen) {
     for (std::size_t i = from.size(); i > 1; --i)
         std::swap(from[i - 1], from[random.below(i)]);
     std::stable_partition(from.begin(), from.end(), [&](std::size_t index) {
@@ -26,10 +51,11 @@ void draw(std::vector<std::size_t>& from, std::size_t count, const Candidate& wo
         if (taken == count)
             break;
         const Candidate& other = pool[index];
-        const bool repeated = std::any_of(chosen.begin(), chosen.end(), [&](std::size_t c) {
-            return pool[c].meaning == other.meaning;
+        const bool alike = std::any_of(chosen.begin(), chosen.end(), [&](std::size_t c) {
+            return sayTheSame(pool[c].meaning, other.meaning) ||
+                   linked(*pool[c].synset, *other.synset);
         });
-        if (repeated || (excluded && excluded(other)) || !chooser.qualifies(word, other))
+        if (alike || (excluded && excluded(other)) || !chooser.qualifies(word, own, other))
             continue;
         chosen.push_back(index);
         ++taken;
@@ -41,31 +67,40 @@ void draw(std::vector<std::size_t>& from, std::size_t count, const Candidate& wo
 
 } // namespace
 
+bool suitsAsWrongOption(std::string_view meaning) {
+    if (std::any_of(meaning.begin(), meaning.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const std::vector<std::string> tokens = letterTokens(meaning);
+    return !holdsAny(tokens, kTaxonomyWords) &&
+           !(holdsAny(tokens, kNumberWords) && holdsAny(tokens, kCountingWords)) &&
+           !containsPhrase(tokens, {"cardinal", "number"}) &&
+           !containsPhrase(tokens, {"ordinal", "number"});
+}
+
 DistractorChooser::DistractorChooser(const WordNet& wn, const std::vector<Candidate>& pool)
     : wn_(wn), pool_(pool) {
     for (std::size_t i = 0; i < pool.size(); ++i)
-        byLength_[std::size_t(pool[i].synset->id.pos)].push_back(i);
+        if (suitsAsWrongOption(pool[i].meaning))
+            byLength_[std::size_t(pool[i].synset->id.pos)].push_back(i);
     for (auto& indices : byLength_)
         std::stable_sort(indices.begin(), indices.end(), [&](std::size_t a, std::size_t b) {
             return pool[a].meaning.size() < pool[b].meaning.size();
         });
 }
 
-bool DistractorChooser::qualifies(const Candidate& word, const Candidate& other) const {
-    if (other.word == word.word || other.meaning == word.meaning)
+bool DistractorChooser::qualifies(const Candidate& word, const OwnMeanings& own,
+                                  const Candidate& other) const {
+    if (other.word == word.word || sayTheSame(other.meaning, word.meaning))
         return false;
     const Synset& mine = *word.synset;
     const Synset& theirs = *other.synset;
-    if (theirs.id == mine.id || linksTo(mine, theirs.id) || linksTo(theirs, mine.id))
+    if (theirs.id == mine.id || linked(mine, theirs) || own.holdsSynset(theirs.id))
         return false;
-    for (const Sense& sense : wn_.sensesOf(word.word))
-        if (sense.synset == theirs.id)
-            return false;
-    return !mentionsWord(wn_, word.word, other.meaning);
+    return !own.says(other.meaning) && !mentionsWord(wn_, word.word, other.meaning);
 }
 
-std::optional<Distractors> DistractorChooser::choose(const Candidate& word, Random& random,
-                                                     const Exclusion& excluded,
+std::optional<Distractors> DistractorChooser::choose(const Candidate& word, const OwnMeanings& own,
+                                                     Random& random, const Exclusion& excluded,
                                                      const Exclusion& avoided) const {
     const std::size_t length = word.meaning.size();
     const std::size_t shortest = (length * 6 + 9) / 10; // within 40% of the length
@@ -89,10 +124,10 @@ std::optional<Distractors> DistractorChooser::choose(const Candidate& word, Rand
     // What the caller would rather avoid fills only the places nothing else can.
     for (const Exclusion* skip : {&preferred, &excluded}) {
         const auto room = [&] { return 3 - chosen.size(); };
-        draw(longer, std::min(wantLonger, room()), word, pool_, *this, random, *skip, chosen);
-        draw(notLonger, room(), word, pool_, *this, random, *skip, chosen);
+        draw(longer, std::min(wantLonger, room()), word, own, pool_, *this, random, *skip, chosen);
+        draw(notLonger, room(), word, own, pool_, *this, random, *skip, chosen);
         if (room() > 0)
-            draw(longer, room(), word, pool_, *this, random, *skip, chosen);
+            draw(longer, room(), word, own, pool_, *this, random, *skip, chosen);
         if (room() == 0 || !avoided)
             break;
     }

@@ -13,6 +13,24 @@ char lower(char c) {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
+// The runs of bytes that `inToken` accepts, ASCII lower-cased.
+template <typename InToken>
+std::vector<std::string> tokensOf(std::string_view text, InToken inToken) {
+    std::vector<std::string> tokens;
+    std::string current;
+    for (char c : text) {
+        if (inToken(c)) {
+            current += lower(c);
+        } else if (!current.empty()) {
+            tokens.push_back(std::move(current));
+            current.clear();
+        }
+    }
+    if (!current.empty())
+        tokens.push_back(std::move(current));
+    return tokens;
+}
+
 } // namespace
 
 std::string_view trimmed(std::string_view text) {
@@ -54,19 +72,13 @@ bool isPlainLowerWord(std::string_view text) {
 }
 
 std::vector<std::string> letterTokens(std::string_view text) {
-    std::vector<std::string> tokens;
-    std::string current;
-    for (char c : text) {
-        if (isAsciiLetter(c)) {
-            current += lower(c);
-        } else if (!current.empty()) {
-            tokens.push_back(std::move(current));
-            current.clear();
-        }
-    }
-    if (!current.empty())
-        tokens.push_back(std::move(current));
-    return tokens;
+    return tokensOf(text, isAsciiLetter);
+}
+
+std::vector<std::string> wordTokens(std::string_view text) {
+    return tokensOf(text, [](char c) {
+        return isAsciiLetter(c) || (c >= '0' && c <= '9') || static_cast<unsigned char>(c) >= 0x80;
+    });
 }
 
 bool containsWholeWord(std::string_view text, std::string_view word) {

@@ -26,6 +26,11 @@ bool isPlainLowerWord(std::string_view text);
 // The runs of ASCII letters in `text`, lower-cased: "Dog-like" -> dog, like.
 std::vector<std::string> letterTokens(std::string_view text);
 
+// The words of `text` for comparing meanings: runs of letters and digits,
+// any byte of a non-ASCII character counting as a letter, ASCII lower-cased:
+// "Word 12, Übung" -> word, 12, Übung.
+std::vector<std::string> wordTokens(std::string_view text);
+
 // True when `word` occurs in `text` as a whole word, ignoring case.
 bool containsWholeWord(std::string_view text, std::string_view word);
 

@@ -17,7 +17,8 @@ Vocabulary generateVocabulary(const WordNet& wn, const ScowlWords& scowl,
             if (records.size() == options.perLevel)
                 break;
             Random random(options.seed ^ hashText(candidate.word));
-            const std::optional<Distractors> wrong = chooser.choose(candidate, random);
+            const std::optional<Distractors> wrong =
+                chooser.choose(candidate, OwnMeanings(wn, {candidate.word}), random);
             if (!wrong) {
                 ++vocabulary.dropped[std::string(kTooFewWrongMeanings)];
                 continue;

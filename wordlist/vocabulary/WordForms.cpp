@@ -35,12 +35,11 @@ constexpr std::array<Rule, 4> kAdjRules = {{{"er", ""}, {"est", ""}, {"er", "e"}
 template <std::size_t N>
 void detach(const WordNet& wn, const std::string& word, Pos pos, const std::array<Rule, N>& rules,
             std::vector<std::string>& out) {
-    const auto& lemmas = wn.commonLemmas[std::size_t(pos)];
     for (const auto& [suffix, ending] : rules) {
         if (!word.ends_with(suffix))
             continue;
         std::string base = word.substr(0, word.size() - suffix.size()) + std::string(ending);
-        if (!base.empty() && base != word && lemmas.contains(base) &&
+        if (!base.empty() && base != word && wn.isCommonLemma(base, pos) &&
             std::find(out.begin(), out.end(), base) == out.end())
             out.push_back(std::move(base));
     }
@@ -69,13 +68,12 @@ std::size_t commonPrefix(std::string_view a, std::string_view b) {
 // of a text.
 struct WordRoot {
     const std::string& word;
-    const std::vector<std::string>* irregularForms = nullptr;
+    const std::vector<std::string>& irregularForms;
     std::string stem;
 };
 
 WordRoot rootOf(const WordNet& wn, const std::string& word) {
-    const auto forms = wn.irregularForms.find(word);
-    return {word, forms == wn.irregularForms.end() ? nullptr : &forms->second, stemOf(word)};
+    return {word, wn.irregularForms(word), stemOf(word)};
 }
 
 bool shares(const WordRoot& root, const std::string& token) {
@@ -89,8 +87,8 @@ bool shares(const WordRoot& root, const std::string& token) {
     // Compounds: wheelchair / chair, microorganism / organism.
     if ((word.size() >= 4 && token.ends_with(word)) || (token.size() >= 4 && word.ends_with(token)))
         return true;
-    const auto* forms = root.irregularForms;
-    if (forms && std::find(forms->begin(), forms->end(), token) != forms->end())
+    const auto& forms = root.irregularForms;
+    if (std::find(forms.begin(), forms.end(), token) != forms.end())
         return true;
     const std::string& a = root.stem;
     const std::string b = stemOf(token);
@@ -107,11 +105,9 @@ bool shares(const WordRoot& root, const std::string& token) {
 
 std::vector<std::string> baseForms(const WordNet& wn, const std::string& word, Pos pos) {
     std::vector<std::string> bases;
-    const auto& exceptions = wn.exceptions[std::size_t(pos)];
-    if (const auto it = exceptions.find(word); it != exceptions.end())
-        for (const std::string& base : it->second)
-            if (wn.commonLemmas[std::size_t(pos)].contains(base))
-                bases.push_back(base);
+    for (const std::string& base : wn.exceptionBases(pos, word))
+        if (wn.isCommonLemma(base, pos))
+            bases.push_back(base);
     switch (pos) {
     case Pos::Noun:
         detach(wn, word, pos, kNounRules, bases);

@@ -1,7 +1,9 @@
 #include "wordlist/vocabulary/WordNet.h"
 
+#include "wordlist/vocabulary/MappedFile.h"
 #include "wordlist/vocabulary/TextTools.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <optional>
@@ -45,13 +47,6 @@ template <typename T> bool parseNumber(std::string_view text, T& out, int base =
     return ec == std::errc() && end == text.data() + text.size();
 }
 
-std::ifstream openOrThrow(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw VocabularyError("cannot read " + path.string());
-    return in;
-}
-
 std::filesystem::path dataFile(const std::filesystem::path& dir, std::size_t pos) {
     return dir / (std::string("data.") + kPosNames[pos]);
 }
@@ -60,69 +55,216 @@ std::filesystem::path excFile(const std::filesystem::path& dir, std::size_t pos)
     return dir / (std::string(kPosNames[pos]) + ".exc");
 }
 
-void loadData(const std::filesystem::path& path, WordNet& wn) {
-    std::ifstream in = openOrThrow(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        Synset synset;
-        if (!parseDataLine(line, synset))
-            continue;
-        for (const std::string& word : synset.words)
-            if (isLowerCase(word))
-                wn.commonLemmas[std::size_t(synset.id.pos)].insert(word);
-        wn.synsets.emplace(synset.id, std::move(synset));
+// Calls `visit` with the start and text of every line of `text`.
+template <typename Visit> void forEachLine(std::string_view text, Visit visit) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string_view::npos ? text.size() : end;
+        visit(start, text.substr(start, end - start));
+        start = end + 1;
     }
 }
 
-void loadExceptions(const std::filesystem::path& path, std::size_t pos, WordNet& wn) {
-    std::ifstream in = openOrThrow(path);
+std::string_view lineAt(std::string_view text, std::size_t start) {
+    const std::size_t end = text.find('\n', start);
+    return text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+// The lemma of an index.sense line: all before the '%'.
+std::string_view lemmaOf(std::string_view line) {
+    return line.substr(0, std::min(line.find('%'), line.find('\n')));
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && lowerCase(a) == lowerCase(b);
+}
+
+void readExceptions(const std::filesystem::path& path,
+                    std::vector<std::pair<std::string, std::string>>& pairs) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw VocabularyError("cannot read " + path.string());
     std::string line;
     std::vector<std::string_view> fields;
     while (std::getline(in, line)) {
         splitSpaces(line, fields);
-        if (fields.size() < 2)
-            continue;
-        const std::string form(fields[0]);
-        for (std::size_t i = 1; i < fields.size(); ++i) {
-            const std::string base(fields[i]);
-            if (base == form)
-                continue;
-            wn.exceptions[pos][form].push_back(base);
-            wn.irregularForms[base].push_back(form);
-        }
-    }
-}
-
-void loadSenses(const std::filesystem::path& path, WordNet& wn) {
-    std::ifstream in = openOrThrow(path);
-    wn.senses.reserve(std::filesystem::file_size(path) / 50); // a little more than its lemmas
-    std::string line;
-    std::string lemma;
-    std::vector<Sense>* senses = nullptr; // the lemma's: the file is sorted by lemma
-    std::string sensesLemma;
-    while (std::getline(in, line)) {
-        Sense sense;
-        if (!parseSenseLine(line, lemma, sense))
-            continue;
-        if (!senses || lemma != sensesLemma) {
-            senses = &wn.senses[lemma];
-            sensesLemma = lemma;
-        }
-        senses->push_back(sense);
+        for (std::size_t i = 1; i < fields.size(); ++i)
+            if (fields[i] != fields[0])
+                pairs.emplace_back(fields[0], fields[i]);
     }
 }
 
 } // namespace
 
+// The mapped files. A synset is found where its offset says, as in
+// WordNet's own files, where the offset is the line's byte position; a file
+// whose offsets are only keys (a hand-made one) is indexed the first time.
+// index.sense is sorted by lemma, so a lemma's lines are found by halving
+// the file, touching a few of its pages only.
+struct WordNet::Files {
+    std::array<MappedFile, kPosCount> data;
+    mutable std::array<std::optional<std::vector<std::pair<std::uint32_t, std::size_t>>>,
+                       kPosCount>
+        synsetLines; // offset, line start: made when an offset is not a position
+    MappedFile senses;
+
+    explicit Files(const std::filesystem::path& dir) : senses(dir / "index.sense") {
+        for (std::size_t pos = 0; pos < kPosCount; ++pos)
+            data[pos] = MappedFile(dataFile(dir, pos));
+    }
+
+    std::optional<std::string_view> synsetLine(SynsetId id) const {
+        const std::string_view text = data[std::size_t(id.pos)].text();
+        const auto startsWithOffset = [&](std::string_view line) {
+            std::uint32_t offset = 0;
+            return parseNumber(line.substr(0, line.find(' ')), offset) && offset == id.offset;
+        };
+        if (id.offset < text.size() && (id.offset == 0 || text[id.offset - 1] == '\n') &&
+            startsWithOffset(lineAt(text, id.offset)))
+            return lineAt(text, id.offset);
+        auto& lines = synsetLines[std::size_t(id.pos)];
+        if (!lines) {
+            lines.emplace();
+            forEachLine(text, [&](std::size_t start, std::string_view line) {
+                std::uint32_t offset = 0;
+                if (!line.empty() && line.front() != ' ' &&
+                    parseNumber(line.substr(0, line.find(' ')), offset))
+                    lines->emplace_back(offset, start);
+            });
+            std::sort(lines->begin(), lines->end());
+        }
+        const auto it = std::lower_bound(lines->begin(), lines->end(),
+                                         std::pair<std::uint32_t, std::size_t>(id.offset, 0));
+        if (it == lines->end() || it->first != id.offset)
+            return std::nullopt;
+        return lineAt(text, it->second);
+    }
+
+    // Where the first line of index.sense whose lemma is not before `lemma` starts.
+    std::size_t firstSenseLine(const std::string& lemma) const {
+        const std::string_view text = senses.text();
+        std::size_t low = 0, high = text.size(); // low is always a line's start
+        while (low < high) {
+            std::size_t start = low + (high - low) / 2;
+            while (start > low && text[start - 1] != '\n')
+                --start;
+            const std::string_view line = lineAt(text, start);
+            if (lemmaOf(line) < lemma)
+                low = start + line.size() + 1;
+            else
+                high = start;
+        }
+        return low;
+    }
+};
+
+WordNet::WordNet() = default;
+WordNet::WordNet(WordNet&&) noexcept = default;
+WordNet& WordNet::operator=(WordNet&&) noexcept = default;
+WordNet::~WordNet() = default;
+
+WordNet::WordNet(const std::filesystem::path& dir) {
+    if (const auto missing = missingWordNetFiles(dir); !missing.empty())
+        throw VocabularyError("missing WordNet file " + missing.front() +
+                              ": WordNet is not installed (install it with "
+                              "apt-get install wordnet-base wordnet-sense-index)");
+    files_ = std::make_unique<Files>(dir);
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (std::size_t pos = 0; pos < kPosCount; ++pos) {
+        pairs.clear();
+        readExceptions(excFile(dir, pos), pairs);
+        for (const auto& [form, base] : pairs)
+            addException(Pos(pos), form, base);
+    }
+}
+
 const Synset* WordNet::synset(SynsetId id) const {
-    const auto it = synsets.find(id);
-    return it == synsets.end() ? nullptr : &it->second;
+    if (const auto it = synsets_.find(id); it != synsets_.end())
+        return &it->second;
+    if (!files_)
+        return nullptr;
+    const std::optional<std::string_view> line = files_->synsetLine(id);
+    Synset parsed;
+    if (!line || !parseDataLine(*line, parsed) || parsed.id != id)
+        return nullptr;
+    return &synsets_.emplace(id, std::move(parsed)).first->second;
 }
 
 const std::vector<Sense>& WordNet::sensesOf(const std::string& lemma) const {
     static const std::vector<Sense> none;
-    const auto it = senses.find(lemma);
-    return it == senses.end() ? none : it->second;
+    if (const auto it = senses_.find(lemma); it != senses_.end())
+        return it->second;
+    if (!files_)
+        return none;
+    const std::string_view text = files_->senses.text();
+    std::vector<Sense>& found = senses_[lemma]; // remembered even when empty
+    std::string parsedLemma;
+    for (std::size_t start = files_->firstSenseLine(lemma); start < text.size();) {
+        const std::string_view line = lineAt(text, start);
+        if (lemmaOf(line) != lemma)
+            break;
+        Sense sense;
+        if (parseSenseLine(line, parsedLemma, sense))
+            found.push_back(sense);
+        start += line.size() + 1;
+    }
+    return found;
+}
+
+bool WordNet::isCommonLemma(const std::string& lemma, Pos pos) const {
+    for (const Sense& sense : sensesOf(lemma)) {
+        const Synset* s = sense.synset.pos == pos ? synset(sense.synset) : nullptr;
+        if (s && std::any_of(s->words.begin(), s->words.end(), [&](const std::string& word) {
+                return isLowerCase(word) && equalsIgnoringCase(word, lemma);
+            }))
+            return true;
+    }
+    return false;
+}
+
+const std::vector<std::string>& WordNet::exceptionBases(Pos pos, const std::string& form) const {
+    static const std::vector<std::string> none;
+    const auto& exceptions = exceptions_[std::size_t(pos)];
+    const auto it = exceptions.find(form);
+    return it == exceptions.end() ? none : it->second;
+}
+
+const std::vector<std::string>& WordNet::irregularForms(const std::string& base) const {
+    static const std::vector<std::string> none;
+    const auto it = irregularForms_.find(base);
+    return it == irregularForms_.end() ? none : it->second;
+}
+
+void WordNet::forEachSynset(const std::function<void(const Synset&)>& visit) const {
+    if (files_) {
+        for (const MappedFile& file : files_->data) {
+            forEachLine(file.text(), [&](std::size_t, std::string_view line) {
+                Synset parsed;
+                if (parseDataLine(line, parsed))
+                    visit(parsed);
+            });
+        }
+    }
+    for (const SynsetId& id : added_)
+        visit(synsets_.at(id));
+}
+
+void WordNet::add(Synset synset, const std::vector<int>& tagCounts) {
+    for (std::size_t i = 0; i < synset.words.size(); ++i) {
+        std::vector<Sense>& senses = senses_[lowerCase(synset.words[i])];
+        const auto samePos = std::count_if(senses.begin(), senses.end(), [&](const Sense& s) {
+            return s.synset.pos == synset.id.pos;
+        });
+        senses.push_back({synset.id, int(samePos) + 1, i < tagCounts.size() ? tagCounts[i] : 0});
+    }
+    added_.push_back(synset.id);
+    synsets_[synset.id] = std::move(synset);
+}
+
+void WordNet::addException(Pos pos, const std::string& form, const std::string& base) {
+    exceptions_[std::size_t(pos)][form].push_back(base);
+    irregularForms_[base].push_back(form);
 }
 
 // offset lex_filenum ss_type w_cnt [word lex_id]... p_cnt [ptr offset pos st]... | gloss
@@ -162,8 +304,10 @@ bool parseDataLine(std::string_view line, Synset& out) {
             return false;
         target.pos = *targetPos;
         out.links.push_back(target);
-        if (f[i] == ";u")
-            out.usages.push_back(target);
+        // source/target: two hex bytes, the source word first; 0000 for the synset
+        std::uint16_t sourceTarget = 0;
+        if (f[i] == ";u" && parseNumber(f[i + 3], sourceTarget, 16))
+            out.usages.push_back({target, std::size_t(sourceTarget >> 8)});
     }
     out.gloss = std::string(trimmed(line.substr(bar + 3)));
     return true;
@@ -202,17 +346,7 @@ std::vector<std::string> missingWordNetFiles(const std::filesystem::path& dir) {
 }
 
 WordNet loadWordNet(const std::filesystem::path& dir) {
-    if (const auto missing = missingWordNetFiles(dir); !missing.empty())
-        throw VocabularyError("missing WordNet file " + missing.front() +
-                              ": WordNet is not installed (install it with "
-                              "apt-get install wordnet-base wordnet-sense-index)");
-    WordNet wn;
-    for (std::size_t pos = 0; pos < kPosCount; ++pos) {
-        loadData(dataFile(dir, pos), wn);
-        loadExceptions(excFile(dir, pos), pos, wn);
-    }
-    loadSenses(dir / "index.sense", wn);
-    return wn;
+    return WordNet(dir);
 }
 
 } // namespace lexitor::wordlist::vocabulary

@@ -1,15 +1,19 @@
 #pragma once
-// WordNet 3.0 as the generator needs it, read from the database files that
+// WordNet 3.0 as the vocabulary needs it, read from the database files that
 // Debian's wordnet-base and wordnet-sense-index install: data.*, *.exc and
-// index.sense.
+// index.sense. The files are mapped, not parsed up front: a synset or a
+// lemma's senses are read the first time they are asked for, so that a
+// look-up of a few words costs milliseconds and little memory.
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace lexitor::wordlist::vocabulary {
@@ -39,12 +43,18 @@ struct SynsetIdHash {
     }
 };
 
+// A usage domain ("slang", "obscenity") of a whole synset or of one of its words.
+struct Usage {
+    SynsetId domain;
+    std::size_t word = 0; // 1 for the synset's first word ...; 0 for all of them
+};
+
 struct Synset {
     SynsetId id;
     int lexFile = 0;                // the lexicographer file, e.g. 5 = noun.animal
     std::vector<std::string> words; // as written: case kept, '_' for a space
     std::vector<SynsetId> links;    // every pointer's target
-    std::vector<SynsetId> usages;   // usage domains (";u" pointers)
+    std::vector<Usage> usages;      // the ";u" pointers
     std::string gloss;              // definition and quoted examples
 };
 
@@ -54,21 +64,47 @@ struct Sense {
     int tagCount = 0;
 };
 
-struct WordNet {
-    std::unordered_map<SynsetId, Synset, SynsetIdHash> synsets;
-    std::unordered_map<std::string, std::vector<Sense>> senses; // lowercase lemma -> senses
-    // Lemmas written in lower case in some synset of that part of speech.
-    std::array<std::unordered_set<std::string>, kPosCount> commonLemmas;
-    // Irregular forms from the .exc files: form -> base forms.
-    std::array<std::unordered_map<std::string, std::vector<std::string>>, kPosCount> exceptions;
-    // The reverse, over all parts of speech: base -> irregular forms.
-    std::unordered_map<std::string, std::vector<std::string>> irregularForms;
+class WordNet {
+public:
+    // An empty WordNet, filled with add() (small hand-made ones for tests).
+    WordNet();
+    // Reads the files in `dir`; throws VocabularyError when one is missing
+    // or cannot be read.
+    explicit WordNet(const std::filesystem::path& dir);
+    WordNet(WordNet&&) noexcept;
+    WordNet& operator=(WordNet&&) noexcept;
+    ~WordNet();
 
     const Synset* synset(SynsetId id) const;
+    // The senses of a lower-case lemma in the file's order ('_' for a space).
     const std::vector<Sense>& sensesOf(const std::string& lemma) const;
+    // True when some synset of `pos` writes `lemma` in lower case: a common
+    // word, not only a name.
+    bool isCommonLemma(const std::string& lemma, Pos pos) const;
+    // The base forms the exception list of `pos` gives for `form`.
+    const std::vector<std::string>& exceptionBases(Pos pos, const std::string& form) const;
+    // The irregular forms of `base` in any exception list: go -> went, gone.
+    const std::vector<std::string>& irregularForms(const std::string& base) const;
+    // Every synset, in file order.
+    void forEachSynset(const std::function<void(const Synset&)>& visit) const;
+
+    // Adds `synset` and a sense of it for each of its words, numbered after
+    // the word's earlier senses of the same part of speech, with the tag
+    // counts given (0 for the rest).
+    void add(Synset synset, const std::vector<int>& tagCounts = {});
+    void addException(Pos pos, const std::string& form, const std::string& base);
+
+private:
+    struct Files;
+    std::unique_ptr<Files> files_;
+    std::vector<SynsetId> added_;
+    mutable std::unordered_map<SynsetId, Synset, SynsetIdHash> synsets_;
+    mutable std::unordered_map<std::string, std::vector<Sense>> senses_;
+    std::array<std::unordered_map<std::string, std::vector<std::string>>, kPosCount> exceptions_;
+    std::unordered_map<std::string, std::vector<std::string>> irregularForms_;
 };
 
-// The files loadWordNet reads that are missing from `dir`.
+// The files a WordNet reads that are missing from `dir`.
 std::vector<std::string> missingWordNetFiles(const std::filesystem::path& dir);
 
 // Throws VocabularyError when a file is missing or cannot be read.

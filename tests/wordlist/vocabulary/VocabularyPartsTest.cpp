@@ -20,14 +20,15 @@ private slots:
     void dataLines() {
         Synset s;
         QVERIFY(parseDataLine("00300006 00 s 02 better(a) 0 finer(p) 1 002 @ 00300005 a 0000 ;u "
-                              "07157273 n 0000 | superior; \"a better job\"  ",
+                              "07157273 n 0200 | superior; \"a better job\"  ",
                               s));
         QCOMPARE(s.id.pos, Pos::Adj); // satellites live with adjectives
         QCOMPARE(s.id.offset, 300006u);
         QCOMPARE(s.words, (std::vector<std::string>{"better", "finer"}));
         QCOMPARE(s.links.size(), 2u);
         QCOMPARE(s.usages.size(), 1u);
-        QCOMPARE(s.usages[0].offset, 7157273u);
+        QCOMPARE(s.usages[0].domain.offset, 7157273u);
+        QCOMPARE(s.usages[0].word, 2u); // finer's alone
         QCOMPARE(s.gloss, std::string("superior; \"a better job\""));
 
         // Verb frames after the pointers are skipped; a word count is hex.
@@ -59,8 +60,38 @@ private slots:
                                    "not a ball\" - Anon");
         QCOMPARE(g.definition, std::string("a club; used in games"));
         QCOMPARE(g.examples, (std::vector<std::string>{"he swung the bat", "a bat; not a ball"}));
-        // An example without a semicolon before it still leaves the definition.
+        // An example without a semicolon before it still leaves the definition;
+        // a note between examples is not part of it.
         QCOMPARE(splitGloss("walk: \"walk the dog\"").definition, std::string("walk"));
+        QCOMPARE(splitGloss("as much as necessary; \"Have I eaten enough?\"; (`plenty' is "
+                            "nonstandard) \"I've had plenty, thanks\"")
+                     .definition,
+                 std::string("as much as necessary"));
+
+        // WordNet's markup and usage notes, and what is left of the definition.
+        const std::pair<const char*, const char*> cleaned[] = {
+            {"(usually followed by `to') having the necessary means", "having the necessary means"},
+            {"(used to introduce a logical conclusion) from that fact", "from that fact"},
+            {"(comparative of `good') superior to another", "superior to another"},
+            {"a (usually rectangular) container", "a (usually rectangular) container"},
+            {"(used pejoratively) out of fashion", "out of fashion"},
+            {"a fabric (used for sails)", "a fabric (used for sails)"},
+            {"killed; `slain' is formal or literary as in", "killed"},
+            {"keep in a certain state, position, or activity; e.g.",
+             "keep in a certain state, position, or activity"},
+            {"of metal e.g.", "of metal"},
+            {"having a tendency (to); often used in combination", "having a tendency (to)"},
+            {"usually in combination: person in charge of a thing", "person in charge of a thing"},
+            {"abbreviation for `dead on arrival' at the emergency room",
+             "abbreviation for \"dead on arrival\" at the emergency room"},
+            {"(poetic )beautiful, especially to the sight", "beautiful, especially to the sight"},
+            {"an amount) of something", nullptr},
+            {"(of a path winding", nullptr}};
+        for (const auto& [definition, clean] : cleaned)
+            QCOMPARE(cleanDefinition(definition),
+                     clean ? std::optional<std::string>(clean) : std::nullopt);
+        QCOMPARE(cleanExample("the word `dog' is animate"), "the word \"dog\" is animate");
+        QCOMPARE(cleanExample("`I won't come,' she said"), "\"I won't come,\" she said");
 
         QCOMPARE(meaningFromDefinition("a short meaning"),
                  std::optional<std::string>("a short meaning"));
@@ -70,17 +101,43 @@ private slots:
         QCOMPARE(meaningFromDefinition(std::string(81, 'y')), std::nullopt);
         QCOMPARE(meaningFromDefinition(std::string(81, 'y') + "; short"), std::nullopt);
         QCOMPARE(meaningFromDefinition(std::string(80, 'z'))->size(), 80u);
+        // A long clause ends early where it still says what it defines, not
+        // on a word that leaves the phrase open.
+        QCOMPARE(meaningFromDefinition("any of numerous small rodents typically resembling "
+                                       "diminutive rats having pointed snouts and small ears on "
+                                       "elongated bodies"),
+                 std::optional<std::string>(
+                     "any of numerous small rodents typically resembling diminutive rats"));
+        QCOMPARE(meaningFromDefinition("one of nine divisions of play during which each team has "
+                                       "a turn at bat in the sport of baseball"),
+                 std::nullopt);
+        // Asides go first; an alternative goes only where no clause is left open.
+        QCOMPARE(meaningFromDefinition("a weapon that discharges a missile at high velocity "
+                                       "(especially from a metal tube or barrel)"),
+                 std::optional<std::string>("a weapon that discharges a missile at high velocity"));
+        QCOMPARE(meaningFromDefinition("a legal document codifying the result of deliberations of "
+                                       "a committee or society or legislative body"),
+                 std::optional<std::string>("a legal document codifying the result of "
+                                            "deliberations of a committee or society"));
+        QCOMPARE(meaningFromDefinition("the instrument by which a claim or right or interest in "
+                                       "property is transferred from one person to another"),
+                 std::nullopt);
     }
 
     void wordForms() {
         WordNet wn;
-        wn.commonLemmas[size_t(Pos::Noun)] = {"glass", "goose", "building", "man"};
-        wn.commonLemmas[size_t(Pos::Verb)] = {"build", "find", "see"};
-        wn.commonLemmas[size_t(Pos::Adj)] = {"good", "large", "new"};
-        wn.exceptions[size_t(Pos::Noun)]["geese"] = {"goose"};
-        wn.exceptions[size_t(Pos::Verb)]["found"] = {"find"};
-        wn.exceptions[size_t(Pos::Adj)]["better"] = {"good"};
-        wn.irregularForms["go"] = {"went"};
+        std::uint32_t offset = 0;
+        const std::vector<std::pair<Pos, std::vector<const char*>>> common = {
+            {Pos::Noun, {"glass", "goose", "building", "man"}},
+            {Pos::Verb, {"build", "find", "see"}},
+            {Pos::Adj, {"good", "large", "new"}}};
+        for (const auto& [pos, lemmas] : common)
+            for (const char* lemma : lemmas)
+                wn.add({.id = {pos, ++offset}, .words = {lemma}});
+        wn.addException(Pos::Noun, "geese", "goose");
+        wn.addException(Pos::Verb, "found", "find");
+        wn.addException(Pos::Adj, "better", "good");
+        wn.addException(Pos::Verb, "went", "go");
 
         for (const char* word : {"geese", "glasses", "men"})
             QVERIFY2(isInflection(wn, word, Pos::Noun), word);
@@ -110,20 +167,41 @@ private slots:
         WordNet wn;
         const Synset obscenity{.id = {Pos::Noun, 1}, .words = {"obscenity", "smut"}};
         const Synset slang{.id = {Pos::Noun, 2}, .words = {"slang", "cant"}};
-        wn.synsets[obscenity.id] = obscenity;
-        wn.synsets[slang.id] = slang;
+        wn.add(obscenity);
+        wn.add(slang);
 
         const Synset plain{.gloss = "a domesticated carnivorous mammal"};
         QVERIFY(!isObsceneOrSlur(wn, plain) && !isDisparaging(wn, plain));
-        QVERIFY(isObsceneOrSlur(wn, Synset{.usages = {obscenity.id}}));
-        QVERIFY(!isObsceneOrSlur(wn, Synset{.usages = {slang.id}}));
-        QVERIFY(isDisparaging(wn, Synset{.usages = {slang.id}}));
+        QVERIFY(isObsceneOrSlur(wn, Synset{.usages = {{obscenity.id}}}));
+        QVERIFY(!isObsceneOrSlur(wn, Synset{.usages = {{slang.id}}}));
+        QVERIFY(isDisparaging(wn, Synset{.usages = {{slang.id}}}));
+        // Slang for the second word of a synset only: "stiff", not "corpse".
+        const Synset corpse{.words = {"corpse", "stiff"}, .usages = {{slang.id, 2}}};
+        QVERIFY(!isDisparaging(wn, corpse, 0) && isDisparaging(wn, corpse, 1));
         for (const char* gloss : {"(ethnic slur) a term for", "an offensive term for a person",
-                                  "obscene terms for", "vulgar slang for"})
+                                  "obscene terms for", "vulgar slang for", "used as expletives"})
             QVERIFY2(isObsceneOrSlur(wn, Synset{.gloss = gloss}), gloss);
         for (const char* gloss : {"(disparaging) a person", "a derogatory word", "slang for money"})
             QVERIFY2(isDisparaging(wn, Synset{.gloss = gloss}), gloss);
-        QVERIFY(isBannedWord("crap") && !isBannedWord("cat"));
+        // The definition counts, not the examples.
+        QVERIFY(
+            !isObsceneOrSlur(wn, Synset{.gloss = "offensive to the mind; \"an obscene deed\""}));
+        QVERIFY(isSexual(Synset{.gloss = "fulfill sexually; \"consummate a marriage\""}));
+        QVERIFY(isSexual(Synset{.gloss = "exchange sex for money"}));
+        QVERIFY(!isSexual(Synset{.gloss = "a young person of either sex"}));
+        QVERIFY(!isSexual(Synset{.gloss = "make perfect; \"sexual health\""}));
+        QVERIFY(isBannedWord("crap") && isBannedWord("jackass") && !isBannedWord("cat"));
+
+        // A word is offensive by its main sense, or by the first sense of another
+        // part of speech when that is obscene and met at all.
+        wn.add({.id = {Pos::Verb, 3}, .words = {"frob"}, .gloss = "adjust a control"}, {10});
+        wn.add({.id = {Pos::Noun, 4}, .words = {"frob"}, .usages = {{obscenity.id}}}, {0});
+        wn.add({.id = {Pos::Verb, 5}, .words = {"zap"}, .gloss = "strike suddenly"}, {10});
+        wn.add({.id = {Pos::Noun, 6}, .words = {"zap"}, .usages = {{obscenity.id}}}, {1});
+        wn.add({.id = {Pos::Noun, 7}, .words = {"grub"}, .usages = {{slang.id}}}, {3});
+        wn.add({.id = {Pos::Verb, 8}, .words = {"grub"}, .gloss = "dig"}, {1});
+        QVERIFY(!isOffensiveWord(wn, "frob"));
+        QVERIFY(isOffensiveWord(wn, "zap") && isOffensiveWord(wn, "grub"));
     }
 
     void qualityFigures() {
