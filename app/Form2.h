@@ -19,10 +19,19 @@ public:
     void cmdtest_Click();
     void cmdExit_Click();
     void Label1_Click();
+    void cmdReview_Click();
 
 protected:
     void closeRequested() override { cmdExit_Click(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Shows on the Review button how many words are due today; the files
+    // are open only while they are counted.
+    void showDueCount();
+    bool countWhenDrawn_ = false;
 };
 
 } // namespace lexitor::app

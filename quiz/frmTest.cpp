@@ -14,7 +14,9 @@ using namespace screens;
 
 static_assert(std::tuple_size_v<OptionButtons> == kOptionCount);
 
-frmTest::frmTest(const Services& services) : ScreenWith(frmTestTable(), services) {
+frmTest::frmTest(const Services& services)
+    : ScreenWith(frmTestTable(), services),
+      recorder_(services.now, [this](const QString& text) { MsgBox(text, vbExclamation); }) {
     onClick(ui.cmdHelp, &frmTest::cmdHelp_Click);
     onClick(ui.cmdDone, &frmTest::cmdDone_Click);
     onClick(ui.cmdSubmit, &frmTest::cmdSubmit_Click);
@@ -55,6 +57,8 @@ void frmTest::Form_Load() {
         levelRs[level]->MoveFirst();
         q.levelUsedUp[level] = false;
     }
+    for (const auto& level : store::kLevels)
+        recorder_.checkKept(*levelDb[level.level], level);
     // The start sets one Boolean of the window: that it takes answers.
     setEnabled(true);
     ask(drawer().firstQuestion());

@@ -3,6 +3,7 @@
 
 #include "quiz/Drawer.h"
 #include "quiz/QuizState.h"
+#include "review/AnswerRecorder.h"
 #include "screens/Screen.h"
 #include "screens/tables/frmTestTable.h"
 #include "store/Recordset.h"
@@ -54,10 +55,13 @@ private:
     quiz::QuizState q;
     // The question's answer and reference as shown: another program may
     // change or delete its row before the answer comes.
+    std::string questionWord_;
     std::string questionAns_;
     store::FieldValue questionRef_;
     std::array<std::unique_ptr<store::Database>, store::kLevelCount> levelDb;
     std::array<std::unique_ptr<store::Recordset>, store::kLevelCount> levelRs;
+    // Every answer is also kept for the word, in its level file.
+    review::AnswerRecorder recorder_;
 };
 
 } // namespace lexitor::quiz

@@ -10,10 +10,15 @@ namespace lexitor::quiz {
 using namespace screens;
 
 void frmTest::optSel_Click(int Index) {
+    const bool right = isRightAnswer(Index);
+    // (A quiz that has ended has no files open, and nothing to keep.)
+    if (levelDb[q.currentLevel])
+        recorder_.record(*levelDb[q.currentLevel], store::kLevels[q.currentLevel], questionWord_,
+                         right, store::AnswerPlace::Quiz);
     ++q.blockPos;
     ui.lblinfo->setText(QString::number(q.currentLevel));
     ui.lblRefCap->setText(QStringLiteral("ref: "));
-    if (isRightAnswer(Index)) {
+    if (right) {
         q.score = AddLevelPoints(q.currentLevel, q.score);
         q.blockMarks[q.blockPos] = 1;
         ui.lblStatIncorrect->hide();
@@ -82,6 +87,7 @@ void frmTest::showQuestion(const store::WordRecord& row) {
     word->setReadOnly(false);
     word->setText(QString::fromStdString(row.word.value_or("")));
     word->setReadOnly(true);
+    questionWord_ = row.word.value_or("");
     questionRef_ = row.ref;
     questionAns_ = row.ans.value_or("");
     const auto captions = drawer().options({row.ans, row.c1, row.c2, row.c3});

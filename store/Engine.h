@@ -73,6 +73,7 @@ public:
 private:
     friend class DBEngine;
     friend class Transaction; // see Transaction.h
+    friend class ReviewLog;   // see ReviewLog.h
     Database(std::string name, std::shared_ptr<Connection> connection);
     std::string name_;
     std::shared_ptr<Connection> connection_;

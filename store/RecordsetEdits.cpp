@@ -2,6 +2,7 @@
 #include "store/detail/RecordsetState.h"
 
 #include "store/WordRecord.h"
+#include "store/detail/ReviewTables.h"
 
 namespace lexitor::store {
 
@@ -202,6 +203,7 @@ void Recordset::Delete() {
     if (s.connection->changes() == 0) {
         s.refuseChange(s.rowId);
     }
+    forgetDeletedWord(*s.connection, s.quotedTable, base.word);
     scope.commit();
     s.order->removed(s.rowId);
     s.where = State::Where::Deleted;

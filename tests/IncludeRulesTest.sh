@@ -53,10 +53,13 @@ sources() {
 
 mapfile -t store < <(sources store)
 numberText=(entry/NumberText.h entry/NumberText.cpp)
+reviewRules=(review/AnswerRecorder.h review/AnswerRecorder.cpp review/Clock.h review/Clock.cpp
+             review/Fsrs.h review/Fsrs.cpp review/ReviewQueue.h review/ReviewQueue.cpp
+             review/Schedule.h review/Schedule.cpp)
 mapfile -t screens < <(sources screens screens/pictures)
 mapfile -t pictures < <(sources screens/pictures)
 mapfile -t wordlist < <(sources wordlist)
-mapfile -t outsideStore < <(for dir in app quiz entry editor screens wordlist bench; do
+mapfile -t outsideStore < <(for dir in app quiz review entry editor screens wordlist bench; do
     sources "$dir"
 done)
 
@@ -71,7 +74,8 @@ done
 only 'store/' "${store[@]}"
 only "store/|($rulesHeaders)\$" "${rules[@]}"
 only 'store/|entry/NumberText\.h' "${numberText[@]}"
-noWidgets "${store[@]}" "${rules[@]}" "${numberText[@]}"
+only 'store/|review/(AnswerRecorder|Clock|Fsrs|ReviewQueue|Schedule)\.h' "${reviewRules[@]}"
+noWidgets "${store[@]}" "${rules[@]}" "${numberText[@]}" "${reviewRules[@]}"
 only 'screens/|store/' "${screens[@]}"
 only 'screens/pictures/' "${pictures[@]}"
 only 'wordlist/|store/' "${wordlist[@]}"

@@ -32,6 +32,9 @@ const ScreenTable<Form2Controls>& form2Table() {
              .tab = 4, .roles = AutoSize | Underline, .font = {"MS Sans Serif", 18},
              .foreground = 0xFF0000, .background = 0x000000, .picture = Picture::HelpCursor,
              .accessibleName = "Help"}},
+            // Beside the designed buttons, in room neither they nor the title take.
+            {&C::cmdReview, {.name = "cmdReview", .text = "&Review", .place = {120, 2280, 2175, 495},
+             .tab = 5, .background = 0xFFFFFF, .accessibleName = "Review"}},
     }};
     // clang-format on
     return table;

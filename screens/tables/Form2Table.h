@@ -11,6 +11,7 @@ struct Form2Controls {
     QPushButton* cmdtest = nullptr;
     QPushButton* cmdExit = nullptr;
     Label* Label1 = nullptr;
+    QPushButton* cmdReview = nullptr;
 };
 
 const ScreenTable<Form2Controls>& form2Table();

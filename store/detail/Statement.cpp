@@ -75,6 +75,10 @@ void Statement::bind(int index, long long value) {
     checkBound(sqlite3_bind_int64(stmt_, index, value));
 }
 
+void Statement::bind(int index, double value) {
+    checkBound(sqlite3_bind_double(stmt_, index, value));
+}
+
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
     endWait();
@@ -104,6 +108,10 @@ FieldValue Statement::text(int column) const {
 
 long long Statement::integer(int column) const {
     return sqlite3_column_int64(stmt_, column);
+}
+
+double Statement::real(int column) const {
+    return sqlite3_column_double(stmt_, column);
 }
 
 } // namespace lexitor::store

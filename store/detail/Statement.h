@@ -35,12 +35,14 @@ public:
     void bind(int index, std::string_view text);
     void bind(int index, const std::string& text) { bind(index, std::string_view(text)); }
     void bind(int index, long long value);
+    void bind(int index, double value);
     // Steps once; true while a row is available. Throws EngineError on failure.
     bool step();
     void reset();
 
     FieldValue text(int column) const;
     long long integer(int column) const;
+    double real(int column) const;
 
 private:
     void checkBound(int rc);

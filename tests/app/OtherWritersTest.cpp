@@ -174,7 +174,8 @@ private slots:
              {"add", "hold 0 BEGIN IMMEDIATE;", "type txtWord mine", "type txtAns my answer",
               "type txtlevel 0", "click cmdAdd", "shows txtWord mine"},
              "is locked by another program", {"*"}},
-            {"quiz in a read-only folder", {"readonly folder", "quiz", "answer 4"}, "", {"*"}},
+            {"quiz in a read-only folder", {"readonly folder", "quiz", "answer 4"},
+             "Your answers cannot be kept", {"*"}},
             {"quiz, rows deleted elsewhere",
              {"quiz", "sql 1 DELETE FROM word1 WHERE rowid>2", "sql 0 DELETE FROM word0 WHERE rowid>2",
               "answer 9"}, "", {"*"}}};

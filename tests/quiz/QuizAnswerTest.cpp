@@ -2,8 +2,11 @@
 // scores and level moves, what the results announce, running out of words,
 // references, Help Me and Done, Submit and closing the window.
 #include "QuizFixture.h"
+#include "review/ReviewQueue.h"
 
 #include <QAccessible>
+
+#include <map>
 
 using namespace lexitor;
 using namespace lexitor::testing;
@@ -139,7 +142,9 @@ private slots:
         QStringList heard;
         listen(quiz, heard);
         int answers = 0;
+        std::map<std::string, QList<bool>> given; // per word, in order
         const auto answer = [&](bool right) {
+            given[quiz->ui.txtWord->text().toStdString()].append(right);
             const QString rightText = quiz->ui.optSel[rightOption(quiz)]->caption();
             const QString shownBefore = labelText(quiz, "lblCans");
             const int index = right ? rightOption(quiz) : wrongOption(quiz);
@@ -193,6 +198,17 @@ private slots:
             QCOMPARE(s.currentLevel, level);
             QCOMPARE(levelOfWord(quiz), QString::number(level));
         }
+        // Each answer is kept once, right or wrong, for its question's word.
+        review::OpenLevels levels;
+        std::map<std::string, QList<bool>> kept;
+        for (int level = 0; level < store::kLevelCount; ++level) {
+            store::ReviewLog log(*levels.db[level], store::kLevels[level]);
+            for (int offset = 0; offset < 20; ++offset) {
+                for (const store::Answer& a : log.answers(text("w", level, offset)))
+                    kept[text("w", level, offset)].append(a.right);
+            }
+        }
+        QCOMPARE(kept, given);
         QVERIFY(messages.shown.isEmpty());
         QVERIFY(messages.fatal.isEmpty());
     }
@@ -308,6 +324,11 @@ private slots:
         QCOMPARE(quiz->state().maxScore, 6);
         QCOMPARE(quiz->state().score, 0);
         QVERIFY(quiz->state().answerSlot >= 1);
+        { // kept as wrong, though Done picked the option with the right meaning
+            review::OpenLevels levels;
+            const auto kept = store::ReviewLog(*levels.db[1], store::kLevels[1]).answers("w1_3");
+            QVERIFY(kept.size() == 1 && !kept[0].right);
+        }
 
         QCOMPARE(word(quiz), QString("w0_4")); // three wrong: down to level 0
         QTest::mouseClick(quiz->ui.cmdHelp, Qt::LeftButton);

@@ -10,6 +10,7 @@
 #include "editor/frmEdit.h"
 #include "entry/Form1.h"
 #include "quiz/frmTest.h"
+#include "review/frmReview.h"
 #include "screens/Line.h"
 #include "support/ScreenDriver.h"
 
@@ -46,6 +47,7 @@ const std::vector<Catalogued>& catalogue() {
         listed<entry::Form1>(form1Table(), "cmdAdd", "cmdExit2"),
         listed<editor::frmEdit>(frmEditTable()),
         listed<quiz::frmTest>(frmTestTable()),
+        listed<review::frmReview>(frmReviewTable(), "cmdNext", "cmdExit"),
     };
     return all;
 }
@@ -77,7 +79,7 @@ QAccessible::Role accessibleRoleOf(const BuildRow& row) {
 // clang-format off
 const std::map<QString, QString> kPixels = {
     {"Form2", "345 260 | cmdEdit 160 16 145 33 | cmdEdit2 8 56 145 33 | cmdtest 160 152 145 33"
-              " | cmdExit 16 192 153 33 | Label1 312 200 12 29"},
+              " | cmdExit 16 192 153 33 | Label1 312 200 12 29 | cmdReview 8 152 145 33"},
     {"frmLogin", "250 103 | lbluser 7 10 72 18 | txtUser 86 9 155 23 | lblPass 7 36 72 18"
                  " | txtPass 86 35 155 23 | cmdOK 32 68 76 26 | cmdCancel 140 68 76 26"},
     {"frmChoice", "221 157 | Command1 112 32 89 25 | Command2 112 72 89 25"
@@ -101,6 +103,12 @@ const std::map<QString, QString> kPixels = {
                 " | lblStatIncorrect 272 56 46 21 | lblStatCorrect 272 56 34 13"
                 " | lblRef 216 184 3 13 | lblRefCap 184 184 25 13 | lblCans 56 184 3 13"
                 " | lblcorrect 8 176 48 26 | lblword 24 16 38 20 | lblinfo 272 184 57 25"},
+    {"frmReview", "432 312 | txtWord 72 16 192 25 | lblword 16 18 38 20 | lblProgress 280 20 136 17"
+                  " | optSel(0) 8 56 200 57 | optSel(2) 224 56 200 57 | optSel(1) 8 120 200 57"
+                  " | optSel(3) 224 120 200 57 | lblRight 8 186 40 20 | lblWrong 8 186 40 20"
+                  " | lblMeaning 64 188 360 17 | lblRef 64 224 360 17 | cmdHelp 8 272 81 25"
+                  " | cmdNext 256 272 73 25 | cmdExit 344 272 73 25 | lblSummary 16 16 400 17"
+                  " | lblMissed 16 52 400 17 | lblChartCap 16 160 200 17 | lblChart 16 180 400 80"},
 };
 // clang-format on
 

@@ -32,12 +32,14 @@ public:
 
     // Services whose message boxes are answered here and whose fatal errors
     // are recorded here (the program would have ended), with the quiz's
-    // draws from `draws` where given; nothing else. Screens keep them, so
+    // draws from `draws` where given and a clock that stands still; nothing else. Screens keep them, so
     // this must outlive the screens made with them.
     screens::Services services(quiz::RandomSource* draws = nullptr) {
         screens::Services services;
         services.showMessage = [this](const screens::Message& message) { return answer(message); };
         services.endAfterFatal = [this](const QString& text) { fatal.append(text); };
+        // The clock answers are kept by stands still.
+        services.now = [] { return QDateTime(QDate(2024, 5, 1), QTime(12, 0)); };
         if (draws)
             services.quizDraws = std::shared_ptr<quiz::RandomSource>(draws, [](auto*) {});
         return services;
