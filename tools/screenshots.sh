@@ -2,8 +2,9 @@
 # screenshots.sh [BUILD_DIR]
 # Takes the screenshots kept in data/screenshots/ (and named in the AppStream
 # metadata) from the program on the default word lists, under Xvfb: the
-# main menu, a question of the quiz and a word in the editor. Needs a build
-# with lexitor and the default lists (bash tools/run.sh makes one in build/).
+# main menu, a question of the quiz, a word in the editor and a question of
+# Review. Needs a build with lexitor and the default lists (bash tools/run.sh
+# makes one in build/).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$top/tools/deps.sh"
@@ -60,3 +61,4 @@ sleep 1
 shot main-menu "Make your Chioce"
 shot quiz Form3 Return
 shot editor "Edit Database" Tab space alt+1
+shot review Review alt+r
