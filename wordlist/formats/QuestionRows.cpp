@@ -188,7 +188,17 @@ ListRow QuestionRows::row(const Question& q) {
                                         Pool{nullptr, meanings_.size()}};
         std::vector<std::uint32_t> picked;
         if (judge_) {
-            picked = judged(q, answer, pools);
+            // Judging is slow: a second reading takes what the first chose.
+            const std::size_t at = next_ - 1;
+            if (at < judgedPicks_.size()) {
+                for (const std::uint32_t id : judgedPicks_[at])
+                    if (id != kNoMeaning)
+                        picked.push_back(id);
+            } else {
+                picked = judged(q, answer, pools);
+                judgedPicks_.resize(at + 1, {kNoMeaning, kNoMeaning, kNoMeaning});
+                std::copy(picked.begin(), picked.end(), judgedPicks_[at].begin());
+            }
         } else {
             Picker picker(answer, random_);
             for (const Pool& pool : pools)

@@ -86,6 +86,7 @@ private:
     TextArena texts_;
     std::vector<TextArena::Ref> meanings_;
     std::vector<TextArena::Ref> owners_; // with a judge: the word of each meaning's first question
+    std::vector<std::array<std::uint32_t, 3>> judgedPicks_; // with a judge: by question, once chosen
     OptionJudge* judge_ = nullptr;
     // Finding a meaning by its key, while adding: the key's hash by meaning,
     // and an open table of meaning + 1.
