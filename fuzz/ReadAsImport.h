@@ -4,16 +4,34 @@
 // Lexitor's row checks and then once more, as the rows are added.
 
 #include "wordlist/formats/RowChecks.h"
+#include "wordlist/vocabulary/QuestionJudge.h"
 
 #include <QByteArray>
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 namespace lexitor::fuzz {
 
 inline QByteArray bytesOf(const std::uint8_t* data, std::size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+}
+
+// The judge of wrong options the import uses where WordNet is installed;
+// nullptr where it is not.
+inline wordlist::OptionJudge* judge() {
+    static const auto wordNet = []() -> std::unique_ptr<wordlist::vocabulary::WordNet> {
+        try {
+            return std::make_unique<wordlist::vocabulary::WordNet>(
+                wordlist::vocabulary::loadWordNet(wordlist::vocabulary::kDefaultWordNetDir));
+        } catch (const wordlist::vocabulary::VocabularyError&) {
+            return nullptr;
+        }
+    }();
+    static auto judge =
+        wordNet ? std::make_unique<wordlist::vocabulary::WordNetJudge>(*wordNet) : nullptr;
+    return judge.get();
 }
 
 inline void readAsImport(wordlist::RowSource& source, wordlist::Format format) {

@@ -6,7 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lexitor::wordlist;
-    KvtmlSource source(memoryDevice(lexitor::fuzz::bytesOf(data, size)), {});
+    KvtmlSource source(memoryDevice(lexitor::fuzz::bytesOf(data, size)), {},
+                       lexitor::fuzz::judge());
     lexitor::fuzz::readAsImport(source, Format::Kvtml);
     return 0;
 }

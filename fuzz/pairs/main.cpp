@@ -7,7 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lexitor::wordlist;
     const QByteArray bytes = lexitor::fuzz::bytesOf(data, size);
-    PairsSource source(memoryDevice(bytes), pairsCodec(QStringLiteral("list.txt"), bytes));
+    PairsSource source(memoryDevice(bytes), pairsCodec(QStringLiteral("list.txt"), bytes),
+                       lexitor::fuzz::judge());
     lexitor::fuzz::readAsImport(source, Format::Pairs);
     return 0;
 }
