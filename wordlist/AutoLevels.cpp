@@ -7,7 +7,6 @@
 #include "wordlist/vocabulary/LevelBands.h"
 #include "wordlist/vocabulary/TextTools.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -41,20 +40,9 @@ int commonnessOfRow(const WordNet* wn, const ScowlWords& scowl, const store::Wor
 
 int addByCommonness(const std::vector<ListRow>& rows, const WordSources& sources,
                     const AutoImport& import) {
-    struct Level {
-        std::unique_ptr<store::Database> database;
-        std::unique_ptr<store::Recordset> table; // declared last: closed first
-    };
-    std::array<Level, store::kLevelCount> levels;
+    LevelFiles levels(import.dir, -1);
     for (int level = 0; level < store::kLevelCount; ++level) {
-        const QString path = levelFilePath(import.dir, level);
-        if (QFileInfo::exists(path)) {
-            Level& slot = levels[std::size_t(level)];
-            slot.database = store::DBEngine::instance().OpenDatabase(path.toStdString());
-            slot.table = slot.database->OpenRecordset(
-                std::string(store::levelDatabase(level).table), store::dbOpenTable);
-        }
-        if (!levels[std::size_t(level)].table) {
+        if (!levels.isOpen(level)) {
             printError(QStringLiteral("import: --level auto adds to all three levels, and %1 does "
                                       "not exist; create it first with lexitor-words create")
                            .arg(levelFilePath(import.dir, level)));
@@ -75,7 +63,7 @@ int addByCommonness(const std::vector<ListRow>& rows, const WordSources& sources
     }
     std::array<int, 3> present{};
     for (int level = 0; level < store::kLevelCount; ++level)
-        present[std::size_t(level)] = levels[std::size_t(level)].table->RecordCount();
+        present[std::size_t(level)] = levels.table(level).RecordCount();
     std::vector<int> commonness;
     for (const ListRow& row : rows)
         commonness.push_back(commonnessOfRow(wn.get(), scowl, row.record));
@@ -102,9 +90,8 @@ int addByCommonness(const std::vector<ListRow>& rows, const WordSources& sources
             const auto& records = byLevel[std::size_t(level)];
             if (records.empty())
                 continue;
-            Level& slot = levels[std::size_t(level)];
             auto& appender = appenders[std::size_t(level)];
-            appender = std::make_unique<LevelAppender>(*slot.database, *slot.table,
+            appender = std::make_unique<LevelAppender>(levels.database(level), levels.table(level),
                                                        QStringLiteral("Importing"),
                                                        qsizetype(records.size()));
             for (const store::WordRecord& record : records)

@@ -22,6 +22,10 @@ public:
     // `required` must exist. An unreadable file is an EngineError.
     LevelFiles(const QString& dir, int required);
 
+    bool isOpen(int level) const { return levels_[std::size_t(level)].table != nullptr; }
+    store::Database& database(int level) { return *levels_[std::size_t(level)].database; }
+    store::Recordset& table(int level) { return *levels_[std::size_t(level)].table; }
+
     // The first level that already holds `word` (store/LevelWords.h).
     std::optional<int> levelHolding(const std::string& word);
 
